@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Installs every Debian 12 package Mirevo needs to build, run and test.
+# Usage: scripts/install-deps.sh [build|run|test]   (default: test, the superset)
+# Runs apt-get only when something is missing, so repeated runs are quick.
+set -euo pipefail
+
+what=${1:-test}
+
+build_pkgs=(
+  build-essential cmake ninja-build pkg-config
+  qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
+  qt6-svg-dev qt6-qpa-plugins libqt6svg6
+  libicu-dev libx11-dev libx11-xcb-dev libxcb1-dev libxcb-xkb-dev libxcb-xinput-dev
+  libxcb-shape0-dev
+  fonts-dejavu-core fonts-noto-cjk
+)
+run_pkgs=(xvfb openbox trayer dbus dbus-x11 xauth x11-utils)
+test_pkgs=(
+  xdotool x11-xkb-utils x11-xserver-utils xcompmgr
+  ibus ibus-hangul ibus-libpinyin
+  fcitx5 fcitx5-hangul fcitx5-modules
+)
+
+case "$what" in
+  build) pkgs=("${build_pkgs[@]}") ;;
+  run) pkgs=("${build_pkgs[@]}" "${run_pkgs[@]}") ;;
+  test) pkgs=("${build_pkgs[@]}" "${run_pkgs[@]}" "${test_pkgs[@]}") ;;
+  *) echo "usage: $0 [build|run|test]" >&2; exit 2 ;;
+esac
+
+missing=()
+for p in "${pkgs[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+if [ "$(id -u)" -ne 0 ]; then
+  echo "Missing packages: ${missing[*]}" >&2
+  echo "Run this script as root (or install them with sudo apt-get install)." >&2
+  exit 1
+fi
+export DEBIAN_FRONTEND=noninteractive
+apt-get update -qq
+apt-get install -y -qq --no-install-recommends "${missing[@]}"

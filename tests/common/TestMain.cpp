@@ -1,0 +1,28 @@
+#include "common/TestRegistry.h"
+
+#include <QApplication>
+#include <QTest>
+
+namespace mirevo::test {
+
+std::vector<TestFactory>& registeredTests()
+{
+    static std::vector<TestFactory> tests;
+    return tests;
+}
+
+} // namespace mirevo::test
+
+// Runs every registered test class; the exit status counts the classes that failed.
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    app.setAttribute(Qt::AA_Use96Dpi, true);
+    int failedClasses = 0;
+    for (const auto& factory : mirevo::test::registeredTests()) {
+        auto test = factory();
+        if (QTest::qExec(test.get(), argc, argv) != 0)
+            ++failedClasses;
+    }
+    return failedClasses;
+}
