@@ -1,0 +1,76 @@
+#include "input/IMEMonitor.h"
+
+#include "input/LanguageRules.h"
+#include "platform/InputSource.h"
+#include "platform/InputSourceFactory.h"
+
+namespace mirevo {
+namespace {
+
+std::unique_ptr<InputSource>& sharedSource()
+{
+    static std::unique_ptr<InputSource> source;
+    return source;
+}
+
+} // namespace
+
+IMEMonitor::IMEMonitor(InputSource* source, QObject* parent) : QObject(parent), m_source(source) {}
+
+IMEMonitor::~IMEMonitor()
+{
+    disconnect(m_sourceConnection);
+}
+
+void IMEMonitor::installSharedSource(std::unique_ptr<InputSource> source)
+{
+    sharedSource() = std::move(source);
+}
+
+IMEMonitor& IMEMonitor::shared()
+{
+    static IMEMonitor* monitor = [] {
+        if (!sharedSource())
+            sharedSource() = createInputSource(InputSourceSpec::automatic());
+        return new IMEMonitor(sharedSource().get());
+    }();
+    return *monitor;
+}
+
+void IMEMonitor::startMonitoring()
+{
+    if (m_source) {
+        disconnect(m_sourceConnection);
+        m_sourceConnection =
+            connect(m_source, &InputSource::mayHaveChanged, this, &IMEMonitor::checkInputSource);
+    }
+    m_pollingTimer = std::make_unique<QTimer>();
+    m_pollingTimer->setInterval(kPollIntervalMs);
+    connect(m_pollingTimer.get(), &QTimer::timeout, this, &IMEMonitor::checkInputSource);
+    m_pollingTimer->start();
+    checkInputSource();
+}
+
+void IMEMonitor::checkInputSource()
+{
+    if (!m_source)
+        return;
+    const std::optional<QString> sourceId = m_source->currentSourceId();
+    if (!sourceId)
+        return;
+
+    const InputLanguage detected = detectLanguage(*sourceId);
+    if (*sourceId != m_currentSourceID)
+        m_currentSourceID = *sourceId;
+    if (detected == m_currentLanguage)
+        return;
+
+    const InputLanguage previous = m_currentLanguage;
+    m_currentLanguage = detected;
+    if (onLanguageChanged)
+        onLanguageChanged(detected);
+    if (isIMEActive(previous) != isIMEActive(detected) && onIMEStateChanged)
+        onIMEStateChanged(isIMEActive(detected));
+}
+
+} // namespace mirevo

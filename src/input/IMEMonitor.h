@@ -1,0 +1,52 @@
+#pragma once
+
+#include "input/InputLanguage.h"
+#include "platform/InputSource.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+namespace mirevo {
+
+// Watches the current input source and reports language changes. Both the source's
+// change signal and a 0.3 s poll run the same check, which reports only differences from
+// what it saw last, so a switch is reported once however it was noticed.
+class IMEMonitor : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int kPollIntervalMs = 300;
+
+    // The monitor does not own `source`; it must outlive the monitor or be destroyed first.
+    explicit IMEMonitor(InputSource* source, QObject* parent = nullptr);
+    ~IMEMonitor() override;
+
+    // The process-wide monitor. Its source is the one installed with installSharedSource(),
+    // or the automatic choice of backend when none was installed.
+    static IMEMonitor& shared();
+    static void installSharedSource(std::unique_ptr<InputSource> source);
+
+    std::function<void(InputLanguage)> onLanguageChanged;
+    std::function<void(bool)> onIMEStateChanged;
+
+    // Starts observing the source and polling, and runs the first check before returning.
+    void startMonitoring();
+    void checkInputSource();
+
+    InputLanguage currentLanguage() const { return m_currentLanguage; }
+    QString currentSourceID() const { return m_currentSourceID; }
+    bool isMonitoring() const { return m_pollingTimer != nullptr; }
+    InputSource* source() const { return m_source; }
+
+private:
+    QPointer<InputSource> m_source;
+    InputLanguage m_currentLanguage = InputLanguage::english;
+    QString m_currentSourceID;
+    std::unique_ptr<QTimer> m_pollingTimer;
+    QMetaObject::Connection m_sourceConnection;
+};
+
+} // namespace mirevo

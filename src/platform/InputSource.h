@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <optional>
+
+namespace mirevo {
+
+// Where the current keyboard input source comes from: an input-method framework, the
+// keyboard layout, or a file. Identifiers are Mirevo's own strings that the language
+// rules understand.
+class InputSource : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+
+    // The current source's identifier, or nothing when no source is known right now.
+    // Must return quickly: it runs on the main thread several times a second.
+    virtual std::optional<QString> currentSourceId() = 0;
+
+    // Short name of the backend ("ibus", "fcitx5", "xkb", "file").
+    virtual QString backendName() const = 0;
+
+signals:
+    // The selection may have changed; listeners re-read currentSourceId().
+    void mayHaveChanged();
+};
+
+} // namespace mirevo

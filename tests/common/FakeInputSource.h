@@ -1,0 +1,29 @@
+#pragma once
+
+#include "platform/InputSource.h"
+
+namespace mirevo::test {
+
+// An input source whose identifier the test sets; counts how often it was read.
+class FakeInputSource : public InputSource {
+    Q_OBJECT
+public:
+    std::optional<QString> id;
+    int reads = 0;
+
+    std::optional<QString> currentSourceId() override
+    {
+        ++reads;
+        return id;
+    }
+    QString backendName() const override { return QStringLiteral("fake"); }
+
+    // Switches the source and announces it, as a framework's change signal would.
+    void switchTo(const std::optional<QString>& newId)
+    {
+        id = newId;
+        emit mayHaveChanged();
+    }
+};
+
+} // namespace mirevo::test
