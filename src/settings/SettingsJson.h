@@ -1,0 +1,22 @@
+#pragma once
+
+#include "settings/AppSettings.h"
+
+#include <QByteArray>
+
+#include <optional>
+
+namespace mirevo {
+
+// The settings file: pretty-printed JSON, keys sorted at every level, every field written.
+QByteArray encodeSettings(const AppSettings& settings);
+
+// Strict decoding: a missing key, a wrong JSON type, a null, a non-integral displayIndex
+// or an unknown enumeration string fails the whole document. Extra members are ignored.
+std::optional<AppSettings> decodeSettings(const QByteArray& json);
+
+// The two older single-record files.
+std::optional<IMEIndicatorSettings> decodeIMEIndicatorSettings(const QByteArray& json);
+std::optional<ClockSettings> decodeClockSettings(const QByteArray& json);
+
+} // namespace mirevo
