@@ -1,0 +1,13 @@
+#pragma once
+
+#include "platform/InputSourceFactory.h"
+
+namespace mirevo {
+
+// Runs Mirevo as a tray utility until the user quits; returns the exit status.
+int runTrayUtility(int argc, char** argv, const InputSourceSpec& backend);
+
+// Prints "<identifier>\t<language>\t<backend>" for the current source; 1 when none answers.
+int printCurrentSource(int argc, char** argv, const InputSourceSpec& backend);
+
+} // namespace mirevo
