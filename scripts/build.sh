@@ -4,4 +4,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build_dir=${MIREVO_BUILD_DIR:-build}
 cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=${CMAKE_BUILD_TYPE:-RelWithDebInfo} >/dev/null
-cmake --build "$build_dir" -j "$(nproc)"
+# Ninja does not rerun moc for a file added to a globbed folder; dropping the autogen
+# stamps makes every build rescan (quick when nothing changed).
+find "$build_dir" -path '*_autogen/timestamp' -delete 2>/dev/null || true
+cmake --build "$build_dir" -j "${MIREVO_JOBS:-$(nproc)}"

@@ -1,0 +1,115 @@
+#include "platform/Displays.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+#include <algorithm>
+
+namespace mirevo {
+namespace {
+
+// The screens Qt reports; the primary screen comes first.
+class SystemDisplays : public Displays {
+public:
+    QList<QRect> geometries() const override
+    {
+        QList<QRect> result;
+        const auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
+        if (!app)
+            return result;
+        QList<QScreen*> screens = QGuiApplication::screens();
+        QScreen* primary = QGuiApplication::primaryScreen();
+        std::stable_partition(screens.begin(), screens.end(),
+                              [primary](QScreen* s) { return s == primary; });
+        for (QScreen* screen : screens)
+            result << screen->geometry();
+        return result;
+    }
+};
+
+double clampToRange(double value, double low, double high)
+{
+    return high < low ? low : std::clamp(value, low, high);
+}
+
+} // namespace
+
+Displays& Displays::system()
+{
+    static SystemDisplays displays;
+    return displays;
+}
+
+double Displays::primaryBottom() const
+{
+    const QList<QRect> all = geometries();
+    const int primary = primaryIndex();
+    if (primary < 0 || primary >= all.size())
+        return 0.0;
+    const QRect& g = all[primary];
+    return double(g.y()) + double(g.height());
+}
+
+std::optional<QRectF> Displays::frame(qint64 index) const
+{
+    if (!isValidIndex(index))
+        return std::nullopt;
+    const QRect g = geometries()[index];
+    return QRectF(g.x(), primaryBottom() - (double(g.y()) + g.height()), g.width(), g.height());
+}
+
+std::optional<int> Displays::indexOrMain(qint64 index) const
+{
+    if (isValidIndex(index))
+        return static_cast<int>(index);
+    if (count() == 0)
+        return std::nullopt;
+    const int primary = primaryIndex();
+    return primary >= 0 && primary < count() ? primary : 0;
+}
+
+QPointF Displays::qtTopLeft(QPointF origin, double windowHeight) const
+{
+    return {origin.x(), primaryBottom() - origin.y() - windowHeight};
+}
+
+QPointF Displays::storedOrigin(QPointF qtTopLeft, double windowHeight) const
+{
+    return {qtTopLeft.x(), primaryBottom() - (qtTopLeft.y() + windowHeight)};
+}
+
+QPointF Displays::storedPoint(QPointF qtPoint) const
+{
+    return {qtPoint.x(), primaryBottom() - qtPoint.y()};
+}
+
+QPointF Displays::qtPoint(QPointF storedPoint) const
+{
+    return {storedPoint.x(), primaryBottom() - storedPoint.y()};
+}
+
+std::optional<QRectF> Displays::windowRect(qint64 index, double positionX, double positionY,
+                                           double width, double height) const
+{
+    const std::optional<QRectF> display = frame(index);
+    if (!display)
+        return std::nullopt;
+    const QPointF origin(display->x() + positionX, display->y() + positionY);
+    return QRectF(qtTopLeft(origin, height), QSizeF(width, height));
+}
+
+QRectF Displays::keptInView(const QRectF& qtRect, qint64 index) const
+{
+    const QList<QRect> all = geometries();
+    const bool visibleSomewhere = std::any_of(
+        all.begin(), all.end(), [&](const QRect& g) { return QRectF(g).intersects(qtRect); });
+    if (visibleSomewhere || !isValidIndex(index))
+        return qtRect;
+    const QRectF g(all[index]);
+    QRectF kept = qtRect;
+    kept.moveLeft(clampToRange(qtRect.left(), g.left(), g.left() + g.width() - qtRect.width()));
+    kept.moveTop(clampToRange(qtRect.top(), g.top(), g.top() + g.height() - qtRect.height()));
+    return kept;
+}
+
+} // namespace mirevo

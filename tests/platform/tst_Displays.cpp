@@ -1,0 +1,100 @@
+#include "common/TestRegistry.h"
+#include "platform/Displays.h"
+
+#include <QTest>
+
+using namespace mirevo;
+
+namespace {
+
+// A 1920x1080 primary with a 1280x1024 display to its right, top edges aligned.
+FixedDisplays twoDisplays()
+{
+    return FixedDisplays({QRect(0, 0, 1920, 1080), QRect(1920, 0, 1280, 1024)});
+}
+
+} // namespace
+
+class DisplaysTest : public QObject {
+    Q_OBJECT
+private slots:
+    void framesUseTheBottomLeftOrigin()
+    {
+        const FixedDisplays displays = twoDisplays();
+        QCOMPARE(displays.frame(0), std::optional(QRectF(0, 0, 1920, 1080)));
+        // The second display's bottom edge is 56 points above the primary's.
+        QCOMPARE(displays.frame(1), std::optional(QRectF(1920, 56, 1280, 1024)));
+        QCOMPARE(displays.frame(2), std::nullopt);
+        QCOMPARE(displays.frame(-1), std::nullopt);
+    }
+
+    void windowRectsFollowTheStoredOffsets_data()
+    {
+        QTest::addColumn<qint64>("index");
+        QTest::addColumn<QPointF>("position");
+        QTest::addColumn<QRectF>("expected");
+        QTest::newRow("default badge")
+            << qint64(0) << QPointF(24, 152) << QRectF(24, 828, 100, 100);
+        QTest::newRow("second display")
+            << qint64(1) << QPointF(24, 152) << QRectF(1944, 772, 100, 100);
+        QTest::newRow("negative offsets")
+            << qint64(0) << QPointF(-50, -20) << QRectF(-50, 1000, 100, 100);
+    }
+    void windowRectsFollowTheStoredOffsets()
+    {
+        QFETCH(qint64, index);
+        QFETCH(QPointF, position);
+        QFETCH(QRectF, expected);
+        const FixedDisplays displays = twoDisplays();
+        const auto rect = displays.windowRect(index, position.x(), position.y(), 100, 100);
+        QCOMPARE(rect, std::optional(expected));
+        // And back: the stored position is the origin minus the display's origin.
+        const QPointF origin = displays.storedOrigin(rect->topLeft(), 100);
+        QCOMPARE(origin - displays.frame(index)->topLeft(), position);
+    }
+
+    void pointsFlipAboutThePrimaryBottom()
+    {
+        const FixedDisplays displays = twoDisplays();
+        QCOMPARE(displays.storedPoint(QPointF(500, 680)), QPointF(500, 400));
+        QCOMPARE(displays.qtPoint(QPointF(500, 400)), QPointF(500, 680));
+    }
+
+    void mainDisplayFallback()
+    {
+        const FixedDisplays displays = twoDisplays();
+        QCOMPARE(displays.indexOrMain(1), std::optional(1));
+        QCOMPARE(displays.indexOrMain(3), std::optional(0));
+        QCOMPARE(displays.indexOrMain(-1), std::optional(0));
+        QCOMPARE(FixedDisplays({}).indexOrMain(0), std::nullopt);
+    }
+
+    void offScreenWindowsAreKeptInView_data()
+    {
+        QTest::addColumn<QRectF>("rect");
+        QTest::addColumn<qint64>("index");
+        QTest::addColumn<QRectF>("expected");
+        QTest::newRow("partly visible stays")
+            << QRectF(1900, 10, 100, 100) << qint64(0) << QRectF(1900, 10, 100, 100);
+        QTest::newRow("on the other display stays")
+            << QRectF(2000, 10, 100, 100) << qint64(0) << QRectF(2000, 10, 100, 100);
+        QTest::newRow("right of everything")
+            << QRectF(3400, 500, 320, 220) << qint64(0) << QRectF(1600, 500, 320, 220);
+        QTest::newRow("below the second display")
+            << QRectF(2100, 1500, 100, 100) << qint64(1) << QRectF(2100, 924, 100, 100);
+        QTest::newRow("above and left")
+            << QRectF(-500, -400, 100, 100) << qint64(0) << QRectF(0, 0, 100, 100);
+        QTest::newRow("no such display")
+            << QRectF(5000, 0, 10, 10) << qint64(7) << QRectF(5000, 0, 10, 10);
+    }
+    void offScreenWindowsAreKeptInView()
+    {
+        QFETCH(QRectF, rect);
+        QFETCH(qint64, index);
+        QFETCH(QRectF, expected);
+        QCOMPARE(twoDisplays().keptInView(rect, index), expected);
+    }
+};
+
+MIREVO_TEST_CLASS(DisplaysTest)
+#include "tst_Displays.moc"

@@ -1,0 +1,27 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en">
+<context>
+    <name>Settings</name>
+    <message>
+        <source>settings.window_title</source>
+        <translation>Mirevo Settings</translation>
+    </message>
+    <message>
+        <source>tab.ime_indicator</source>
+        <translation>IME Indicator</translation>
+    </message>
+    <message>
+        <source>tab.clock</source>
+        <translation>Clock</translation>
+    </message>
+    <message>
+        <source>tab.mouse_cursor</source>
+        <translation>Pointer Badge</translation>
+    </message>
+    <message>
+        <source>tab.about</source>
+        <translation>About</translation>
+    </message>
+</context>
+</TS>
