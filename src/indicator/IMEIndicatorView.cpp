@@ -1,0 +1,108 @@
+#include "indicator/IMEIndicatorView.h"
+
+#include "indicator/BadgePainter.h"
+#include "settings/IMEIndicatorSettings.h"
+
+#include <QFontDatabase>
+#include <QImage>
+#include <QPainter>
+#include <QSvgRenderer>
+
+#include <algorithm>
+#include <cmath>
+
+namespace mirevo {
+namespace {
+
+// The name the settings use for "the system's own font".
+const QString kSystemFontName = QStringLiteral(".AppleSystemUIFont");
+
+QSvgRenderer& handRenderer()
+{
+    static QSvgRenderer renderer(QStringLiteral(":/indicator/hand-point.svg"));
+    return renderer;
+}
+
+// The hand in white at half strength, whatever colours the picture itself uses.
+void paintMoveMark(QPainter& painter, const QRectF& frame, double side)
+{
+    if (side <= 0 || !handRenderer().isValid())
+        return;
+    const qreal dpr = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+    const QSize pixels(std::max(1, int(std::ceil(side * dpr))),
+                       std::max(1, int(std::ceil(side * dpr))));
+    QImage mark(pixels, QImage::Format_ARGB32_Premultiplied);
+    mark.fill(Qt::transparent);
+    {
+        QPainter p(&mark);
+        p.setRenderHint(QPainter::Antialiasing);
+        handRenderer().render(&p, QRectF(QPointF(0, 0), QSizeF(pixels)));
+        p.setCompositionMode(QPainter::CompositionMode_SourceIn);
+        p.fillRect(mark.rect(), Qt::white);
+    }
+    const QRectF target(frame.right() - kMoveMarkPadding - side,
+                        frame.bottom() - kMoveMarkPadding - side, side, side);
+    painter.save();
+    painter.setOpacity(painter.opacity() * 0.5);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(target, mark);
+    painter.restore();
+}
+
+} // namespace
+
+QFont IMEIndicatorView::font() const
+{
+    QFont result;
+    if (fontName.isEmpty() || fontName == kSystemFontName) {
+        result = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+        result.setBold(true);
+    } else {
+        result = QFont(fontName);
+        result.setWeight(QFont::Normal);
+    }
+    // Pixels rather than points, so the text is exactly this tall on every screen.
+    const double pixels = size * fontSizeRatio;
+    result.setPixelSize(std::isfinite(pixels) ? int(std::lround(std::clamp(pixels, 1.0, 2000.0)))
+                                              : 1);
+    return result;
+}
+
+void IMEIndicatorView::paint(QPainter& painter, const QRectF& frame) const
+{
+    BadgeStyle style;
+    style.color = color.toQColor();
+    style.opacity = opacity;
+    style.outlineWidth = 2.0;
+    style.text = text;
+    style.font = font();
+    style.shadowBlur = 2.0;
+    style.shadowOffsetY = 1.0;
+    paintBadge(painter, frame, style);
+    if (moveMode)
+        paintMoveMark(painter, frame, size * kMoveMarkRatio);
+}
+
+double indicatorSide(const IMEIndicatorSettings& settings)
+{
+    const double side = settings.indicatorSize;
+    if (!std::isfinite(side))
+        return IMEIndicatorSettings{}.indicatorSize;
+    return std::clamp(side, 10.0, 1000.0);
+}
+
+IMEIndicatorView makeIndicatorView(const IMEIndicatorSettings& settings, InputLanguage language)
+{
+    IMEIndicatorView view;
+    view.language = language;
+    view.size = indicatorSide(settings);
+    view.opacity = settings.backgroundOpacity;
+    view.color = settings.colorForLanguage(language);
+    view.text = settings.textForLanguage(language);
+    view.moveMode = settings.moveMode;
+    view.fontSizeRatio = settings.fontSizeRatio;
+    view.fontName = settings.fontName;
+    return view;
+}
+
+} // namespace mirevo
