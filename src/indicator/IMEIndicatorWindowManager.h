@@ -1,5 +1,6 @@
 #pragma once
 
+#include "indicator/DraggableHostingView.h"
 #include "input/InputLanguage.h"
 
 #include <QObject>
@@ -14,7 +15,6 @@ namespace mirevo {
 
 class AppSettingsManager;
 class Displays;
-class DraggableHostingView;
 class NotificationCenter;
 class SettingsWindowAccess;
 struct IMEIndicatorSettings;
