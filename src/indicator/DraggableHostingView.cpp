@@ -12,6 +12,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <utility>
+
 namespace mirevo {
 
 DraggableHostingView::DraggableHostingView(IMEIndicatorView rootView, AppSettingsManager& store,
@@ -53,6 +55,7 @@ void DraggableHostingView::mousePressEvent(QMouseEvent* event)
         QWidget::mousePressEvent(event);
         return;
     }
+    m_dragging = true;
     m_initialLocation = event->globalPosition();
     m_initialWindowOrigin = pos(); // move() places the frame, so keep the frame's corner
     event->accept();
@@ -60,7 +63,8 @@ void DraggableHostingView::mousePressEvent(QMouseEvent* event)
 
 void DraggableHostingView::mouseMoveEvent(QMouseEvent* event)
 {
-    if (!(event->buttons() & Qt::LeftButton) || !isMoveMode()) {
+    // A drag needs its press: move mode switched on mid-press must not make the window jump.
+    if (!m_dragging || !(event->buttons() & Qt::LeftButton) || !isMoveMode()) {
         QWidget::mouseMoveEvent(event);
         return;
     }
@@ -72,7 +76,8 @@ void DraggableHostingView::mouseMoveEvent(QMouseEvent* event)
 
 void DraggableHostingView::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (event->button() != Qt::LeftButton || !isMoveMode()) {
+    const bool dragged = std::exchange(m_dragging, false);
+    if (event->button() != Qt::LeftButton || !dragged || !isMoveMode()) {
         QWidget::mouseReleaseEvent(event);
         return;
     }

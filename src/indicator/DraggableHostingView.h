@@ -58,6 +58,7 @@ private:
     SettingsWindowAccess* m_settingsWindow;
     QPointF m_initialLocation;    // global pointer at the last press in move mode
     QPoint m_initialWindowOrigin; // window's top-left at that press
+    bool m_dragging = false;      // a press in move mode started the current drag
 };
 
 } // namespace mirevo
