@@ -3,9 +3,12 @@
 #include "indicator/BadgePainter.h"
 #include "settings/IMEIndicatorSettings.h"
 
+#include <QBitmap>
 #include <QFontDatabase>
 #include <QImage>
 #include <QPainter>
+#include <QPainterPath>
+#include <QRegion>
 #include <QSvgRenderer>
 
 #include <algorithm>
@@ -23,29 +26,38 @@ QSvgRenderer& handRenderer()
     return renderer;
 }
 
-// The hand in white at half strength, whatever colours the picture itself uses.
+// The hand in white, whatever colours the picture itself uses, `pixels` wide.
+QImage moveMarkImage(int pixels)
+{
+    QImage mark(QSize(pixels, pixels), QImage::Format_ARGB32_Premultiplied);
+    mark.fill(Qt::transparent);
+    if (!handRenderer().isValid())
+        return mark;
+    QPainter p(&mark);
+    p.setRenderHint(QPainter::Antialiasing);
+    handRenderer().render(&p, QRectF(0, 0, pixels, pixels));
+    p.setCompositionMode(QPainter::CompositionMode_SourceIn);
+    p.fillRect(mark.rect(), Qt::white);
+    return mark;
+}
+
+QRectF moveMarkRect(const QRectF& frame, double side)
+{
+    return {frame.right() - kMoveMarkPadding - side, frame.bottom() - kMoveMarkPadding - side, side,
+            side};
+}
+
+// The mark at half strength in the frame's bottom-right corner.
 void paintMoveMark(QPainter& painter, const QRectF& frame, double side)
 {
-    if (side <= 0 || !handRenderer().isValid())
+    if (side <= 0)
         return;
     const qreal dpr = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
-    const QSize pixels(std::max(1, int(std::ceil(side * dpr))),
-                       std::max(1, int(std::ceil(side * dpr))));
-    QImage mark(pixels, QImage::Format_ARGB32_Premultiplied);
-    mark.fill(Qt::transparent);
-    {
-        QPainter p(&mark);
-        p.setRenderHint(QPainter::Antialiasing);
-        handRenderer().render(&p, QRectF(QPointF(0, 0), QSizeF(pixels)));
-        p.setCompositionMode(QPainter::CompositionMode_SourceIn);
-        p.fillRect(mark.rect(), Qt::white);
-    }
-    const QRectF target(frame.right() - kMoveMarkPadding - side,
-                        frame.bottom() - kMoveMarkPadding - side, side, side);
+    const QImage mark = moveMarkImage(std::max(1, int(std::ceil(side * dpr))));
     painter.save();
     painter.setOpacity(painter.opacity() * 0.5);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(target, mark);
+    painter.drawImage(moveMarkRect(frame, side), mark);
     painter.restore();
 }
 
@@ -73,7 +85,7 @@ void IMEIndicatorView::paint(QPainter& painter, const QRectF& frame) const
     BadgeStyle style;
     style.color = color.toQColor();
     style.opacity = opacity;
-    style.outlineWidth = 2.0;
+    style.outlineWidth = kOutlineWidth;
     style.text = text;
     style.font = font();
     style.shadowBlur = 2.0;
@@ -89,6 +101,24 @@ double indicatorSide(const IMEIndicatorSettings& settings)
     if (!std::isfinite(side))
         return IMEIndicatorSettings{}.indicatorSize;
     return std::clamp(side, 10.0, 1000.0);
+}
+
+QPainterPath IMEIndicatorView::visibleShape(const QRectF& frame) const
+{
+    QPainterPath shape;
+    // The outline's outer half and the smoothed edge lie beyond the disc's radius.
+    const double radius = size * kDiscRadiusRatio + kOutlineWidth / 2 + 0.5;
+    shape.addEllipse(frame.center(), radius, radius);
+    const double side = size * kMoveMarkRatio;
+    if (!moveMode || side < 1)
+        return shape;
+    // The hand's own pixels, so no square shows around it.
+    const QRectF target = moveMarkRect(frame, side);
+    const QImage mark = moveMarkImage(int(std::ceil(side)));
+    QPainterPath hand;
+    hand.addRegion(QRegion(QBitmap::fromImage(mark.createAlphaMask())));
+    hand.translate(target.topLeft());
+    return shape.united(hand).simplified();
 }
 
 IMEIndicatorView makeIndicatorView(const IMEIndicatorSettings& settings, InputLanguage language)

@@ -4,6 +4,7 @@
 #include "settings/ColorComponents.h"
 
 #include <QFont>
+#include <QPainterPath>
 #include <QRectF>
 #include <QString>
 
@@ -28,6 +29,10 @@ struct IMEIndicatorView {
     // the pointing-hand mark in its bottom-right corner.
     void paint(QPainter& painter, const QRectF& frame) const;
 
+    // What of `frame` the badge covers: the disc with its outline and, in move mode, the
+    // mark. Everything else is glow or clear, and is cut away where no compositor blends.
+    QPainterPath visibleShape(const QRectF& frame) const;
+
     // The text's font at size * fontSizeRatio pixels.
     QFont font() const;
 
@@ -42,7 +47,10 @@ double indicatorSide(const IMEIndicatorSettings& settings);
 // The badge for `language` as the settings describe it.
 IMEIndicatorView makeIndicatorView(const IMEIndicatorSettings& settings, InputLanguage language);
 
-// Side of the move-mode mark and its distance from the frame's edges.
+// The disc's radius and its outline, side of the move-mode mark and its distance from the
+// frame's edges, relative to the badge's size or in points.
+inline constexpr double kDiscRadiusRatio = 0.4;
+inline constexpr double kOutlineWidth = 2.0;
 inline constexpr double kMoveMarkRatio = 0.2;
 inline constexpr double kMoveMarkPadding = 4.0;
 

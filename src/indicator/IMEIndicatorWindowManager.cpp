@@ -8,7 +8,6 @@
 #include "settings/AppSettingsManager.h"
 #include "settings/SettingsNotifications.h"
 
-#include <QPainterPath>
 #include <QPropertyAnimation>
 #include <QSequentialAnimationGroup>
 #include <QTimer>
@@ -18,27 +17,11 @@ namespace {
 
 constexpr int kDimMilliseconds = 100;
 constexpr double kDimmedOpacity = 0.3;
-// The disc's radius as a share of the side, and half the outline drawn over its edge.
-constexpr double kDiscRadiusRatio = 0.4;
-constexpr double kHalfOutline = 1.0;
-
 // Without a compositor the glow's translucent pixels would show as a dark square, so the
-// window is cut to the disc and its outline (half a pixel more for the smoothed edge), plus
-// the move-mode mark while it is shown.
+// window is cut to what the badge covers.
 void shapeWindow(DraggableHostingView& window)
 {
-    const IMEIndicatorView& view = window.rootView();
-    const QRectF frame(window.rect());
-    QPainterPath shape;
-    const double radius = view.size * kDiscRadiusRatio + kHalfOutline + 0.5;
-    shape.addEllipse(frame.center(), radius, radius);
-    if (view.moveMode) {
-        const double mark = view.size * kMoveMarkRatio;
-        shape.addRect(frame.right() - kMoveMarkPadding - mark,
-                      frame.bottom() - kMoveMarkPadding - mark, mark, mark);
-        shape.setFillRule(Qt::WindingFill);
-    }
-    applyWindowShape(&window, shape);
+    applyWindowShape(&window, window.rootView().visibleShape(QRectF(window.rect())));
 }
 
 } // namespace

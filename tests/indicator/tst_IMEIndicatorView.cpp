@@ -4,6 +4,7 @@
 #include <QFontDatabase>
 #include <QImage>
 #include <QPainter>
+#include <QPainterPath>
 #include <QTest>
 
 #include <cmath>
@@ -157,6 +158,31 @@ private slots:
         QCOMPARE(outside, 0);
         // Half-strength white: over the transparent corner it is never opaque.
         QVERIFY(marked.pixelColor(corner.right() - 1, corner.bottom() - 1).alpha() <= 130);
+    }
+
+    void visibleShapeCoversDiscAndHand()
+    {
+        IMEIndicatorView view = redBadge();
+        const QRectF frame(0, 0, 100, 100);
+        const QRect corner(76, 76, 20, 20);
+        auto coveredInCorner = [&] {
+            int count = 0;
+            const QPainterPath shape = view.visibleShape(frame);
+            for (int y = corner.top(); y <= corner.bottom(); ++y)
+                for (int x = corner.left(); x <= corner.right(); ++x)
+                    count += shape.contains(QPointF(x + 0.5, y + 0.5)) ? 1 : 0;
+            return count;
+        };
+        const int discOnly = coveredInCorner();
+        QVERIFY(view.visibleShape(frame).contains(QPointF(50, 50)));
+        QVERIFY(view.visibleShape(frame).contains(QPointF(50, 9.1))); // the outline's outer half
+        QVERIFY(!view.visibleShape(frame).contains(QPointF(50, 5)));  // glow only
+        view.moveMode = true;
+        const int withHand = coveredInCorner();
+        // The hand's own pixels, not its whole square.
+        QVERIFY2(withHand > discOnly + 40 && withHand < 300,
+                 qPrintable(QStringLiteral("%1 %2").arg(discOnly).arg(withHand)));
+        QVERIFY(view.visibleShape(frame).contains(QPointF(50, 50)));
     }
 
     void fontChoice_data()
