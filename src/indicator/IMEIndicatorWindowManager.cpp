@@ -17,6 +17,7 @@ namespace {
 
 constexpr int kDimMilliseconds = 100;
 constexpr double kDimmedOpacity = 0.3;
+
 // Without a compositor the glow's translucent pixels would show as a dark square, so the
 // window is cut to what the badge covers.
 void shapeWindow(DraggableHostingView& window)
