@@ -4,6 +4,7 @@
 #include "app/AppDelegate.h"
 #include "app/MenuBarManager.h"
 #include "app/SingleInstance.h"
+#include "indicator/IMEIndicatorWindowManager.h"
 #include "input/IMEMonitor.h"
 #include "input/LanguageRules.h"
 #include "platform/Accessibility.h"
@@ -11,9 +12,11 @@
 #include "platform/NotificationCenter.h"
 #include "platform/StringTables.h"
 #include "settings/AppSettingsManager.h"
+#include "settings/SettingsNotifications.h"
 #include "settings_ui/UnifiedSettingsWindowManager.h"
 
 #include <QApplication>
+#include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -75,12 +78,29 @@ int runTrayUtility(int argc, char** argv, const InputSourceSpec& backend)
     actions.openSettings = [&] { settingsWindow.showSettings(std::nullopt); };
     actions.recheckAccessibility = [&] { accessibility.recheckAccessibilityPermission(); };
     actions.quit = [] { QApplication::quit(); };
+    actions.toggleIndicator = [] { IMEIndicatorWindowManager::shared().toggleVisibility(); };
+    actions.isIndicatorVisible = [] { return IMEIndicatorWindowManager::shared().isVisible(); };
     MenuBarManager menuBar(store, notifications, actions);
 
     LaunchSteps steps;
     steps.checkAccessibilityPermission = [&] { accessibility.checkAccessibilityPermission(); };
     steps.setupMenuBar = [&] { menuBar.setupMenuBar(); };
+    steps.createIndicatorWindow = [] { IMEIndicatorWindowManager::shared().createIndicatorWindow(); };
+    steps.indicatorLanguage = [] { return IMEIndicatorWindowManager::shared().currentLanguage(); };
+    steps.animateIndicatorTo = [](InputLanguage language) {
+        IMEIndicatorWindowManager& indicator = IMEIndicatorWindowManager::shared();
+        indicator.setCurrentLanguage(language);
+        indicator.animateLanguageChange();
+    };
     steps.updateMenuInputStatus = [&](bool isJapanese) { menuBar.updateInputStatus(isJapanese); };
+
+    // A display plugged in or out can leave a floating window off every screen: placing
+    // the windows again brings them back into view.
+    auto replaceWindows = [&notifications] {
+        notifications.post(notifications::kIMEIndicatorSettingsChanged);
+    };
+    QObject::connect(&app, &QGuiApplication::screenAdded, &app, replaceWindows);
+    QObject::connect(&app, &QGuiApplication::screenRemoved, &app, replaceWindows);
 
     AppDelegate delegate(store, monitor, steps);
     delegate.applicationDidFinishLaunching();
