@@ -1,5 +1,6 @@
 #include "app/AppDelegate.h"
 
+#include "cursor/MouseCursorIndicatorWindowManager.h"
 #include "input/IMEMonitor.h"
 #include "settings/AppSettingsManager.h"
 
@@ -21,10 +22,17 @@ void AppDelegate::applicationDidFinishLaunching()
             self->handleLanguageChange(language);
     };
     m_monitor.startMonitoring();
+
+    // Created even while hidden, so turning the badge on in the settings shows it at once.
+    MouseCursorIndicatorWindowManager& cursorIndicator =
+        MouseCursorIndicatorWindowManager::shared();
+    if (m_store.settings().mouseCursorIndicator.isVisible)
+        cursorIndicator.show();
 }
 
 void AppDelegate::handleLanguageChange(InputLanguage language)
 {
+    MouseCursorIndicatorWindowManager::shared().updateLanguage(language);
     m_store.updateIMEState(isIMEActive(language));
 }
 
