@@ -4,6 +4,7 @@
 #include "app/AppDelegate.h"
 #include "app/MenuBarManager.h"
 #include "app/SingleInstance.h"
+#include "cursor/MouseCursorIndicatorWindowManager.h"
 #include "indicator/IMEIndicatorWindowManager.h"
 #include "input/IMEMonitor.h"
 #include "input/LanguageRules.h"
@@ -85,12 +86,22 @@ int runTrayUtility(int argc, char** argv, const InputSourceSpec& backend)
     LaunchSteps steps;
     steps.checkAccessibilityPermission = [&] { accessibility.checkAccessibilityPermission(); };
     steps.setupMenuBar = [&] { menuBar.setupMenuBar(); };
-    steps.createIndicatorWindow = [] { IMEIndicatorWindowManager::shared().createIndicatorWindow(); };
+    steps.createIndicatorWindow = [] {
+        IMEIndicatorWindowManager::shared().createIndicatorWindow();
+    };
     steps.indicatorLanguage = [] { return IMEIndicatorWindowManager::shared().currentLanguage(); };
     steps.animateIndicatorTo = [](InputLanguage language) {
         IMEIndicatorWindowManager& indicator = IMEIndicatorWindowManager::shared();
         indicator.setCurrentLanguage(language);
         indicator.animateLanguageChange();
+    };
+    // The pointer badge's manager exists from the start even while the badge is hidden,
+    // so that switching the badge on from the menu or its page takes effect at once.
+    MouseCursorIndicatorWindowManager& cursorIndicator =
+        MouseCursorIndicatorWindowManager::shared();
+    steps.showMouseCursorIndicator = [&cursorIndicator] { cursorIndicator.show(); };
+    steps.updateMouseCursorLanguage = [&cursorIndicator](InputLanguage language) {
+        cursorIndicator.updateLanguage(language);
     };
     steps.updateMenuInputStatus = [&](bool isJapanese) { menuBar.updateInputStatus(isJapanese); };
 

@@ -24,8 +24,12 @@ run_case() {
     e2e_spawn "$build/mirevo" --input-backend "file:$source"
     e2e_wait_for_window mirevo 10 || fail "no indicator window"
 
-    local id
-    id=$(xdotool search --onlyvisible --classname mirevo | head -1)
+    # The pointer badge is a window of the program too: pick the 100-point badge.
+    local id candidate
+    for candidate in $(xdotool search --onlyvisible --classname mirevo); do
+        xwininfo -id "$candidate" | grep -q 'Width: 100$' && id=$candidate
+    done
+    [[ -n ${id:-} ]] || fail "no 100x100 indicator window"
     xwininfo -id "$id" | grep -q 'Absolute upper-left X:  24' || fail "window x"
     xwininfo -id "$id" | grep -q 'Absolute upper-left Y:  828' || fail "window y"
     "$probe" wait 46 878 "$english" 20 3000 >/dev/null || fail "english disc: $("$probe" pixel 46 878)"
