@@ -16,6 +16,9 @@ source_file="$E2E_TMP/input-source"
 echo "xkb.keylayout.us.English (US)" >"$source_file"
 # Only the badge: the clock and the pointer badge have benchmarks of their own.
 mkdir -p "$XDG_DATA_HOME/Mirevo"
+"$build/tools/settings-defaults" |
+    jq '.clock.isVisible = false | .mouseCursorIndicator.isVisible = false' \
+        >"$XDG_DATA_HOME/Mirevo/app_settings.json"
 x=44 y=878
 
 start=$(bench_now_ms)
@@ -26,8 +29,7 @@ echo "start-up to badge on screen: $(awk -v a="$(bench_now_ms)" -v b="$start" 'B
 
 sleep 2
 echo "CPU at rest over ${rest} s: $(bench_cpu_percent "$pid" "$rest") % of one core"
-read -r rss pss < <(bench_memory_mb "$pid")
-echo "memory: RSS ${rss} MB, PSS ${pss} MB"
+echo "memory (RSS PSS, MB): $(bench_memory_mb "$pid")"
 
 samples=$(mktemp)
 for ((i = 0; i < switches; i++)); do
