@@ -8,10 +8,18 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QEventLoop>
+#include <QTimer>
 
 #include <cstdio>
 
 namespace mirevo {
+namespace {
+
+constexpr int kPrintSourceWaitMs = 3000;
+
+} // namespace
 
 int runTrayUtility(int argc, char** argv, const InputSourceSpec& backend)
 {
@@ -31,6 +39,18 @@ int printCurrentSource(int argc, char** argv, const InputSourceSpec& backend)
 {
     QCoreApplication app(argc, argv);
     const std::unique_ptr<InputSource> source = createInputSource(backend);
+    // Daemon-backed sources answer through the event loop; give them a moment.
+    if (!source->isReady()) {
+        const QDeadlineTimer deadline(kPrintSourceWaitMs);
+        QEventLoop loop;
+        QTimer tick;
+        QObject::connect(&tick, &QTimer::timeout, &loop, [&] {
+            if (source->isReady() || deadline.hasExpired())
+                loop.quit();
+        });
+        tick.start(10);
+        loop.exec();
+    }
     const std::optional<QString> id = source->currentSourceId();
     if (!id) {
         std::fprintf(stderr, "mirevo: no input source is available from the %s backend\n",
