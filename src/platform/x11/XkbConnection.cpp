@@ -28,7 +28,7 @@ constexpr uint16_t kSelectedEvents = XCB_XKB_EVENT_TYPE_NEW_KEYBOARD_NOTIFY |
 constexpr uint16_t kGroupDetails = XCB_XKB_STATE_PART_GROUP_STATE | XCB_XKB_STATE_PART_GROUP_BASE |
                                    XCB_XKB_STATE_PART_GROUP_LATCH | XCB_XKB_STATE_PART_GROUP_LOCK;
 // setxkbmap sends several events in a row; one announcement covers them.
-constexpr int kCoalesceMs = 15;
+constexpr int kCoalesceMs = 5;
 
 template <typename Reply> using ReplyPtr = std::unique_ptr<Reply, decltype(&std::free)>;
 
