@@ -98,12 +98,6 @@ private slots:
                                             << "default"
                                             << "ibus.inputmethod.table:foo"
                                             << "other";
-        QTest::newRow("m17n hindi") << "m17n:hi:itrans"
-                                    << "hi"
-                                    << "itrans"
-                                    << "default"
-                                    << ""
-                                    << "hindi";
         QTest::newRow("name with a rule word") << "Pinyin-Korean"
                                                << "ko"
                                                << ""
@@ -156,11 +150,6 @@ private slots:
                             << "he"
                             << "Keyboard - Hebrew" << unused << "fcitx5.keylayout.il.Hebrew"
                             << "hebrew";
-        QTest::newRow("ru recorded")
-            << "keyboard-ru"
-            << "ru"
-            << "Keyboard - Russian" << unused << "fcitx5.keylayout.ru.Russian"
-            << "russian";
         QTest::newRow("ru with variant")
             << "keyboard-ru-phonetic"
             << "ru"
@@ -169,10 +158,6 @@ private slots:
         QTest::newRow("jp keyboard") << "keyboard-jp"
                                      << "ja"
                                      << "Keyboard - Japanese" << unused << ""
-                                     << "english";
-        QTest::newRow("de keyboard") << "keyboard-de"
-                                     << "de"
-                                     << "Keyboard - German" << unused << ""
                                      << "english";
         QTest::newRow("mozc") << "mozc"
                               << "ja"
@@ -248,10 +233,6 @@ private slots:
                                     << ""
                                     << "Indian" << unused << ""
                                     << "hindi";
-        QTest::newRow("ir") << "ir"
-                            << ""
-                            << "Persian" << unused << ""
-                            << "persian";
         QTest::newRow("unknown layout keeps its name") << "xx"
                                                        << ""
                                                        << "Mongolian" << unused << ""

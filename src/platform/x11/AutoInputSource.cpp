@@ -5,7 +5,7 @@
 #include "platform/x11/IBusInputSource.h"
 #include "platform/x11/XkbInputSource.h"
 
-#include <QDBusConnectionInterface>
+#include <QDBusMessage>
 
 namespace mirevo {
 namespace {
@@ -17,13 +17,21 @@ const QString kIBusService = QStringLiteral("org.freedesktop.IBus");
 constexpr int kResolveSoonMs = 200;
 constexpr int kResolveLaterMs = 1500;
 
+// Asks the bus daemon, which answers at once; a bus too busy to answer in time counts
+// as "no fcitx5" until the next change of names.
+constexpr int kBusQueryTimeoutMs = 50;
+
 bool fcitx5Running()
 {
     const QDBusConnection bus = QDBusConnection::sessionBus();
-    if (!bus.isConnected() || !bus.interface())
+    if (!bus.isConnected())
         return false;
-    const QDBusReply<bool> reply = bus.interface()->isServiceRegistered(kFcitx5Service);
-    return reply.isValid() && reply.value();
+    QDBusMessage query = QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
+        QStringLiteral("org.freedesktop.DBus"), QStringLiteral("NameHasOwner"));
+    query << kFcitx5Service;
+    const QDBusMessage reply = bus.call(query, QDBus::Block, kBusQueryTimeoutMs);
+    return reply.type() == QDBusMessage::ReplyMessage && reply.arguments().value(0).toBool();
 }
 
 } // namespace

@@ -15,17 +15,27 @@ e2e_fail() {
   exit 1
 }
 
+# kill_tree PID: stops PID and the helpers it started (IBus engines, ibus-x11, ...).
+kill_tree() {
+  local children
+  children=$(pgrep -P "$1" 2>/dev/null || true)
+  kill "$1" 2>/dev/null || true
+  [ -n "$children" ] && kill $children 2>/dev/null || true
+}
+
 e2e_cleanup() {
-  local pid
+  local status=$? pid i
   for ((i = ${#E2E_PIDS[@]} - 1; i >= 0; i--)); do
-    pid=${E2E_PIDS[i]}
-    kill "$pid" 2>/dev/null || true
+    kill_tree "${E2E_PIDS[i]}"
   done
-  sleep 0.1
   for pid in "${E2E_PIDS[@]}"; do
-    kill -9 "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
   done
-  [ -n "${E2E_TMP:-}" ] && rm -rf "$E2E_TMP"
+  # Helpers may still be writing their caches for a moment.
+  if [ -n "${E2E_TMP:-}" ]; then
+    rm -rf "$E2E_TMP" 2>/dev/null || { sleep 0.3; rm -rf "$E2E_TMP" 2>/dev/null || true; }
+  fi
+  exit $status
 }
 
 # A private HOME and XDG folders, so nothing touches the user's configuration.
@@ -80,8 +90,6 @@ bus_has_owner() {
     org.freedesktop.DBus.NameHasOwner "string:$1" 2>/dev/null | grep -q 'boolean true'
 }
 
-ibus_answers() { ibus engine >/dev/null 2>&1 || ibus list-engine --name-only >/dev/null 2>&1; }
-
 # IBus without panel or emoji helpers, with an in-memory configuration.
 start_ibus() {
   ibus-daemon --xim --panel=disable --emoji-extension=disable \
@@ -92,10 +100,14 @@ start_ibus() {
   e2e_log "ibus-daemon pid $IBUS_PID"
 }
 
-ibus_address_ready() { ibus version >/dev/null 2>&1 && bus_has_owner org.freedesktop.IBus; }
+# The daemon owns its session-bus name before clients can reach its private bus.
+ibus_address_ready() {
+  bus_has_owner org.freedesktop.IBus &&
+    ! ibus engine 2>&1 | grep -q -e "Not connected" -e "IBUS_IS_BUS"
+}
 
 stop_ibus() {
-  kill "$IBUS_PID" 2>/dev/null || true
+  kill_tree "$IBUS_PID"
   wait "$IBUS_PID" 2>/dev/null || true
 }
 
