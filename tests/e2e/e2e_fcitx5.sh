@@ -7,11 +7,20 @@ set -euo pipefail
 e2e_enter_session "$0" "$@"
 e2e_init
 start_xvfb
-start_fcitx5 keyboard-us keyboard-ru hangul
 
+# Asking for a fcitx5 that is not running answers "no source" and must not make the bus
+# start one (a second copy would fight the one started below).
+if "$MIREVO" --print-source --input-backend fcitx5 2>/dev/null; then
+  e2e_fail "a source was reported without fcitx5"
+fi
+sleep 0.3
+bus_has_owner org.fcitx.Fcitx5 && e2e_fail "asking for the current method started fcitx5"
+e2e_log "ok: no fcitx5, no source, none started"
+
+start_fcitx5 keyboard-us keyboard-ru hangul
 # No focused input context yet: fcitx5 reports no method, Mirevo no source.
 if "$MIREVO" --print-source --input-backend fcitx5 2>/dev/null; then
-  e2e_log "note: fcitx5 already reports a method without a focused input context"
+  e2e_fail "a source was reported without a focused input context"
 fi
 start_fcitx5_client
 "$MIREVO_TOOLS/source_watch" fcitx5 >"$E2E_TMP/watch.log" 2>"$E2E_TMP/watch.err" &
