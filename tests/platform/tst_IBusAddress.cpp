@@ -84,23 +84,21 @@ private slots:
     void addressFilePath_data()
     {
         QTest::addColumn<QString>("display");
+        QTest::addColumn<bool>("wayland");
         QTest::addColumn<QString>("suffix");
-        QTest::newRow("local") << ":0"
-                               << "unix-0";
-        QTest::newRow("screen number") << ":99.0"
-                                       << "unix-99";
-        QTest::newRow("remote host") << "example:1.0"
-                                     << "example-1";
-        QTest::newRow("no colon") << "3"
-                                  << "unix-3";
-        QTest::newRow("empty") << ""
-                               << "unix-0";
+        QTest::newRow("local") << ":0" << false << "unix-0";
+        QTest::newRow("screen number") << ":99.0" << false << "unix-99";
+        QTest::newRow("remote host") << "example:1.0" << false << "example-1";
+        QTest::newRow("no colon") << "3" << false << "unix-3";
+        QTest::newRow("empty") << "" << false << "unix-0";
+        QTest::newRow("wayland") << "wayland-0" << true << "unix-wayland-0";
     }
     void addressFilePath()
     {
         QFETCH(QString, display);
+        QFETCH(bool, wayland);
         QFETCH(QString, suffix);
-        QCOMPARE(ibusAddressFilePath("/home/u/.config", "0123abcd", display),
+        QCOMPARE(ibusAddressFilePath("/home/u/.config", "0123abcd", display, wayland),
                  "/home/u/.config/ibus/bus/0123abcd-" + suffix);
     }
 

@@ -60,8 +60,11 @@ std::optional<QString> parseIBusAddressFile(const QByteArray& content,
 }
 
 QString ibusAddressFilePath(const QString& configHome, const QString& machineId,
-                            const QString& display)
+                            const QString& display, bool wayland)
 {
+    const QString folder = configHome + QStringLiteral("/ibus/bus/") + machineId;
+    if (wayland)
+        return folder + QStringLiteral("-unix-") + display;
     // "host:N.S": the host (or "unix" for a local display) and the display number N.
     const qsizetype colon = display.lastIndexOf(QLatin1Char(':'));
     QString host = colon < 0 ? QString() : display.left(colon);
@@ -71,8 +74,7 @@ QString ibusAddressFilePath(const QString& configHome, const QString& machineId,
         host = QStringLiteral("unix");
     if (number.isEmpty())
         number = QStringLiteral("0");
-    return configHome + QStringLiteral("/ibus/bus/") + machineId + QLatin1Char('-') + host +
-           QLatin1Char('-') + number;
+    return folder + QLatin1Char('-') + host + QLatin1Char('-') + number;
 }
 
 std::optional<QString> findIBusAddress()
@@ -80,17 +82,23 @@ std::optional<QString> findIBusAddress()
     const QString fromEnvironment = qEnvironmentVariable("IBUS_ADDRESS");
     if (!fromEnvironment.isEmpty())
         return fromEnvironment;
-    QString path = qEnvironmentVariable("IBUS_ADDRESS_FILE");
-    if (path.isEmpty()) {
-        QString configHome = qEnvironmentVariable("XDG_CONFIG_HOME");
-        if (configHome.isEmpty())
-            configHome = QDir::homePath() + QStringLiteral("/.config");
-        QString display = qEnvironmentVariable("DISPLAY");
-        if (display.isEmpty())
-            display = QStringLiteral(":0.0");
-        path = ibusAddressFilePath(configHome, machineId(), display);
+    const QString path = qEnvironmentVariable("IBUS_ADDRESS_FILE");
+    if (!path.isEmpty())
+        return parseIBusAddressFile(readSmallFile(path));
+    QString configHome = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (configHome.isEmpty())
+        configHome = QDir::homePath() + QStringLiteral("/.config");
+    const QString id = machineId();
+    const QString wayland = qEnvironmentVariable("WAYLAND_DISPLAY");
+    if (!wayland.isEmpty()) {
+        if (auto address = parseIBusAddressFile(
+                readSmallFile(ibusAddressFilePath(configHome, id, wayland, true))))
+            return address;
     }
-    return parseIBusAddressFile(readSmallFile(path));
+    QString display = qEnvironmentVariable("DISPLAY");
+    if (display.isEmpty())
+        display = QStringLiteral(":0.0");
+    return parseIBusAddressFile(readSmallFile(ibusAddressFilePath(configHome, id, display)));
 }
 
 } // namespace mirevo

@@ -19,11 +19,13 @@ bool isProcessAlive(qint64 pid);
 std::optional<QString> parseIBusAddressFile(const QByteArray& content,
                                             const ProcessAliveCheck& alive = isProcessAlive);
 
-// The address file for a display ("host:N.S", ":N") under the configuration folder.
+// The address file for an X display ("host:N.S", ":N") or, with `wayland`, a Wayland
+// display name ("wayland-0") under the configuration folder.
 QString ibusAddressFilePath(const QString& configHome, const QString& machineId,
-                            const QString& display);
+                            const QString& display, bool wayland = false);
 
-// IBUS_ADDRESS, else the file named by IBUS_ADDRESS_FILE, else the display's address file.
+// IBUS_ADDRESS, else the file named by IBUS_ADDRESS_FILE, else the address file of the
+// Wayland display (when WAYLAND_DISPLAY is set) or of the X display.
 std::optional<QString> findIBusAddress();
 
 } // namespace mirevo
