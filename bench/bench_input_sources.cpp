@@ -68,8 +68,8 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
-    const auto spec = InputSourceSpec::parse(args.value(1));
-    if (args.size() < 7 || !spec) {
+    const auto backend = InputSourceSpec::parse(args.value(1));
+    if (args.size() < 7 || !backend) {
         std::fprintf(stderr, "usage: bench_input_sources BACKEND REST_SECONDS COMMAND_A "
                              "LANGUAGE_A COMMAND_B LANGUAGE_B [COUNT]\n");
         return 2;
@@ -79,7 +79,7 @@ int main(int argc, char** argv)
     const QString languages[2] = {args.at(4), args.at(6)};
     const int count = args.size() > 7 ? args.at(7).toInt() : 30;
 
-    const std::unique_ptr<InputSource> source = createInputSource(*spec);
+    const std::unique_ptr<InputSource> source = createInputSource(*backend);
     spinUntil([&] { return source->isReady(); }, 3000);
     IMEMonitor monitor(source.get());
     QElapsedTimer clock;

@@ -30,12 +30,12 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     const QStringList arguments = app.arguments();
     const bool signalOnly = arguments.contains(QStringLiteral("--signal-only"));
-    const auto spec = InputSourceSpec::parse(arguments.value(arguments.size() - 1));
-    if (!spec || arguments.size() < 2) {
+    const auto backend = InputSourceSpec::parse(arguments.value(arguments.size() - 1));
+    if (!backend || arguments.size() < 2) {
         std::fprintf(stderr, "usage: source_watch [--signal-only] BACKEND\n");
         return 2;
     }
-    const std::unique_ptr<InputSource> source = createInputSource(*spec);
+    const std::unique_ptr<InputSource> source = createInputSource(*backend);
     std::optional<QString> last;
     const auto report = [&] {
         const std::optional<QString> id = source->currentSourceId();
