@@ -16,6 +16,8 @@ fi
 
 source tests/e2e/lib/desktop.sh
 e2e_start_desktop 1280x800
+xsetroot -solid "#4a6078"
+e2e_start_compositor
 e2e_start_tray
 source_file="$E2E_TMP/input-source"
 echo "xkb.keylayout.us.English (US)" >"$source_file"

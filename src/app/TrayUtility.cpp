@@ -17,9 +17,12 @@
 #include "settings_ui/UnifiedSettingsWindowManager.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
+#include <QEventLoop>
 #include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -35,6 +38,8 @@ void preferX11OnWayland()
     if (wayland && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "xcb");
 }
+
+constexpr int kPrintSourceWaitMs = 3000;
 
 QString runtimeFolder()
 {
@@ -122,6 +127,18 @@ int printCurrentSource(int argc, char** argv, const InputSourceSpec& backend)
 {
     QCoreApplication app(argc, argv);
     const std::unique_ptr<InputSource> source = createInputSource(backend);
+    // Daemon-backed sources answer through the event loop; give them a moment.
+    if (!source->isReady()) {
+        const QDeadlineTimer deadline(kPrintSourceWaitMs);
+        QEventLoop loop;
+        QTimer tick;
+        QObject::connect(&tick, &QTimer::timeout, &loop, [&] {
+            if (source->isReady() || deadline.hasExpired())
+                loop.quit();
+        });
+        tick.start(10);
+        loop.exec();
+    }
     const std::optional<QString> id = source->currentSourceId();
     if (!id) {
         std::fprintf(stderr, "mirevo: no input source is available from the %s backend\n",

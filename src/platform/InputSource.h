@@ -22,6 +22,10 @@ public:
     // Short name of the backend ("ibus", "fcitx5", "xkb", "file").
     virtual QString backendName() const = 0;
 
+    // False while the first answer from a daemon is still on its way; the answer arrives
+    // through the event loop and is followed by mayHaveChanged().
+    virtual bool isReady() const { return true; }
+
 signals:
     // The selection may have changed; listeners re-read currentSourceId().
     void mayHaveChanged();

@@ -1,6 +1,10 @@
 #include "platform/InputSourceFactory.h"
 
 #include "platform/FileInputSource.h"
+#include "platform/x11/AutoInputSource.h"
+#include "platform/x11/Fcitx5InputSource.h"
+#include "platform/x11/IBusInputSource.h"
+#include "platform/x11/XkbInputSource.h"
 
 namespace mirevo {
 
@@ -21,25 +25,21 @@ std::optional<InputSourceSpec> InputSourceSpec::parse(const QString& text)
     return std::nullopt;
 }
 
-} // namespace mirevo
-
-namespace mirevo {
-namespace {
-
-// Answers no source; used until a daemon-backed backend is available.
-class NoInputSource : public InputSource {
-public:
-    std::optional<QString> currentSourceId() override { return std::nullopt; }
-    QString backendName() const override { return QStringLiteral("none"); }
-};
-
-} // namespace
-
 std::unique_ptr<InputSource> createInputSource(const InputSourceSpec& spec)
 {
-    if (spec.kind == InputSourceSpec::Kind::file)
+    switch (spec.kind) {
+    case InputSourceSpec::Kind::file:
         return std::make_unique<FileInputSource>(spec.filePath);
-    return std::make_unique<NoInputSource>();
+    case InputSourceSpec::Kind::fcitx5:
+        return std::make_unique<Fcitx5InputSource>();
+    case InputSourceSpec::Kind::ibus:
+        return std::make_unique<IBusInputSource>();
+    case InputSourceSpec::Kind::xkb:
+        return std::make_unique<XkbInputSource>();
+    case InputSourceSpec::Kind::automatic:
+        break;
+    }
+    return std::make_unique<AutoInputSource>();
 }
 
 } // namespace mirevo
