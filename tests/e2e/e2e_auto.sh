@@ -14,6 +14,8 @@ expect_source auto korean auto:ibus
 "$MIREVO_TOOLS/source_watch" auto >"$E2E_TMP/watch.log" 2>"$E2E_TMP/watch.err" &
 E2E_PIDS+=($!)
 wait_until 5 grep -q $'korean\tauto:ibus' "$E2E_TMP/watch.log" || e2e_fail "the watcher did not pick IBus"
+start_mirevo auto
+expect_badge 6b006b korean
 
 stop_ibus
 # IBus set the engine's own layout (kr) on the X server; put two groups back.
@@ -23,6 +25,7 @@ expect_source auto russian auto:xkb
 wait_until 5 grep -q $'russian\tauto:xkb' "$E2E_TMP/watch.log" ||
   e2e_fail "the running source did not fall back to XKB: $(cat "$E2E_TMP/watch.log")"
 e2e_log "ok: the running source fell back to XKB"
+expect_badge 7d0036 russian
 
 start_ibus
 ibus_switch libpinyin
@@ -30,5 +33,6 @@ expect_source auto chinese_simplified auto:ibus
 wait_until 5 grep -q $'chinese_simplified\tauto:ibus' "$E2E_TMP/watch.log" ||
   e2e_fail "the running source did not follow the new daemon: $(cat "$E2E_TMP/watch.log")"
 e2e_log "ok: the running source followed the restarted daemon"
+expect_badge 007d00 chinese_simplified
 # The ibus backend alone also finds the new daemon.
 expect_source ibus chinese_simplified

@@ -30,12 +30,16 @@ fcitx5_switch() {
   fcitx5-remote -s "$1"
   wait_until 3 test "$(fcitx5-remote -n)" = "$1" || e2e_fail "fcitx5 did not switch to $1"
 }
+start_mirevo fcitx5
 fcitx5_switch hangul
 expect_source fcitx5 korean
+expect_badge 6b006b korean
 wait_until 3 grep -q 'hangul.Korean' "$E2E_TMP/watch.log" || e2e_fail "the running source missed hangul"
 fcitx5_switch keyboard-ru
 expect_source fcitx5 russian
+expect_badge 7d0036 russian
 fcitx5_switch keyboard-us
 expect_source fcitx5 english
+expect_badge 0000b3 english
 expect_source auto english auto:fcitx5
 wait_until 3 grep -q 'keylayout.us' "$E2E_TMP/watch.log" || e2e_fail "the running source missed keyboard-us"

@@ -12,14 +12,16 @@ setxkbmap -layout us,ru,gr || e2e_fail "setxkbmap failed"
 E2E_PIDS+=($!)
 wait_until 5 grep -q english "$E2E_TMP/watch.log" || e2e_fail "source_watch saw no group"
 
+start_mirevo xkb
 check_group() {
   "$MIREVO_TOOLS/xkb_lock_group" "$1" || e2e_fail "cannot lock group $1"
   expect_source xkb "$2"
   wait_until 3 grep -q "$2" "$E2E_TMP/watch.log" || e2e_fail "no X event for group $1"
+  expect_badge "$3" "$2"
 }
-check_group 1 russian
-check_group 2 greek
-check_group 0 english
+check_group 1 russian 7d0036
+check_group 2 greek 00478f
+check_group 0 english 0000b3
 grep -q $'xkb.keylayout.gr.Greek\tgreek' "$E2E_TMP/watch.log" || e2e_fail "unexpected identifiers"
 
 # A new keyboard with fewer groups while group 2 is locked: the group is clamped.

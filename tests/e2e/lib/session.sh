@@ -165,3 +165,20 @@ expect_source() {
   done
   e2e_log "ok: $line"
 }
+
+# The real program on this display with BACKEND; its floating badge shows each switch.
+start_mirevo() {
+  "$MIREVO" --input-backend "$1" >"$E2E_TMP/mirevo.log" 2>&1 &
+  E2E_PIDS+=($!)
+}
+
+# expect_badge RRGGBB LANGUAGE: the badge's disc, left of its text, turns RRGGBB within
+# two seconds. The default badge's top-left is (24, 548) on the 1280x800 screen; without a
+# compositor its 70 % fill shows as 70 % of the language's colour on black.
+expect_badge() {
+  local probe
+  probe=$(dirname "$MIREVO")/tools/screen-probe
+  "$probe" wait 46 598 "$1" 24 2000 >/dev/null ||
+    e2e_fail "the badge shows $("$probe" pixel 46 598), not $2 ($1)"
+  e2e_log "ok: the badge shows $2"
+}
