@@ -4,16 +4,35 @@
 
 #include <QObject>
 
+#include <functional>
+
 namespace mirevo {
 
 class AppSettingsManager;
 class IMEMonitor;
 
+// The displays and services the launch sequence starts and the language handler feeds.
+// The program fills them in with its shared managers; tests record the calls.
+struct LaunchSteps {
+    std::function<void()> checkAccessibilityPermission;
+    std::function<void()> setupMenuBar;
+    std::function<void()> createIndicatorWindow;
+    std::function<void()> createClockWindow;
+    std::function<void()> showMouseCursorIndicator;
+
+    std::function<InputLanguage()> indicatorLanguage;
+    // Stores the indicator's new language and plays its switch animation.
+    std::function<void(InputLanguage)> animateIndicatorTo;
+    std::function<void(InputLanguage)> updateMouseCursorLanguage;
+    std::function<void(bool)> updateMenuInputStatus;
+};
+
 // Runs the launch sequence and forwards each language change to the displays and the store.
 class AppDelegate : public QObject {
     Q_OBJECT
 public:
-    AppDelegate(AppSettingsManager& store, IMEMonitor& monitor, QObject* parent = nullptr);
+    AppDelegate(AppSettingsManager& store, IMEMonitor& monitor, LaunchSteps steps,
+                QObject* parent = nullptr);
 
     void applicationDidFinishLaunching();
     void handleLanguageChange(InputLanguage language);
@@ -21,6 +40,7 @@ public:
 private:
     AppSettingsManager& m_store;
     IMEMonitor& m_monitor;
+    LaunchSteps m_steps;
 };
 
 } // namespace mirevo

@@ -1,28 +1,88 @@
 #include "app/TrayUtility.h"
 
+#include "app/AccessibilityPrompts.h"
 #include "app/AppDelegate.h"
+#include "app/MenuBarManager.h"
+#include "app/SingleInstance.h"
 #include "input/IMEMonitor.h"
 #include "input/LanguageRules.h"
+#include "platform/Accessibility.h"
 #include "platform/FileLocations.h"
+#include "platform/NotificationCenter.h"
+#include "platform/StringTables.h"
 #include "settings/AppSettingsManager.h"
+#include "settings_ui/UnifiedSettingsWindowManager.h"
 
 #include <QApplication>
-#include <QCoreApplication>
+#include <QSettings>
+#include <QStandardPaths>
 
 #include <cstdio>
 
 namespace mirevo {
+namespace {
+
+// Placing windows, keeping them on top and reading the pointer need X11: on a Wayland
+// session the program runs through XWayland unless the user chose a platform.
+void preferX11OnWayland()
+{
+    const bool wayland = qEnvironmentVariable("XDG_SESSION_TYPE") == QLatin1String("wayland") ||
+                         qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+    if (wayland && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
+}
+
+QString runtimeFolder()
+{
+    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    return runtime.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::TempLocation)
+                             : runtime;
+}
+
+} // namespace
 
 int runTrayUtility(int argc, char** argv, const InputSourceSpec& backend)
 {
+    preferX11OnWayland();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Mirevo"));
     QApplication::setOrganizationName(QStringLiteral("Mirevo"));
     QApplication::setApplicationVersion(applicationVersion());
+    QApplication::setDesktopFileName(applicationId());
     QApplication::setQuitOnLastWindowClosed(false);
+    installTranslations();
 
+    SingleInstance instance(applicationId(), runtimeFolder());
+    if (instance.forwardToRunningInstance())
+        return 0;
+
+    AppSettingsManager& store = AppSettingsManager::shared();
+    NotificationCenter& notifications = NotificationCenter::defaultCenter();
     IMEMonitor::installSharedSource(createInputSource(backend));
-    AppDelegate delegate(AppSettingsManager::shared(), IMEMonitor::shared());
+    IMEMonitor& monitor = IMEMonitor::shared();
+
+    UnifiedSettingsWindowManager settingsWindow(store, notifications, {});
+    SettingsWindowAccess::setSharedProvider(
+        [&settingsWindow]() -> SettingsWindowAccess& { return settingsWindow; });
+    instance.listen([&settingsWindow] { settingsWindow.showSettings(std::nullopt); });
+
+    QSettings defaults;
+    MessageBoxAlertPresenter alerts;
+    AccessibilityPrompts accessibility(Accessibility::system(), alerts, defaults);
+
+    MenuBarActions actions;
+    actions.openAbout = [&] { settingsWindow.showSettings(SettingsTab::about); };
+    actions.openSettings = [&] { settingsWindow.showSettings(std::nullopt); };
+    actions.recheckAccessibility = [&] { accessibility.recheckAccessibilityPermission(); };
+    actions.quit = [] { QApplication::quit(); };
+    MenuBarManager menuBar(store, notifications, actions);
+
+    LaunchSteps steps;
+    steps.checkAccessibilityPermission = [&] { accessibility.checkAccessibilityPermission(); };
+    steps.setupMenuBar = [&] { menuBar.setupMenuBar(); };
+    steps.updateMenuInputStatus = [&](bool isJapanese) { menuBar.updateInputStatus(isJapanese); };
+
+    AppDelegate delegate(store, monitor, steps);
     delegate.applicationDidFinishLaunching();
     return app.exec();
 }

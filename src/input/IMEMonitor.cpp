@@ -59,9 +59,12 @@ void IMEMonitor::checkInputSource()
     if (!sourceId)
         return;
 
+    // The language is a function of the identifier alone: an unchanged identifier cannot
+    // change it, which keeps the 0.3 s poll to one query and one comparison.
+    if (*sourceId == m_currentSourceID)
+        return;
     const InputLanguage detected = detectLanguage(*sourceId);
-    if (*sourceId != m_currentSourceID)
-        m_currentSourceID = *sourceId;
+    m_currentSourceID = *sourceId;
     if (detected == m_currentLanguage)
         return;
 

@@ -1,4 +1,5 @@
 #include "common/TestRegistry.h"
+#include "platform/StringTables.h"
 
 #include <QApplication>
 #include <QTest>
@@ -18,6 +19,8 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     app.setAttribute(Qt::AA_Use96Dpi, true);
+    // The program's English texts, as users see them (the runner's locale is C).
+    mirevo::installTranslations(QLocale(QLocale::English));
     int failedClasses = 0;
     for (const auto& factory : mirevo::test::registeredTests()) {
         auto test = factory();

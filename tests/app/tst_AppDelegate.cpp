@@ -1,0 +1,110 @@
+#include "app/AppDelegate.h"
+#include "common/FakeInputSource.h"
+#include "common/TestRegistry.h"
+#include "input/IMEMonitor.h"
+#include "settings/AppSettingsManager.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace mirevo;
+using mirevo::test::FakeInputSource;
+
+namespace {
+
+// Launch steps that write what they were asked into one log.
+struct RecordingSteps {
+    QStringList log;
+    InputLanguage indicator = InputLanguage::english;
+
+    LaunchSteps steps()
+    {
+        LaunchSteps s;
+        s.checkAccessibilityPermission = [this] { log << "accessibility"; };
+        s.setupMenuBar = [this] { log << "menu"; };
+        s.createIndicatorWindow = [this] { log << "indicator"; };
+        s.createClockWindow = [this] { log << "clock"; };
+        s.showMouseCursorIndicator = [this] { log << "cursor"; };
+        s.indicatorLanguage = [this] { return indicator; };
+        s.animateIndicatorTo = [this](InputLanguage l) {
+            indicator = l;
+            log << "animate:" + rawValue(l);
+        };
+        s.updateMouseCursorLanguage = [this](InputLanguage l) { log << "cursor:" + rawValue(l); };
+        s.updateMenuInputStatus = [this](bool on) { log << (on ? "status:on" : "status:off"); };
+        return s;
+    }
+};
+
+} // namespace
+
+class AppDelegateTest : public QObject {
+    Q_OBJECT
+private slots:
+    void englishLaunchRunsTheStepsInOrder()
+    {
+        QTemporaryDir dir;
+        AppSettingsManager store(dir.path());
+        FakeInputSource source;
+        source.id = QStringLiteral("xkb.keylayout.us.English (US)");
+        IMEMonitor monitor(&source);
+        RecordingSteps recorder;
+        AppDelegate delegate(store, monitor, recorder.steps());
+        delegate.applicationDidFinishLaunching();
+        QCOMPARE(recorder.log,
+                 QStringList({"accessibility", "menu", "indicator", "clock", "cursor"}));
+        QVERIFY(monitor.isMonitoring());
+        QTest::qWait(10);
+        QVERIFY(!store.isJapaneseInput());
+    }
+
+    void nonEnglishLaunchReachesTheDisplaysBeforeTheLaterSteps()
+    {
+        QTemporaryDir dir;
+        AppSettingsManager store(dir.path());
+        store.edit([](AppSettings& s) { s.mouseCursorIndicator.isVisible = false; });
+        FakeInputSource source;
+        source.id = QStringLiteral("ibus.inputmethod.anthy.Japanese");
+        IMEMonitor monitor(&source);
+        RecordingSteps recorder;
+        AppDelegate delegate(store, monitor, recorder.steps());
+        delegate.applicationDidFinishLaunching();
+        // A hidden pointer badge is not started.
+        QCOMPARE(recorder.log,
+                 QStringList({"accessibility", "menu", "indicator", "animate:japanese",
+                              "cursor:japanese", "status:on", "clock"}));
+        QVERIFY(!store.isJapaneseInput()); // one event-loop turn later
+        QTRY_VERIFY(store.isJapaneseInput());
+    }
+
+    void languageChanges()
+    {
+        QTemporaryDir dir;
+        AppSettingsManager store(dir.path());
+        FakeInputSource source;
+        source.id = QStringLiteral("xkb.keylayout.us.English (US)");
+        IMEMonitor monitor(&source);
+        RecordingSteps recorder;
+        AppDelegate delegate(store, monitor, recorder.steps());
+        delegate.applicationDidFinishLaunching();
+        recorder.log.clear();
+
+        source.switchTo(QStringLiteral("ibus.inputmethod.anthy.Japanese"));
+        source.switchTo(QStringLiteral("ibus.inputmethod.hangul.Korean"));
+        QTRY_VERIFY(store.isJapaneseInput());
+        source.switchTo(QStringLiteral("xkb.keylayout.us.English (US)"));
+        QCOMPARE(recorder.log, QStringList({"animate:japanese", "cursor:japanese", "status:on",
+                                            "animate:korean", "cursor:korean", "status:on",
+                                            "animate:english", "cursor:english", "status:off"}));
+        QTRY_VERIFY(!store.isJapaneseInput());
+
+        // An indicator that already shows the language is left alone; the rest still hear.
+        recorder.log.clear();
+        recorder.indicator = InputLanguage::greek;
+        delegate.handleLanguageChange(InputLanguage::greek);
+        QCOMPARE(recorder.log, QStringList({"cursor:greek", "status:on"}));
+    }
+};
+
+MIREVO_TEST_CLASS(AppDelegateTest)
+#include "tst_AppDelegate.moc"
