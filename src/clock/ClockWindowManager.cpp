@@ -76,6 +76,11 @@ SettingsWindowAccess* ClockWindowManager::settingsAccess() const
     return m_settingsAccess ? m_settingsAccess : SettingsWindowAccess::shared();
 }
 
+ContextMenuHostingView* ClockWindowManager::clockWindow() const
+{
+    return m_window;
+}
+
 ClockView* ClockWindowManager::clockView() const
 {
     return m_window ? qobject_cast<ClockView*>(m_window->rootView()) : nullptr;

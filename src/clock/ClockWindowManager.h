@@ -52,7 +52,7 @@ public:
     // The display a window of the clock settings goes on: the named one, else the main one.
     std::optional<int> screenForDisplay(qint64 index) const;
 
-    ContextMenuHostingView* clockWindow() const { return m_window; }
+    ContextMenuHostingView* clockWindow() const;
     ClockView* clockView() const;
 
     // Window notifications; the window's signals call these while move mode is on. A
