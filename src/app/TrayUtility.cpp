@@ -4,6 +4,7 @@
 #include "app/AppDelegate.h"
 #include "app/MenuBarManager.h"
 #include "app/SingleInstance.h"
+#include "clock/ClockWindowManager.h"
 #include "input/IMEMonitor.h"
 #include "input/LanguageRules.h"
 #include "platform/Accessibility.h"
@@ -81,6 +82,7 @@ int runTrayUtility(int argc, char** argv, const InputSourceSpec& backend)
     steps.checkAccessibilityPermission = [&] { accessibility.checkAccessibilityPermission(); };
     steps.setupMenuBar = [&] { menuBar.setupMenuBar(); };
     steps.updateMenuInputStatus = [&](bool isJapanese) { menuBar.updateInputStatus(isJapanese); };
+    steps.createClockWindow = [] { ClockWindowManager::shared().createClockWindow(); };
 
     AppDelegate delegate(store, monitor, steps);
     delegate.applicationDidFinishLaunching();
