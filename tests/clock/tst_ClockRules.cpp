@@ -41,23 +41,6 @@ private slots:
         QCOMPARE(mirevo::handAngles(time, false), (ClockHands{hour, minute, std::nullopt}));
     }
 
-    void faceBarsSpanTheirRadii()
-    {
-        const double s = 200;
-        const QList<FaceBar> withSeconds = faceBars(s, {105, 180, 90.0});
-        QCOMPARE(withSeconds.size(), 15);
-        QCOMPARE(faceBars(s, {105, 180, std::nullopt}).size(), 14);
-        // Before turning, every bar points up from the centre: marks from 0.35 S to 0.45 S,
-        // the hands from the centre out to 0.25, 0.35 and 0.4 S.
-        QCOMPARE(withSeconds[0].rect, QRectF(-2, -90, 4, 20));
-        QCOMPARE(withSeconds[11].angle, 330.0);
-        QCOMPARE(withSeconds[12].rect, QRectF(-4, -50, 8, 50));
-        QCOMPARE(withSeconds[12].angle, 105.0);
-        QCOMPARE(withSeconds[13].rect, QRectF(-3, -70, 6, 70));
-        QCOMPARE(withSeconds[14].rect, QRectF(-1, -80, 2, 80));
-        QCOMPARE(withSeconds[14].angle, 90.0);
-    }
-
     void backgroundColor_data()
     {
         QTest::addColumn<bool>("liveUseIME");
