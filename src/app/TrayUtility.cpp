@@ -5,6 +5,8 @@
 #include "app/MenuBarManager.h"
 #include "app/SingleInstance.h"
 #include "clock/ClockWindowManager.h"
+#include "cursor/MouseCursorIndicatorWindowManager.h"
+#include "indicator/IMEIndicatorWindowManager.h"
 #include "input/IMEMonitor.h"
 #include "input/LanguageRules.h"
 #include "platform/Accessibility.h"
@@ -12,9 +14,11 @@
 #include "platform/NotificationCenter.h"
 #include "platform/StringTables.h"
 #include "settings/AppSettingsManager.h"
+#include "settings/SettingsNotifications.h"
 #include "settings_ui/UnifiedSettingsWindowManager.h"
 
 #include <QApplication>
+#include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -76,13 +80,40 @@ int runTrayUtility(int argc, char** argv, const InputSourceSpec& backend)
     actions.openSettings = [&] { settingsWindow.showSettings(std::nullopt); };
     actions.recheckAccessibility = [&] { accessibility.recheckAccessibilityPermission(); };
     actions.quit = [] { QApplication::quit(); };
+    actions.toggleIndicator = [] { IMEIndicatorWindowManager::shared().toggleVisibility(); };
+    actions.isIndicatorVisible = [] { return IMEIndicatorWindowManager::shared().isVisible(); };
     MenuBarManager menuBar(store, notifications, actions);
 
     LaunchSteps steps;
     steps.checkAccessibilityPermission = [&] { accessibility.checkAccessibilityPermission(); };
     steps.setupMenuBar = [&] { menuBar.setupMenuBar(); };
+    steps.createIndicatorWindow = [] {
+        IMEIndicatorWindowManager::shared().createIndicatorWindow();
+    };
+    steps.indicatorLanguage = [] { return IMEIndicatorWindowManager::shared().currentLanguage(); };
+    steps.animateIndicatorTo = [](InputLanguage language) {
+        IMEIndicatorWindowManager& indicator = IMEIndicatorWindowManager::shared();
+        indicator.setCurrentLanguage(language);
+        indicator.animateLanguageChange();
+    };
+    // The pointer badge's manager exists from the start even while the badge is hidden,
+    // so that switching the badge on from the menu or its page takes effect at once.
+    MouseCursorIndicatorWindowManager& cursorIndicator =
+        MouseCursorIndicatorWindowManager::shared();
+    steps.showMouseCursorIndicator = [&cursorIndicator] { cursorIndicator.show(); };
+    steps.updateMouseCursorLanguage = [&cursorIndicator](InputLanguage language) {
+        cursorIndicator.updateLanguage(language);
+    };
     steps.updateMenuInputStatus = [&](bool isJapanese) { menuBar.updateInputStatus(isJapanese); };
     steps.createClockWindow = [] { ClockWindowManager::shared().createClockWindow(); };
+
+    // A display plugged in or out can leave a floating window off every screen: placing
+    // the windows again brings them back into view.
+    auto replaceWindows = [&notifications] {
+        notifications.post(notifications::kIMEIndicatorSettingsChanged);
+    };
+    QObject::connect(&app, &QGuiApplication::screenAdded, &app, replaceWindows);
+    QObject::connect(&app, &QGuiApplication::screenRemoved, &app, replaceWindows);
 
     AppDelegate delegate(store, monitor, steps);
     delegate.applicationDidFinishLaunching();

@@ -36,6 +36,25 @@ struct RecordingSteps {
     }
 };
 
+// A delegate on a temp-folder store and a fake source, with its launch steps recorded.
+struct DelegateFixture {
+    QTemporaryDir dir;
+    AppSettingsManager store{dir.path()};
+    FakeInputSource source;
+    IMEMonitor monitor{&source};
+    RecordingSteps recorder;
+    std::unique_ptr<AppDelegate> delegate;
+
+    explicit DelegateFixture(const QString& initialId, bool cursorVisible = true)
+    {
+        source.id = initialId;
+        store.edit(
+            [cursorVisible](AppSettings& s) { s.mouseCursorIndicator.isVisible = cursorVisible; });
+        delegate = std::make_unique<AppDelegate>(store, monitor, recorder.steps());
+        delegate->applicationDidFinishLaunching();
+    }
+};
+
 } // namespace
 
 class AppDelegateTest : public QObject {
@@ -43,14 +62,9 @@ class AppDelegateTest : public QObject {
 private slots:
     void englishLaunchRunsTheStepsInOrder()
     {
-        QTemporaryDir dir;
-        AppSettingsManager store(dir.path());
-        FakeInputSource source;
-        source.id = QStringLiteral("xkb.keylayout.us.English (US)");
-        IMEMonitor monitor(&source);
-        RecordingSteps recorder;
-        AppDelegate delegate(store, monitor, recorder.steps());
-        delegate.applicationDidFinishLaunching();
+        DelegateFixture f(QStringLiteral("xkb.keylayout.us.English (US)"));
+        auto [store, monitor, recorder, source] =
+            std::tie(f.store, f.monitor, f.recorder, f.source);
         QCOMPARE(recorder.log,
                  QStringList({"accessibility", "menu", "indicator", "clock", "cursor"}));
         QVERIFY(monitor.isMonitoring());
@@ -60,15 +74,8 @@ private slots:
 
     void nonEnglishLaunchReachesTheDisplaysBeforeTheLaterSteps()
     {
-        QTemporaryDir dir;
-        AppSettingsManager store(dir.path());
-        store.edit([](AppSettings& s) { s.mouseCursorIndicator.isVisible = false; });
-        FakeInputSource source;
-        source.id = QStringLiteral("ibus.inputmethod.anthy.Japanese");
-        IMEMonitor monitor(&source);
-        RecordingSteps recorder;
-        AppDelegate delegate(store, monitor, recorder.steps());
-        delegate.applicationDidFinishLaunching();
+        DelegateFixture f(QStringLiteral("ibus.inputmethod.anthy.Japanese"), false);
+        auto [store, recorder] = std::tie(f.store, f.recorder);
         // A hidden pointer badge is not started.
         QCOMPARE(recorder.log,
                  QStringList({"accessibility", "menu", "indicator", "animate:japanese",
@@ -79,14 +86,9 @@ private slots:
 
     void languageChanges()
     {
-        QTemporaryDir dir;
-        AppSettingsManager store(dir.path());
-        FakeInputSource source;
-        source.id = QStringLiteral("xkb.keylayout.us.English (US)");
-        IMEMonitor monitor(&source);
-        RecordingSteps recorder;
-        AppDelegate delegate(store, monitor, recorder.steps());
-        delegate.applicationDidFinishLaunching();
+        DelegateFixture f(QStringLiteral("xkb.keylayout.us.English (US)"));
+        auto [store, monitor, recorder, source] =
+            std::tie(f.store, f.monitor, f.recorder, f.source);
         recorder.log.clear();
 
         source.switchTo(QStringLiteral("ibus.inputmethod.anthy.Japanese"));
@@ -101,7 +103,7 @@ private slots:
         // An indicator that already shows the language is left alone; the rest still hear.
         recorder.log.clear();
         recorder.indicator = InputLanguage::greek;
-        delegate.handleLanguageChange(InputLanguage::greek);
+        f.delegate->handleLanguageChange(InputLanguage::greek);
         QCOMPARE(recorder.log, QStringList({"cursor:greek", "status:on"}));
     }
 };

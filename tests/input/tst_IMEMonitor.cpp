@@ -25,6 +25,19 @@ const QString kDvorak = QStringLiteral("xkb.keylayout.us(dvorak).Dvorak");
 const QString kJapanese = QStringLiteral("ibus.inputmethod.anthy.Japanese");
 const QString kKorean = QStringLiteral("ibus.inputmethod.hangul.Korean");
 
+// A monitor on a fake source, with its callbacks recorded.
+struct MonitorFixture {
+    FakeInputSource source;
+    IMEMonitor monitor{&source};
+    CallbackLog log;
+
+    explicit MonitorFixture(const QString& initialId)
+    {
+        source.id = initialId;
+        log.attach(monitor);
+    }
+};
+
 } // namespace
 
 class IMEMonitorTest : public QObject {
@@ -32,11 +45,8 @@ class IMEMonitorTest : public QObject {
 private slots:
     void englishAtLaunchReportsNothing()
     {
-        FakeInputSource source;
-        source.id = kUS;
-        IMEMonitor monitor(&source);
-        CallbackLog log;
-        log.attach(monitor);
+        MonitorFixture f(kUS);
+        auto& [source, monitor, log] = f;
         monitor.startMonitoring();
         QVERIFY(log.entries.isEmpty());
         QCOMPARE(monitor.currentSourceID(), kUS);
@@ -45,22 +55,16 @@ private slots:
 
     void nonEnglishAtLaunchIsReportedInsideStart()
     {
-        FakeInputSource source;
-        source.id = kJapanese;
-        IMEMonitor monitor(&source);
-        CallbackLog log;
-        log.attach(monitor);
+        MonitorFixture f(kJapanese);
+        auto& [source, monitor, log] = f;
         monitor.startMonitoring();
         QCOMPARE(log.entries, QStringList({"lang:japanese", "ime:on"}));
     }
 
     void switchSequence()
     {
-        FakeInputSource source;
-        source.id = kUS;
-        IMEMonitor monitor(&source);
-        CallbackLog log;
-        log.attach(monitor);
+        MonitorFixture f(kUS);
+        auto& [source, monitor, log] = f;
         InputLanguage seenInCallback = InputLanguage::english;
         monitor.onLanguageChanged = [&](InputLanguage l) {
             seenInCallback = monitor.currentLanguage(); // the field is set before the call
@@ -80,11 +84,8 @@ private slots:
 
     void signalAndPollSeeOneSwitchOnce()
     {
-        FakeInputSource source;
-        source.id = kUS;
-        IMEMonitor monitor(&source);
-        CallbackLog log;
-        log.attach(monitor);
+        MonitorFixture f(kUS);
+        auto& [source, monitor, log] = f;
         monitor.startMonitoring();
         source.switchTo(kKorean);
         const int readsAfterSignal = source.reads;
@@ -94,11 +95,8 @@ private slots:
 
     void pollAloneFindsASilentSwitch()
     {
-        FakeInputSource source;
-        source.id = kUS;
-        IMEMonitor monitor(&source);
-        CallbackLog log;
-        log.attach(monitor);
+        MonitorFixture f(kUS);
+        auto& [source, monitor, log] = f;
         monitor.startMonitoring();
         source.id = kKorean; // no change signal, as with fcitx5
         QTRY_COMPARE_WITH_TIMEOUT(log.entries, QStringList({"lang:korean", "ime:on"}), 2000);
@@ -106,11 +104,8 @@ private slots:
 
     void noSourceChangesNothing()
     {
-        FakeInputSource source;
-        source.id = kKorean;
-        IMEMonitor monitor(&source);
-        CallbackLog log;
-        log.attach(monitor);
+        MonitorFixture f(kKorean);
+        auto& [source, monitor, log] = f;
         monitor.startMonitoring();
         source.switchTo(std::nullopt);
         QCOMPARE(monitor.currentLanguage(), InputLanguage::korean);

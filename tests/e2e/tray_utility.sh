@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# The real program on a plain X desktop with the file input source: the blue badge at its
+# default place, red within a second of a switch to Japanese, one instance only, and the
+# default settings on disk.
+set -euo pipefail
+build=${1:?build folder}
+here=$(dirname "$0")
+source "$here/lib/desktop.sh"
+probe="$build/tools/screen-probe"
+fail() { echo "FAIL: $*" >&2; "$probe" png "/tmp/mirevo-e2e-tray-failure.png" || true; exit 1; }
+
+e2e_start_desktop 1920x1080
+source_file="$E2E_TMP/input-source"
+echo "xkb.keylayout.us.English (US)" >"$source_file"
+e2e_spawn "$build/mirevo" --input-backend "file:$source_file"
+first=${E2E_PIDS[-1]}
+
+# Default badge: 100 x 100 at (24, 152) from the bottom-left, so its Qt top-left is
+# (24, 828) on a 1080-high screen; the disc left of the text is blue.
+x=44 y=878
+"$probe" wait $x $y 0000c0 70 5000 >/dev/null || fail "no blue badge at ($x, $y)"
+
+echo "ibus.inputmethod.anthy.Japanese" >"$source_file"
+"$probe" wait $x $y c00000 70 1000 >/dev/null || fail "badge did not turn red within a second"
+
+# A second instance asks the first one to open its settings and exits.
+timeout 10 "$build/mirevo" --input-backend "file:$source_file" || fail "second instance exit status $?"
+kill -0 "$first" || fail "the first instance is gone"
+[ "$(pgrep -c -x mirevo)" -eq 1 ] || fail "more than one mirevo runs"
+e2e_wait_for_window mirevo 5 || fail "the settings window did not open"
+
+settings="$XDG_DATA_HOME/Mirevo/app_settings.json"
+[ -f "$settings" ] || fail "no settings file at $settings"
+for expected in '"indicatorSize": 100' '"positionX": 24' '"fontName": "MyricaM M"' \
+    '"dateTimePosition": "date_time_vertical"' '"offsetX": 16'; do
+    grep -q "$expected" "$settings" || fail "settings file lacks $expected"
+done
+echo "tray utility: all checks passed"
