@@ -4,6 +4,7 @@
 #include "app/AppDelegate.h"
 #include "app/MenuBarManager.h"
 #include "app/SingleInstance.h"
+#include "clock/ClockWindowManager.h"
 #include "cursor/MouseCursorIndicatorWindowManager.h"
 #include "indicator/IMEIndicatorWindowManager.h"
 #include "input/IMEMonitor.h"
@@ -109,6 +110,7 @@ int runTrayUtility(int argc, char** argv, const InputSourceSpec& backend)
         cursorIndicator.updateLanguage(language);
     };
     steps.updateMenuInputStatus = [&](bool isJapanese) { menuBar.updateInputStatus(isJapanese); };
+    steps.createClockWindow = [] { ClockWindowManager::shared().createClockWindow(); };
 
     // A display plugged in or out can leave a floating window off every screen: placing
     // the windows again brings them back into view.

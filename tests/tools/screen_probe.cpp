@@ -103,7 +103,7 @@ int main(int argc, char** argv)
                      QColor(last).name().toLatin1().constData(), argv[4]);
         return 1;
     }
-    if (command == "count" && argc == 9) {
+    if (command == "count" && argc == 8) {
         const QImage image =
             grab(s, std::atoi(argv[2]), std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]));
         const QRgb wanted = parseColor(argv[6]);

@@ -1,0 +1,66 @@
+#include "clock/AnalogFace.h"
+
+#include <QPainter>
+
+namespace mirevo {
+namespace {
+
+// A bar `width` x `height` of the face, its centre moved `up` from the face's centre.
+FaceBar bar(double width, double height, double up, double angle)
+{
+    return {QRectF(-width / 2, -height / 2 - up, width, height), angle};
+}
+
+} // namespace
+
+ClockHands handAngles(QTime time, bool showSeconds)
+{
+    ClockHands hands;
+    if (!time.isValid())
+        return showSeconds ? ClockHands{0, 0, 0.0} : hands;
+    hands.hour = (time.hour() % 12) * 30.0 + time.minute() * 0.5;
+    hands.minute = time.minute() * 6.0;
+    if (showSeconds)
+        hands.second = time.second() * 6.0;
+    return hands;
+}
+
+QList<FaceBar> faceBars(double side, const ClockHands& hands)
+{
+    const double s = side;
+    QList<FaceBar> bars;
+    for (int i = 0; i < 12; ++i)
+        bars << bar(0.02 * s, 0.1 * s, 0.4 * s, i * 30.0);
+    bars << bar(0.04 * s, 0.25 * s, 0.125 * s, hands.hour);
+    bars << bar(0.03 * s, 0.35 * s, 0.175 * s, hands.minute);
+    if (hands.second)
+        bars << bar(0.01 * s, 0.4 * s, 0.2 * s, *hands.second);
+    return bars;
+}
+
+void paintAnalogFace(QPainter& painter, QPointF center, double side, const ClockHands& hands,
+                     const QColor& color)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.translate(center);
+
+    // The dial: the inscribed circle, its stroke centred on the circle.
+    painter.setPen(QPen(color, 0.02 * side));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawEllipse(QRectF(-side / 2, -side / 2, side, side));
+
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(color);
+    for (const FaceBar& b : faceBars(side, hands)) {
+        painter.save();
+        painter.rotate(b.angle);
+        painter.drawRect(b.rect);
+        painter.restore();
+    }
+    const double dot = 0.06 * side;
+    painter.drawEllipse(QRectF(-dot / 2, -dot / 2, dot, dot));
+    painter.restore();
+}
+
+} // namespace mirevo

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QColor>
+#include <QList>
+#include <QRectF>
+#include <QTime>
+
+#include <optional>
+
+class QPainter;
+
+namespace mirevo {
+
+// Clockwise angles in degrees from 12 o'clock. The hands move in whole steps: the hour
+// hand half a degree a minute, the minute hand six degrees a minute, the second hand six
+// degrees a second.
+struct ClockHands {
+    double hour = 0.0;
+    double minute = 0.0;
+    std::optional<double> second; // only when seconds are shown
+
+    bool operator==(const ClockHands&) const = default;
+};
+
+ClockHands handAngles(QTime time, bool showSeconds);
+
+// A mark or hand: a rectangle first centred on the face's centre (the origin here), then
+// moved up, then turned clockwise by `angle` about the centre.
+struct FaceBar {
+    QRectF rect;
+    double angle = 0.0;
+};
+
+// The twelve marks and the hands, back to front, for a face of side `side`.
+QList<FaceBar> faceBars(double side, const ClockHands& hands);
+
+// Draws the dial, the marks, the hands and the centre dot in `color` in the square of
+// side `side` centred on `center`. Anything outside the painter's clip is cut off.
+void paintAnalogFace(QPainter& painter, QPointF center, double side, const ClockHands& hands,
+                     const QColor& color);
+
+} // namespace mirevo
