@@ -53,6 +53,7 @@ void AppDelegate::handleLanguageChange(InputLanguage language)
     if (m_steps.updateMenuInputStatus)
         m_steps.updateMenuInputStatus(isIMEActive(language));
     m_store.updateIMEState(isIMEActive(language));
+    run(m_steps.redrawClock);
 }
 
 } // namespace mirevo

@@ -25,6 +25,8 @@ struct LaunchSteps {
     std::function<void(InputLanguage)> animateIndicatorTo;
     std::function<void(InputLanguage)> updateMouseCursorLanguage;
     std::function<void(bool)> updateMenuInputStatus;
+    // Lets the clock redraw a background that follows the language itself.
+    std::function<void()> redrawClock;
 };
 
 // Runs the launch sequence and forwards each language change to the displays and the store.

@@ -71,9 +71,9 @@ int runTrayUtility(int argc, char** argv, const InputSourceSpec& backend)
     IMEMonitor::installSharedSource(createInputSource(backend));
     IMEMonitor& monitor = IMEMonitor::shared();
 
-    UnifiedSettingsWindowManager settingsWindow(store, notifications, {});
+    UnifiedSettingsWindowManager& settingsWindow = UnifiedSettingsWindowManager::shared();
     SettingsWindowAccess::setSharedProvider(
-        [&settingsWindow]() -> SettingsWindowAccess& { return settingsWindow; });
+        []() -> SettingsWindowAccess& { return UnifiedSettingsWindowManager::shared(); });
     instance.listen([&settingsWindow] { settingsWindow.showSettings(std::nullopt); });
 
     QSettings defaults;
@@ -83,6 +83,7 @@ int runTrayUtility(int argc, char** argv, const InputSourceSpec& backend)
     MenuBarActions actions;
     actions.openAbout = [&] { settingsWindow.showSettings(SettingsTab::about); };
     actions.openSettings = [&] { settingsWindow.showSettings(std::nullopt); };
+    actions.applyClockSettings = [] { ClockWindowManager::shared().applyClockSettings(); };
     actions.recheckAccessibility = [&] { accessibility.recheckAccessibilityPermission(); };
     actions.quit = [] { QApplication::quit(); };
     actions.toggleIndicator = [] { IMEIndicatorWindowManager::shared().toggleVisibility(); };
@@ -110,6 +111,7 @@ int runTrayUtility(int argc, char** argv, const InputSourceSpec& backend)
         cursorIndicator.updateLanguage(language);
     };
     steps.updateMenuInputStatus = [&](bool isJapanese) { menuBar.updateInputStatus(isJapanese); };
+    steps.redrawClock = [] { ClockWindowManager::shared().languageChanged(); };
     steps.createClockWindow = [] { ClockWindowManager::shared().createClockWindow(); };
 
     // A display plugged in or out can leave a floating window off every screen: placing

@@ -32,6 +32,7 @@ struct RecordingSteps {
         };
         s.updateMouseCursorLanguage = [this](InputLanguage l) { log << "cursor:" + rawValue(l); };
         s.updateMenuInputStatus = [this](bool on) { log << (on ? "status:on" : "status:off"); };
+        s.redrawClock = [this] { log << "clock-redraw"; };
         return s;
     }
 };
@@ -79,7 +80,7 @@ private slots:
         // A hidden pointer badge is not started.
         QCOMPARE(recorder.log,
                  QStringList({"accessibility", "menu", "indicator", "animate:japanese",
-                              "cursor:japanese", "status:on", "clock"}));
+                              "cursor:japanese", "status:on", "clock-redraw", "clock"}));
         QVERIFY(!store.isJapaneseInput()); // one event-loop turn later
         QTRY_VERIFY(store.isJapaneseInput());
     }
@@ -95,16 +96,17 @@ private slots:
         source.switchTo(QStringLiteral("ibus.inputmethod.hangul.Korean"));
         QTRY_VERIFY(store.isJapaneseInput());
         source.switchTo(QStringLiteral("xkb.keylayout.us.English (US)"));
-        QCOMPARE(recorder.log, QStringList({"animate:japanese", "cursor:japanese", "status:on",
-                                            "animate:korean", "cursor:korean", "status:on",
-                                            "animate:english", "cursor:english", "status:off"}));
+        QCOMPARE(recorder.log,
+                 QStringList({"animate:japanese", "cursor:japanese", "status:on", "clock-redraw",
+                              "animate:korean", "cursor:korean", "status:on", "clock-redraw",
+                              "animate:english", "cursor:english", "status:off", "clock-redraw"}));
         QTRY_VERIFY(!store.isJapaneseInput());
 
         // An indicator that already shows the language is left alone; the rest still hear.
         recorder.log.clear();
         recorder.indicator = InputLanguage::greek;
         f.delegate->handleLanguageChange(InputLanguage::greek);
-        QCOMPARE(recorder.log, QStringList({"cursor:greek", "status:on"}));
+        QCOMPARE(recorder.log, QStringList({"cursor:greek", "status:on", "clock-redraw"}));
     }
 };
 
