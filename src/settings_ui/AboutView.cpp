@@ -108,9 +108,9 @@ QWidget* AboutView::buildLanguageGroup()
     auto* scroll = new QScrollArea;
     scroll->setObjectName(QStringLiteral("aboutLanguageList"));
     scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
     scroll->setMinimumHeight(100);
     scroll->setWidget(list);
+    makeTransparentScrollArea(scroll);
     group.rows->addWidget(scroll, 1);
     return group.widget;
 }

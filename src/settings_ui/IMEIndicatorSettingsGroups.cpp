@@ -270,9 +270,9 @@ QWidget* IMEIndicatorSettingsView::buildLanguageGroup()
     auto* scroll = new QScrollArea;
     scroll->setObjectName(QStringLiteral("languageList"));
     scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
     scroll->setMinimumHeight(150);
     scroll->setWidget(list);
+    makeTransparentScrollArea(scroll);
     group.rows->addWidget(scroll, 1);
 
     group.rows->addSpacing(4);

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 namespace mirevo {
@@ -82,7 +83,9 @@ QLabel* themeIconLabel(const QString& themeIcon, int size)
     auto* label = new QLabel;
     label->setFixedSize(size, size);
     const QIcon icon = QIcon::fromTheme(themeIcon);
-    if (!icon.isNull())
+    if (icon.isNull())
+        label->hide(); // no gap where the theme has nothing to show
+    else
         label->setPixmap(icon.pixmap(size, size));
     return label;
 }
@@ -93,6 +96,14 @@ QFrame* makeDivider()
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
     return line;
+}
+
+void makeTransparentScrollArea(QScrollArea* area)
+{
+    area->setFrameShape(QFrame::NoFrame);
+    area->viewport()->setAutoFillBackground(false);
+    if (QWidget* content = area->widget())
+        content->setAutoFillBackground(false);
 }
 
 void applyTextStyle(QWidget* widget, TextStyle style)

@@ -6,6 +6,7 @@
 class QFrame;
 class QLabel;
 class QPixmap;
+class QScrollArea;
 class QVBoxLayout;
 class QWidget;
 
@@ -21,11 +22,13 @@ SettingsGroup makeSettingsGroup(const QString& objectName, const QString& title,
 
 // The program's "character in a text box" mark, `size` pixels square.
 QPixmap textBoxSymbol(int size, const QColor& color, qreal devicePixelRatio);
-// A small icon from the desktop's icon theme in a label; an empty label when the theme
+// A small icon from the desktop's icon theme in a label; a hidden label when the theme
 // has no such icon.
 QLabel* themeIconLabel(const QString& themeIcon, int size);
 
 QFrame* makeDivider();
+// A scrolling list that shows the page's own background.
+void makeTransparentScrollArea(QScrollArea* area);
 
 // Text styles relative to the widget's own font.
 enum class TextStyle { title, subheadline, body, callout, caption, caption2 };
