@@ -1,0 +1,165 @@
+#include "settings_ui/AboutView.h"
+
+#include "platform/FileLocations.h"
+#include "platform/StringTables.h"
+#include "settings_ui/AboutLanguages.h"
+#include "settings_ui/SettingsPageParts.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+namespace mirevo {
+
+AboutLanguageBadge::AboutLanguageBadge(const QString& sample, const QColor& color, QWidget* parent)
+    : QWidget(parent), m_sample(sample), m_color(color)
+{
+    setFixedSize(20, 20);
+}
+
+void AboutLanguageBadge::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(m_color);
+    painter.drawEllipse(QRectF(rect()));
+    QFont font = painter.font();
+    font.setPixelSize(13); // a bold 10-point face
+    font.setBold(true);
+    painter.setFont(font);
+    painter.setPen(Qt::white);
+    painter.drawText(QRectF(rect()), Qt::AlignCenter, m_sample);
+}
+
+AboutView::AboutView(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("aboutView"));
+    auto* stack = new QVBoxLayout(this);
+    stack->setContentsMargins(24, 24 + 10, 24, 24 + 10);
+    stack->setSpacing(16);
+    stack->addWidget(buildHeader(), 0, Qt::AlignHCenter);
+
+    auto* description = new QLabel(localized("About", "description"));
+    description->setObjectName(QStringLiteral("aboutDescription"));
+    description->setWordWrap(true);
+    description->setAlignment(Qt::AlignHCenter);
+    makeSecondary(description);
+    stack->addWidget(description);
+
+    stack->addSpacing(8);
+    stack->addWidget(makeDivider());
+    stack->addSpacing(8);
+    stack->addWidget(buildLanguageGroup(), 1);
+    stack->addWidget(buildCustomizeGroup());
+    stack->addWidget(buildFooter());
+}
+
+QWidget* AboutView::buildHeader()
+{
+    auto* header = new QWidget;
+    auto* row = new QHBoxLayout(header);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(16);
+    auto* symbol = new QLabel;
+    symbol->setPixmap(textBoxSymbol(48, QColor(0, 122, 255), devicePixelRatioF()));
+    row->addWidget(symbol);
+    auto* column = new QVBoxLayout;
+    column->setSpacing(4);
+    auto* name = new QLabel(localized("About", "app_name"));
+    name->setObjectName(QStringLiteral("aboutAppName"));
+    applyTextStyle(name, TextStyle::title);
+    column->addWidget(name);
+    auto* version = new QLabel(aboutVersionText(applicationVersion()));
+    version->setObjectName(QStringLiteral("aboutVersion"));
+    applyTextStyle(version, TextStyle::subheadline);
+    makeSecondary(version);
+    column->addWidget(version);
+    row->addLayout(column);
+    return header;
+}
+
+QWidget* AboutView::buildLanguageGroup()
+{
+    const SettingsGroup group = makeSettingsGroup(QStringLiteral("aboutLanguageGroup"),
+                                                  localized("About", "supported_languages"),
+                                                  QStringLiteral("preferences-desktop-locale"), 0);
+    auto* list = new QWidget;
+    auto* rows = new QVBoxLayout(list);
+    rows->setContentsMargins(4, 4, 4, 4);
+    rows->setSpacing(4);
+    for (const AboutLanguageRow& language : aboutLanguageRows()) {
+        auto* row = new QWidget;
+        row->setObjectName(QStringLiteral("aboutLanguageRow"));
+        row->setProperty("displayKey", QString::fromLatin1(language.displayKey));
+        auto* layout = new QHBoxLayout(row);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->setSpacing(8);
+        layout->addWidget(new AboutLanguageBadge(language.sample, language.color));
+        auto* name = new QLabel(language.name);
+        name->setObjectName(QStringLiteral("aboutLanguageName"));
+        applyTextStyle(name, TextStyle::callout);
+        layout->addWidget(name, 1);
+        rows->addWidget(row);
+    }
+    rows->addStretch();
+    auto* scroll = new QScrollArea;
+    scroll->setObjectName(QStringLiteral("aboutLanguageList"));
+    scroll->setWidgetResizable(true);
+    scroll->setMinimumHeight(100);
+    scroll->setWidget(list);
+    makeTransparentScrollArea(scroll);
+    group.rows->addWidget(scroll, 1);
+    return group.widget;
+}
+
+QWidget* AboutView::buildCustomizeGroup()
+{
+    const SettingsGroup group =
+        makeSettingsGroup(QStringLiteral("aboutCustomizeGroup"), localized("About", "customize"),
+                          QStringLiteral("preferences-system"), 6);
+    const QList<std::pair<QString, QString>> lines{
+        {localized("About", "ime_settings"), QStringLiteral("input-keyboard")},
+        {localized("About", "clock_settings"), QStringLiteral("preferences-system-time")},
+        {localized("About", "mouse_cursor_indicator_settings"), QStringLiteral("input-mouse")},
+    };
+    for (const auto& [text, icon] : lines) {
+        auto* row = new QHBoxLayout;
+        row->setSpacing(6);
+        row->addWidget(themeIconLabel(icon, 14));
+        auto* label = new QLabel(text);
+        label->setObjectName(QStringLiteral("aboutCustomizeLine"));
+        label->setWordWrap(true);
+        applyTextStyle(label, TextStyle::callout);
+        makeSecondary(label);
+        row->addWidget(label, 1);
+        group.rows->addLayout(row);
+    }
+    return group.widget;
+}
+
+QWidget* AboutView::buildFooter()
+{
+    auto* footer = new QWidget;
+    auto* column = new QVBoxLayout(footer);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(4);
+    auto* copyright = new QLabel(localized("About", "copyright"));
+    copyright->setObjectName(QStringLiteral("aboutCopyright"));
+    copyright->setAlignment(Qt::AlignHCenter);
+    applyTextStyle(copyright, TextStyle::caption);
+    makeSecondary(copyright);
+    column->addWidget(copyright);
+    auto* hint = new QLabel(localized("About", "customize_hint"));
+    hint->setObjectName(QStringLiteral("aboutCustomizeHint"));
+    hint->setAlignment(Qt::AlignHCenter);
+    hint->setWordWrap(true);
+    applyTextStyle(hint, TextStyle::caption2);
+    makeTertiary(hint);
+    column->addWidget(hint);
+    return footer;
+}
+
+} // namespace mirevo

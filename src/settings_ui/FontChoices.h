@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace mirevo {
+
+// The value of the font menu's first item: the desktop's own interface font.
+inline const QString kSystemFontName = QStringLiteral(".AppleSystemUIFont");
+inline constexpr int kFontSamplePointSize = 12;
+
+// The character the font menu must be able to show: the first character of the Japanese
+// badge text, or "あ" when that text is empty.
+char32_t fontSampleCharacter(const QString& japaneseText);
+
+// The installed font families whose own 12-point face covers `character` (no fallback
+// fonts), sorted.
+QStringList fontFamiliesCovering(char32_t character);
+
+} // namespace mirevo

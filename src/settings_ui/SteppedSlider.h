@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QSlider>
+
+namespace mirevo {
+
+// A horizontal slider over lower...upper in steps of `step`. Its integer positions count
+// the steps; values are rounded to six decimals so that 0.3 + 7 * 0.05 is exactly 0.65.
+class SteppedSlider : public QSlider {
+    Q_OBJECT
+public:
+    SteppedSlider(double lower, double upper, double step, QWidget* parent = nullptr);
+
+    double steppedValue() const { return valueAt(value()); }
+    double valueAt(int position) const;
+    // The nearest step to `value`, within the range.
+    int positionFor(double value) const;
+    // Moves to the step nearest `value` without emitting steppedValueChanged.
+    void showValue(double value);
+
+signals:
+    // Every position the slider passes through while dragged or stepped.
+    void steppedValueChanged(double value);
+
+private:
+    double m_lower;
+    double m_step;
+};
+
+} // namespace mirevo

@@ -1,0 +1,143 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en">
+<context>
+    <name>About</name>
+    <message>
+        <source>app_name</source>
+        <translation>Mirevo</translation>
+    </message>
+    <message>
+        <source>version %@</source>
+        <translation>Version %@</translation>
+    </message>
+    <message>
+        <source>description</source>
+        <translation>Mirevo shows the active keyboard input source at a glance: a floating badge, a small badge that follows the mouse pointer, and a desktop clock whose colour follows the input state.</translation>
+    </message>
+    <message>
+        <source>supported_languages</source>
+        <translation>Supported Languages</translation>
+    </message>
+    <message>
+        <source>customize</source>
+        <translation>Customize</translation>
+    </message>
+    <message>
+        <source>ime_settings</source>
+        <translation>IME Indicator: size, position, colours and text of each language</translation>
+    </message>
+    <message>
+        <source>clock_settings</source>
+        <translation>Clock: analog or digital, date and time formats, colours</translation>
+    </message>
+    <message>
+        <source>mouse_cursor_indicator_settings</source>
+        <translation>Pointer Badge: size, offset and opacity</translation>
+    </message>
+    <message>
+        <source>copyright</source>
+        <translation>© 2024 Mirevo contributors</translation>
+    </message>
+    <message>
+        <source>customize_hint</source>
+        <translation>Open Settings from the tray icon to customise each display.</translation>
+    </message>
+    <message>
+        <source>lang_english</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>lang_japanese</source>
+        <translation>Japanese</translation>
+    </message>
+    <message>
+        <source>lang_chinese_simplified</source>
+        <translation>Chinese (Simplified)</translation>
+    </message>
+    <message>
+        <source>lang_chinese_traditional</source>
+        <translation>Chinese (Traditional)</translation>
+    </message>
+    <message>
+        <source>lang_korean</source>
+        <translation>Korean</translation>
+    </message>
+    <message>
+        <source>lang_thai</source>
+        <translation>Thai</translation>
+    </message>
+    <message>
+        <source>lang_vietnamese</source>
+        <translation>Vietnamese</translation>
+    </message>
+    <message>
+        <source>lang_arabic</source>
+        <translation>Arabic</translation>
+    </message>
+    <message>
+        <source>lang_hebrew</source>
+        <translation>Hebrew</translation>
+    </message>
+    <message>
+        <source>lang_hindi</source>
+        <translation>Hindi</translation>
+    </message>
+    <message>
+        <source>lang_russian</source>
+        <translation>Russian</translation>
+    </message>
+    <message>
+        <source>lang_greek</source>
+        <translation>Greek</translation>
+    </message>
+    <message>
+        <source>lang_mongolian</source>
+        <translation>Mongolian</translation>
+    </message>
+    <message>
+        <source>lang_myanmar</source>
+        <translation>Myanmar (Burmese)</translation>
+    </message>
+    <message>
+        <source>lang_khmer</source>
+        <translation>Khmer</translation>
+    </message>
+    <message>
+        <source>lang_lao</source>
+        <translation>Lao</translation>
+    </message>
+    <message>
+        <source>lang_bengali</source>
+        <translation>Bengali</translation>
+    </message>
+    <message>
+        <source>lang_tamil</source>
+        <translation>Tamil</translation>
+    </message>
+    <message>
+        <source>lang_telugu</source>
+        <translation>Telugu</translation>
+    </message>
+    <message>
+        <source>lang_nepali</source>
+        <translation>Nepali</translation>
+    </message>
+    <message>
+        <source>lang_sinhala</source>
+        <translation>Sinhala</translation>
+    </message>
+    <message>
+        <source>lang_persian</source>
+        <translation>Persian</translation>
+    </message>
+    <message>
+        <source>lang_ukrainian</source>
+        <translation>Ukrainian</translation>
+    </message>
+    <message>
+        <source>lang_other</source>
+        <translation>Other</translation>
+    </message>
+</context>
+</TS>

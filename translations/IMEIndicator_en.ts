@@ -1,0 +1,231 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en">
+<context>
+    <name>IMEIndicator</name>
+    <message>
+        <source>title</source>
+        <translation>IME Indicator</translation>
+    </message>
+    <message>
+        <source>basic</source>
+        <translation>Basic</translation>
+    </message>
+    <message>
+        <source>show_indicator</source>
+        <translation>Show IME indicator</translation>
+    </message>
+    <message>
+        <source>drag_hint</source>
+        <translation>While this page is open, drag the indicator to move it.</translation>
+    </message>
+    <message>
+        <source>size</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>indicator_size</source>
+        <translation>Indicator size</translation>
+    </message>
+    <message>
+        <source>size_small</source>
+        <translation>Small</translation>
+    </message>
+    <message>
+        <source>size_medium</source>
+        <translation>Medium</translation>
+    </message>
+    <message>
+        <source>size_large</source>
+        <translation>Large</translation>
+    </message>
+    <message>
+        <source>size_xlarge</source>
+        <translation>Extra Large</translation>
+    </message>
+    <message>
+        <source>text_size</source>
+        <translation>Text size</translation>
+    </message>
+    <message>
+        <source>text_small</source>
+        <translation>Small</translation>
+    </message>
+    <message>
+        <source>text_normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>text_large</source>
+        <translation>Large</translation>
+    </message>
+    <message>
+        <source>position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>position_x</source>
+        <translation>X:</translation>
+    </message>
+    <message>
+        <source>position_y</source>
+        <translation>Y:</translation>
+    </message>
+    <message>
+        <source>unit_pixels</source>
+        <translation>px</translation>
+    </message>
+    <message>
+        <source>display</source>
+        <translation>Display:</translation>
+    </message>
+    <message>
+        <source>display_number %lld</source>
+        <translation>Display %lld</translation>
+    </message>
+    <message>
+        <source>bottom_left</source>
+        <translation>Bottom Left</translation>
+    </message>
+    <message>
+        <source>bottom_right</source>
+        <translation>Bottom Right</translation>
+    </message>
+    <message>
+        <source>top_left</source>
+        <translation>Top Left</translation>
+    </message>
+    <message>
+        <source>top_right</source>
+        <translation>Top Right</translation>
+    </message>
+    <message>
+        <source>language_settings</source>
+        <translation>Languages</translation>
+    </message>
+    <message>
+        <source>text_label</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>color_label</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <source>font</source>
+        <translation>Font:</translation>
+    </message>
+    <message>
+        <source>system_font</source>
+        <translation>System Font</translation>
+    </message>
+    <message>
+        <source>color</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <source>opacity</source>
+        <translation>Opacity:</translation>
+    </message>
+    <message>
+        <source>reset</source>
+        <translation>Reset to Defaults</translation>
+    </message>
+    <message>
+        <source>lang_english</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>lang_japanese</source>
+        <translation>Japanese</translation>
+    </message>
+    <message>
+        <source>lang_chinese_simplified</source>
+        <translation>Chinese (Simplified)</translation>
+    </message>
+    <message>
+        <source>lang_chinese_traditional</source>
+        <translation>Chinese (Traditional)</translation>
+    </message>
+    <message>
+        <source>lang_korean</source>
+        <translation>Korean</translation>
+    </message>
+    <message>
+        <source>lang_thai</source>
+        <translation>Thai</translation>
+    </message>
+    <message>
+        <source>lang_vietnamese</source>
+        <translation>Vietnamese</translation>
+    </message>
+    <message>
+        <source>lang_arabic</source>
+        <translation>Arabic</translation>
+    </message>
+    <message>
+        <source>lang_hebrew</source>
+        <translation>Hebrew</translation>
+    </message>
+    <message>
+        <source>lang_hindi</source>
+        <translation>Hindi</translation>
+    </message>
+    <message>
+        <source>lang_russian</source>
+        <translation>Russian</translation>
+    </message>
+    <message>
+        <source>lang_greek</source>
+        <translation>Greek</translation>
+    </message>
+    <message>
+        <source>lang_mongolian</source>
+        <translation>Mongolian</translation>
+    </message>
+    <message>
+        <source>lang_myanmar</source>
+        <translation>Myanmar (Burmese)</translation>
+    </message>
+    <message>
+        <source>lang_khmer</source>
+        <translation>Khmer</translation>
+    </message>
+    <message>
+        <source>lang_lao</source>
+        <translation>Lao</translation>
+    </message>
+    <message>
+        <source>lang_bengali</source>
+        <translation>Bengali</translation>
+    </message>
+    <message>
+        <source>lang_tamil</source>
+        <translation>Tamil</translation>
+    </message>
+    <message>
+        <source>lang_telugu</source>
+        <translation>Telugu</translation>
+    </message>
+    <message>
+        <source>lang_nepali</source>
+        <translation>Nepali</translation>
+    </message>
+    <message>
+        <source>lang_sinhala</source>
+        <translation>Sinhala</translation>
+    </message>
+    <message>
+        <source>lang_persian</source>
+        <translation>Persian</translation>
+    </message>
+    <message>
+        <source>lang_ukrainian</source>
+        <translation>Ukrainian</translation>
+    </message>
+    <message>
+        <source>lang_other</source>
+        <translation>Other</translation>
+    </message>
+</context>
+</TS>
