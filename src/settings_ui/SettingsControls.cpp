@@ -1,0 +1,93 @@
+#include "settings_ui/SettingsControls.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QStyle>
+
+#include <algorithm>
+#include <cmath>
+
+namespace mirevo {
+
+StepSlider::StepSlider(double minimum, double maximum, double step, QWidget* parent)
+    : QSlider(Qt::Horizontal, parent), m_minimum(minimum), m_step(step)
+{
+    setRange(0, static_cast<int>(std::lround((maximum - minimum) / step)));
+    setSingleStep(1);
+    setPageStep(1);
+    connect(this, &QSlider::valueChanged, this,
+            [this](int) { emit doubleValueChanged(doubleValue()); });
+}
+
+double StepSlider::doubleValue() const
+{
+    // Rounded to the nearest millionth so that 0.5 + 7 * 0.05 reads as 0.85, not
+    // 0.8500000000000001.
+    const double raw = m_minimum + value() * m_step;
+    return std::round(raw * 1e6) / 1e6;
+}
+
+void StepSlider::setDoubleValue(double value)
+{
+    if (!std::isfinite(value))
+        return;
+    const double steps = std::round((value - m_minimum) / m_step);
+    setValue(static_cast<int>(std::clamp(steps, double(minimum()), double(maximum()))));
+}
+
+QString formatCount(const QString& pattern, qint64 value)
+{
+    QString text = pattern;
+    return text.replace(QLatin1String("%lld"), QString::number(value));
+}
+
+qint64 truncatedPercent(double fraction)
+{
+    if (!std::isfinite(fraction))
+        return 0;
+    // The nudge keeps a fraction such as 0.29 (28.999999999999996 when multiplied) at 29.
+    const double percent = fraction * 100.0;
+    return static_cast<qint64>(std::trunc(percent + (percent >= 0 ? 1e-9 : -1e-9)));
+}
+
+QLabel* makeSecondaryLabel(const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    QFont font = label->font();
+    font.setPointSizeF(font.pointSizeF() * 0.9);
+    label->setFont(font);
+    label->setForegroundRole(QPalette::PlaceholderText);
+    return label;
+}
+
+QWidget* makePageHeader(const QString& iconName, const QString& title, QWidget* parent)
+{
+    auto* header = new QWidget(parent);
+    auto* row = new QHBoxLayout(header);
+    row->setContentsMargins(0, 0, 0, 5);
+    auto* icon = new QLabel(header);
+    icon->setPixmap(
+        QIcon::fromTheme(iconName, header->style()->standardIcon(QStyle::SP_FileDialogInfoView))
+            .pixmap(24, 24));
+    auto* text = new QLabel(title, header);
+    text->setObjectName(QStringLiteral("pageTitle"));
+    QFont font = text->font();
+    font.setPointSizeF(font.pointSizeF() * 1.5);
+    font.setBold(true);
+    text->setFont(font);
+    row->addWidget(icon);
+    row->addWidget(text);
+    row->addStretch();
+    return header;
+}
+
+QGroupBox* makeGroup(const QString& title, const QString& objectName, QWidget* parent)
+{
+    auto* group = new QGroupBox(title, parent);
+    group->setObjectName(objectName);
+    return group;
+}
+
+} // namespace mirevo

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QSlider>
+#include <QString>
+
+class QGroupBox;
+class QLabel;
+class QWidget;
+
+namespace mirevo {
+
+// A horizontal slider over a range of doubles in fixed steps (12...32 by 1, 0.5...1.0 by
+// 0.05). Values set from outside the range are clamped on the knob only; nothing is
+// written back until the user moves it.
+class StepSlider : public QSlider {
+    Q_OBJECT
+public:
+    StepSlider(double minimum, double maximum, double step, QWidget* parent = nullptr);
+
+    double doubleValue() const;
+    void setDoubleValue(double value);
+
+signals:
+    // Every step the knob moves, while dragging too.
+    void doubleValueChanged(double value);
+
+private:
+    double m_minimum;
+    double m_step;
+};
+
+// Substitutes the whole number `value` for "%lld" in a localized pattern.
+QString formatCount(const QString& pattern, qint64 value);
+// A fraction as a whole percentage, truncated ("%lld%" of 0.35 is "35%").
+qint64 truncatedPercent(double fraction);
+
+// Caption-sized text in the palette's secondary colour.
+QLabel* makeSecondaryLabel(const QString& text, QWidget* parent = nullptr);
+// Page header: a theme icon at 24 px and the title in a large bold font.
+QWidget* makePageHeader(const QString& iconName, const QString& title, QWidget* parent = nullptr);
+// A titled group box.
+QGroupBox* makeGroup(const QString& title, const QString& objectName, QWidget* parent = nullptr);
+
+} // namespace mirevo
