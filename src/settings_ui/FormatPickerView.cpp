@@ -88,7 +88,7 @@ FormatPickerView::FormatPickerView(FormatPickerConfig config, QString locale, Ti
                                    QWidget* parent)
     : QWidget(parent), m_config(std::move(config)), m_locale(std::move(locale)),
       m_now(now ? std::move(now) : TimeSource([] { return QDateTime::currentDateTime(); })),
-      m_currentDate(m_now())
+      m_currentDate(m_now()), m_timer(this)
 {
     setObjectName(m_config.objectName);
     m_timer.setObjectName(QStringLiteral("previewTimer"));
