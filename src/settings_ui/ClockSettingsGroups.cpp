@@ -260,6 +260,7 @@ void ClockSettingsView::buildPositionGroup(QVBoxLayout* page)
          localized("Clock", "bottom_right")},
     };
     auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(8);
     for (const Corner& corner : corners) {
         auto* button = new QPushButton(corner.text);
         button->setObjectName(corner.name);

@@ -8,12 +8,14 @@
 #include <QCheckBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QShowEvent>
 #include <QSignalBlocker>
+#include <QStyle>
 
 namespace mirevo {
 
@@ -29,9 +31,10 @@ ClockSettingsView::ClockSettingsView(AppSettingsManager& store, const Displays& 
     auto* page = new QVBoxLayout(content);
     page->setContentsMargins(20, 20, 20, 20);
     page->setSpacing(20);
-    page->addWidget(makePageHeader(QStringLiteral("preferences-system-time"),
-                                   localized("Clock", "title"), content));
-    auto* hint = makeSecondaryLabel(QStringLiteral("☝ ") + localized("Clock", "drag_hint"));
+    const QIcon icon = QIcon::fromTheme(QStringLiteral("preferences-system-time"),
+                                        style()->standardIcon(QStyle::SP_BrowserReload));
+    page->addWidget(makePageHeader(icon, localized("Clock", "title"), content));
+    auto* hint = makeSecondaryLabel(localized("Clock", "drag_hint"));
     hint->setWordWrap(true);
     page->addWidget(hint);
 

@@ -10,9 +10,11 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QStyle>
 
 namespace mirevo {
 namespace {
@@ -42,8 +44,9 @@ MouseCursorIndicatorSettingsView::MouseCursorIndicatorSettingsView(
     auto* page = new QVBoxLayout(this);
     page->setContentsMargins(20, 20, 20, 20);
     page->setSpacing(20);
-    page->addWidget(makePageHeader(QStringLiteral("input-mouse"),
-                                   localized("MouseCursorIndicator", "title"), this));
+    const QIcon icon =
+        QIcon::fromTheme(QStringLiteral("input-mouse"), style()->standardIcon(QStyle::SP_ArrowUp));
+    page->addWidget(makePageHeader(icon, localized("MouseCursorIndicator", "title"), this));
     buildBasicGroup(page);
     buildSizeGroup(page);
     buildAppearanceGroup(page);
@@ -136,12 +139,16 @@ void MouseCursorIndicatorSettingsView::buildSizeGroup(QVBoxLayout* page)
         const SliderRow axis =
             addSlider(axes[index].first, axes[index].second, -30, 30, 1, signedWhole);
         auto* label = new QLabel(axisLabels[index]);
-        label->setMinimumWidth(20);
+        label->setFixedWidth(std::max(20, label->sizeHint().width()));
         axis.slider->setFixedWidth(100);
-        axis.value->setMinimumWidth(35);
-        offsets->addWidget(label);
-        offsets->addWidget(axis.slider);
-        offsets->addWidget(axis.value);
+        axis.value->setFixedWidth(
+            std::max(35, axis.value->fontMetrics().horizontalAdvance("-30") + 4));
+        auto* control = new QHBoxLayout;
+        control->setSpacing(6);
+        control->addWidget(label);
+        control->addWidget(axis.slider);
+        control->addWidget(axis.value);
+        offsets->addLayout(control);
     }
     offsets->addStretch();
     column->addLayout(offsets);

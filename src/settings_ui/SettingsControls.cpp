@@ -4,7 +4,6 @@
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
-#include <QStyle>
 
 #include <algorithm>
 #include <cmath>
@@ -62,22 +61,20 @@ QLabel* makeSecondaryLabel(const QString& text, QWidget* parent)
     return label;
 }
 
-QWidget* makePageHeader(const QString& iconName, const QString& title, QWidget* parent)
+QWidget* makePageHeader(const QIcon& icon, const QString& title, QWidget* parent)
 {
     auto* header = new QWidget(parent);
     auto* row = new QHBoxLayout(header);
     row->setContentsMargins(0, 0, 0, 5);
-    auto* icon = new QLabel(header);
-    icon->setPixmap(
-        QIcon::fromTheme(iconName, header->style()->standardIcon(QStyle::SP_FileDialogInfoView))
-            .pixmap(24, 24));
+    auto* picture = new QLabel(header);
+    picture->setPixmap(icon.pixmap(24, 24));
     auto* text = new QLabel(title, header);
     text->setObjectName(QStringLiteral("pageTitle"));
     QFont font = text->font();
     font.setPointSizeF(font.pointSizeF() * 1.5);
     font.setBold(true);
     text->setFont(font);
-    row->addWidget(icon);
+    row->addWidget(picture);
     row->addWidget(text);
     row->addStretch();
     return header;

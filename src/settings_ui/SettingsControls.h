@@ -4,6 +4,7 @@
 #include <QString>
 
 class QGroupBox;
+class QIcon;
 class QLabel;
 class QWidget;
 
@@ -36,8 +37,8 @@ qint64 truncatedPercent(double fraction);
 
 // Caption-sized text in the palette's secondary colour.
 QLabel* makeSecondaryLabel(const QString& text, QWidget* parent = nullptr);
-// Page header: a theme icon at 24 px and the title in a large bold font.
-QWidget* makePageHeader(const QString& iconName, const QString& title, QWidget* parent = nullptr);
+// Page header: an icon at 24 px and the title in a large bold font.
+QWidget* makePageHeader(const QIcon& icon, const QString& title, QWidget* parent = nullptr);
 // A titled group box.
 QGroupBox* makeGroup(const QString& title, const QString& objectName, QWidget* parent = nullptr);
 
