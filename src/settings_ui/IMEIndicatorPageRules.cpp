@@ -3,8 +3,6 @@
 #include "platform/Displays.h"
 #include "platform/StringTables.h"
 
-#include <QRegularExpression>
-
 #include <cmath>
 
 namespace mirevo {
@@ -12,42 +10,7 @@ namespace {
 
 constexpr double kCornerMargin = 20.0;
 
-QString withCount(QString format, double value)
-{
-    // Truncated toward zero, as a whole-number format of the value would be.
-    const long long whole = std::isfinite(value) ? static_cast<long long>(value) : 0;
-    return format.replace(QLatin1String("%lld"), QString::number(whole));
-}
-
 } // namespace
-
-QString pixelValueText(double pixels)
-{
-    return withCount(localized("Localizable", "%lld px"), pixels);
-}
-
-QString percentValueText(double ratio)
-{
-    return withCount(localized("Localizable", "%lld%"), ratio * 100.0);
-}
-
-QString positionText(double position)
-{
-    return QString::asprintf("%.0f", position);
-}
-
-std::optional<double> parsePositionText(const QString& text)
-{
-    static const QRegularExpression number(
-        QStringLiteral("^[+-]?(?:[0-9]+\\.?[0-9]*|\\.[0-9]+)(?:[eE][+-]?[0-9]+)?$"));
-    if (!number.match(text).hasMatch())
-        return std::nullopt;
-    bool ok = false;
-    const double value = text.toDouble(&ok); // QString::toDouble always reads the C locale
-    if (!ok || !std::isfinite(value))
-        return std::nullopt;
-    return value;
-}
 
 std::optional<QPointF> cornerPosition(IndicatorCorner corner, const Displays& displays,
                                       qint64 displayIndex, double size)

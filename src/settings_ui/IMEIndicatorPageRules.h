@@ -1,6 +1,7 @@
 #pragma once
 
 #include "input/InputLanguage.h"
+#include "settings_ui/ValueTexts.h"
 
 #include <QPointF>
 #include <QString>
@@ -10,17 +11,6 @@
 namespace mirevo {
 
 class Displays;
-
-// "100 px": the whole number of pixels, from the "%lld px" text.
-QString pixelValueText(double pixels);
-// "56%": the ratio times 100, truncated (0.57 shows 56%), from the "%lld%" text.
-QString percentValueText(double ratio);
-
-// A position as the fields show it: no decimals.
-QString positionText(double position);
-// The whole text read as a finite decimal number in the C locale (sign, decimal point and
-// exponent allowed); nothing for anything else, including an empty text.
-std::optional<double> parsePositionText(const QString& text);
 
 enum class IndicatorCorner { bottomLeft, bottomRight, topLeft, topRight };
 

@@ -1,0 +1,59 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja">
+<context>
+    <name>MouseCursorIndicator</name>
+    <message>
+        <source>title</source>
+        <translation>マウスカーソルインジケーター</translation>
+    </message>
+    <message>
+        <source>basic</source>
+        <translation>基本</translation>
+    </message>
+    <message>
+        <source>show_indicator</source>
+        <translation>マウスカーソルの横にインジケーターを表示</translation>
+    </message>
+    <message>
+        <source>settings_note</source>
+        <translation>インジケーターは現在の入力ソースを表示し、クリックは下のウインドウに届きます。色はIMEインジケーターと同じです。</translation>
+    </message>
+    <message>
+        <source>size_position</source>
+        <translation>サイズと位置</translation>
+    </message>
+    <message>
+        <source>size</source>
+        <translation>サイズ</translation>
+    </message>
+    <message>
+        <source>size_small</source>
+        <translation>小</translation>
+    </message>
+    <message>
+        <source>size_medium</source>
+        <translation>中</translation>
+    </message>
+    <message>
+        <source>size_large</source>
+        <translation>大</translation>
+    </message>
+    <message>
+        <source>offset</source>
+        <translation>カーソルからの距離</translation>
+    </message>
+    <message>
+        <source>appearance</source>
+        <translation>外観</translation>
+    </message>
+    <message>
+        <source>opacity</source>
+        <translation>不透明度</translation>
+    </message>
+    <message>
+        <source>reset</source>
+        <translation>初期設定に戻す</translation>
+    </message>
+</context>
+</TS>
