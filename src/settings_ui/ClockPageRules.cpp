@@ -4,7 +4,6 @@
 
 #include <QFont>
 #include <QLocale>
-#include <QRawFont>
 
 #include <algorithm>
 #include <cmath>
@@ -53,19 +52,6 @@ QStringList fontListEntries(const QStringList& families,
     entries.erase(std::unique(entries.begin(), entries.end()), entries.end());
     entries.prepend(kSystemFontDisplayName);
     return entries;
-}
-
-bool familyDrawsText(const QString& family, const QString& text)
-{
-    QFont font(family);
-    font.setPointSize(12);
-    font.setStyleStrategy(QFont::NoFontMerging);
-    const QRawFont raw = QRawFont::fromFont(font);
-    if (!raw.isValid() || raw.familyName().compare(family, Qt::CaseInsensitive) != 0)
-        return false;
-    const QList<uint> scalars = text.toUcs4();
-    return std::all_of(scalars.begin(), scalars.end(),
-                       [&raw](uint scalar) { return raw.supportsCharacter(scalar); });
 }
 
 AppSettings resetSettings(const AppSettings& current)

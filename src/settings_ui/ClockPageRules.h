@@ -1,6 +1,7 @@
 #pragma once
 
 #include "settings/AppSettings.h"
+#include "settings_ui/FontChoices.h"
 
 #include <QPointF>
 #include <QStringList>
@@ -12,8 +13,7 @@ namespace mirevo {
 
 class Displays;
 
-// The stored name of the system font, and the font list's entry that stands for it.
-inline const QString kSystemFontName = QStringLiteral(".AppleSystemUIFont");
+// The font list's entry that stands for the system font (stored as kSystemFontName).
 inline const QString kSystemFontDisplayName = QStringLiteral("__system_font__");
 // A family is offered only when it draws every character of this text.
 inline const QString kFontSampleText = QStringLiteral("0123456789 AaBbCc あいうえお");
@@ -32,8 +32,6 @@ std::optional<QPointF> presetPosition(PositionPreset preset, const Displays& dis
 // the system entry.
 QStringList fontListEntries(const QStringList& families,
                             const std::function<bool(const QString& family)>& drawsSample);
-// Whether the installed family has a glyph for every character of `text` at 12 points.
-bool familyDrawsText(const QString& family, const QString& text);
 
 // Every record back to its defaults. The move modes are not settings but the state of
 // the open settings window, so they stay as they are.

@@ -117,7 +117,7 @@ void ClockSettingsView::buildFontGroup(QVBoxLayout* page)
     auto* family = new QComboBox;
     family->setObjectName(QStringLiteral("fontFamilyPicker"));
     const QStringList entries = fontListEntries(QFontDatabase::families(), [](const QString& f) {
-        return familyDrawsText(f, kFontSampleText);
+        return familyCoversText(f, kFontSampleText);
     });
     for (const QString& entry : entries) {
         if (entry == kSystemFontDisplayName) {

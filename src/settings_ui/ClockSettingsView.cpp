@@ -83,24 +83,24 @@ QCheckBox* ClockSettingsView::addSwitch(QFormLayout* form, const QString& name, 
     return toggle;
 }
 
-StepSlider* ClockSettingsView::addSlider(QFormLayout* form, const QString& name,
-                                         const QString& text, double ClockSettings::*field,
-                                         double minimum, double maximum, double step,
-                                         Reaction reaction,
-                                         std::function<QString(double)> valueText)
+SteppedSlider* ClockSettingsView::addSlider(QFormLayout* form, const QString& name,
+                                            const QString& text, double ClockSettings::*field,
+                                            double minimum, double maximum, double step,
+                                            Reaction reaction,
+                                            std::function<QString(double)> valueText)
 {
-    auto* slider = new StepSlider(minimum, maximum, step);
+    auto* slider = new SteppedSlider(minimum, maximum, step);
     slider->setObjectName(name + QStringLiteral("Slider"));
     auto* value = makeSecondaryLabel({});
     value->setObjectName(name + QStringLiteral("Value"));
     value->setMinimumWidth(45);
     value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    connect(slider, &StepSlider::doubleValueChanged, this, [this, field, reaction](double v) {
+    connect(slider, &SteppedSlider::steppedValueChanged, this, [this, field, reaction](double v) {
         edit([field, v](ClockSettings& clock) { clock.*field = v; }, reaction);
     });
     m_syncs.push_back([slider, value, field, valueText](const ClockSettings& clock) {
         const QSignalBlocker blocker(slider);
-        slider->setDoubleValue(clock.*field);
+        slider->showValue(clock.*field);
         value->setText(valueText(clock.*field));
     });
     auto* row = new QHBoxLayout;

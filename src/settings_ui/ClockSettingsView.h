@@ -21,7 +21,7 @@ namespace mirevo {
 class AppSettingsManager;
 class ColorWell;
 class Displays;
-class StepSlider;
+class SteppedSlider;
 
 // What the page asks of the clock window after an edit. Empty ones are skipped.
 struct ClockPageActions {
@@ -62,9 +62,10 @@ private:
 
     QCheckBox* addSwitch(QFormLayout* form, const QString& name, const QString& text,
                          bool ClockSettings::*field, Reaction reaction);
-    StepSlider* addSlider(QFormLayout* form, const QString& name, const QString& text,
-                          double ClockSettings::*field, double minimum, double maximum, double step,
-                          Reaction reaction, std::function<QString(double)> valueText);
+    SteppedSlider* addSlider(QFormLayout* form, const QString& name, const QString& text,
+                             double ClockSettings::*field, double minimum, double maximum,
+                             double step, Reaction reaction,
+                             std::function<QString(double)> valueText);
     ColorWell* addColorWell(QFormLayout* form, const QString& name, const QString& text,
                             ColorComponents ClockSettings::*field);
     QLineEdit* addPositionField(QFormLayout* form, const QString& name, const QString& text,

@@ -15,22 +15,34 @@ char32_t fontSampleCharacter(const QString& japaneseText)
     return characters.isEmpty() ? U'\u3042' : characters.first();
 }
 
-QStringList fontFamiliesCovering(char32_t character)
+bool familyCoversText(const QString& family, const QString& text)
+{
+    QFont font(family, kFontSamplePointSize);
+    font.setStyleStrategy(QFont::NoFontMerging);
+    // The family's own face: a raw font never substitutes another family's glyphs.
+    const QRawFont face = QRawFont::fromFont(font);
+    if (!face.isValid() || face.familyName().compare(family, Qt::CaseInsensitive) != 0)
+        return false;
+    const QList<uint> characters = text.toUcs4();
+    return std::all_of(characters.begin(), characters.end(),
+                       [&face](uint character) { return face.supportsCharacter(character); });
+}
+
+QStringList fontFamiliesCovering(const QString& text)
 {
     QStringList families;
     for (const QString& family : QFontDatabase::families()) {
-        if (QFontDatabase::isPrivateFamily(family))
-            continue;
-        QFont font(family, kFontSamplePointSize);
-        font.setStyleStrategy(QFont::NoFontMerging);
-        // The family's own face: a raw font never substitutes another family's glyphs.
-        const QRawFont face = QRawFont::fromFont(font);
-        if (face.isValid() && face.familyName() == family && face.supportsCharacter(character))
+        if (!QFontDatabase::isPrivateFamily(family) && familyCoversText(family, text))
             families << family;
     }
     std::sort(families.begin(), families.end());
     families.removeDuplicates();
     return families;
+}
+
+QStringList fontFamiliesCovering(char32_t character)
+{
+    return fontFamiliesCovering(QString::fromUcs4(&character, 1));
 }
 
 } // namespace mirevo

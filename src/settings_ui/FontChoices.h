@@ -13,8 +13,12 @@ inline constexpr int kFontSamplePointSize = 12;
 // badge text, or "あ" when that text is empty.
 char32_t fontSampleCharacter(const QString& japaneseText);
 
-// The installed font families whose own 12-point face covers `character` (no fallback
-// fonts), sorted.
+// Whether the installed family's own 12-point face (no fallback fonts) has a glyph for
+// every character of `text`.
+bool familyCoversText(const QString& family, const QString& text);
+
+// The installed font families that cover `text` so, sorted.
+QStringList fontFamiliesCovering(const QString& text);
 QStringList fontFamiliesCovering(char32_t character);
 
 } // namespace mirevo

@@ -175,16 +175,16 @@ MouseCursorIndicatorSettingsView::SliderRow MouseCursorIndicatorSettingsView::ad
     const QString& name, double MouseCursorIndicatorSettings::*field, double minimum,
     double maximum, double step, std::function<QString(double)> valueText)
 {
-    auto* slider = new StepSlider(minimum, maximum, step);
+    auto* slider = new SteppedSlider(minimum, maximum, step);
     slider->setObjectName(name + QStringLiteral("Slider"));
     auto* value = makeSecondaryLabel({});
     value->setObjectName(name + QStringLiteral("Value"));
-    connect(slider, &StepSlider::doubleValueChanged, this, [this, field](double v) {
+    connect(slider, &SteppedSlider::steppedValueChanged, this, [this, field](double v) {
         edit([field, v](MouseCursorIndicatorSettings& s) { s.*field = v; });
     });
     m_syncs.push_back([slider, value, field, valueText](const MouseCursorIndicatorSettings& s) {
         const QSignalBlocker blocker(slider);
-        slider->setDoubleValue(s.*field);
+        slider->showValue(s.*field);
         value->setText(valueText(s.*field));
     });
     return {slider, value};

@@ -14,7 +14,7 @@ namespace mirevo {
 
 class AppSettingsManager;
 class NotificationCenter;
-class StepSlider;
+class SteppedSlider;
 
 // The pointer badge's tab of the settings window. Every change is saved at once and
 // announced, so the badge follows the controls live; changes made elsewhere (the tray
@@ -35,7 +35,7 @@ private:
     void buildSizeGroup(QVBoxLayout* page);
     void buildAppearanceGroup(QVBoxLayout* page);
     struct SliderRow {
-        StepSlider* slider;
+        SteppedSlider* slider;
         QLabel* value;
     };
     SliderRow addSlider(const QString& name, double MouseCursorIndicatorSettings::*field,

@@ -10,32 +10,6 @@
 
 namespace mirevo {
 
-StepSlider::StepSlider(double minimum, double maximum, double step, QWidget* parent)
-    : QSlider(Qt::Horizontal, parent), m_minimum(minimum), m_step(step)
-{
-    setRange(0, static_cast<int>(std::lround((maximum - minimum) / step)));
-    setSingleStep(1);
-    setPageStep(1);
-    connect(this, &QSlider::valueChanged, this,
-            [this](int) { emit doubleValueChanged(doubleValue()); });
-}
-
-double StepSlider::doubleValue() const
-{
-    // Rounded to the nearest millionth so that 0.5 + 7 * 0.05 reads as 0.85, not
-    // 0.8500000000000001.
-    const double raw = m_minimum + value() * m_step;
-    return std::round(raw * 1e6) / 1e6;
-}
-
-void StepSlider::setDoubleValue(double value)
-{
-    if (!std::isfinite(value))
-        return;
-    const double steps = std::round((value - m_minimum) / m_step);
-    setValue(static_cast<int>(std::clamp(steps, double(minimum()), double(maximum()))));
-}
-
 QLabel* makeSecondaryLabel(const QString& text, QWidget* parent)
 {
     auto* label = new QLabel(text, parent);

@@ -181,7 +181,7 @@ private slots:
         QFETCH(QString, label);
         QFETCH(bool, applies);
         Fixture f;
-        f.find<StepSlider>(qPrintable(slider + "Slider"))->setValue(step);
+        f.find<SteppedSlider>(qPrintable(slider + "Slider"))->setValue(step);
         QCOMPARE(f.find<QLabel>(qPrintable(slider + "Value"))->text(), label);
         const ClockSettings saved = f.saved();
         const double stored = slider == "opacity"    ? saved.backgroundOpacity
@@ -305,7 +305,7 @@ private slots:
         const QStringList entries = fontListEntries(
             families, [](const QString& family) { return family != QLatin1String("Latin Only"); });
         QCOMPARE(entries, QStringList({kSystemFontDisplayName, "Alpha Mincho", "Zeta Sans"}));
-        QVERIFY(!familyDrawsText(QStringLiteral("No Such Family"), QStringLiteral("A")));
+        QVERIFY(!familyCoversText(QStringLiteral("No Such Family"), QStringLiteral("A")));
     }
 };
 

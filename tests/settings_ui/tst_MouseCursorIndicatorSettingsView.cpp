@@ -67,7 +67,7 @@ private slots:
         QCOMPARE(f.saved().size, size);
         QCOMPARE(f.posted, 1);
         QCOMPARE(f.find<QLabel>("sizeValue")->text(), QStringLiteral("%1 px").arg(size));
-        QCOMPARE(f.find<StepSlider>("sizeSlider")->doubleValue(), size);
+        QCOMPARE(f.find<SteppedSlider>("sizeSlider")->steppedValue(), size);
     }
 
     void valueLabels_data()
@@ -105,11 +105,11 @@ private slots:
     void everySliderStepSavesAndNotifies()
     {
         Fixture f;
-        auto* opacity = f.find<StepSlider>("opacitySlider");
+        auto* opacity = f.find<SteppedSlider>("opacitySlider");
         opacity->setValue(opacity->value() + 1);
         opacity->setValue(opacity->value() + 1);
         QCOMPARE(f.saved().opacity, 0.9);
-        auto* offset = f.find<StepSlider>("offsetYSlider");
+        auto* offset = f.find<SteppedSlider>("offsetYSlider");
         offset->setValue(0);
         QCOMPARE(f.saved().offsetY, -30.0);
         QCOMPARE(f.posted, 3);
