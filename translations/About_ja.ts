@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>copyright</source>
-        <translation>© 2024 Mirevo contributors</translation>
+        <translation>© 2026 Mirevo contributors</translation>
     </message>
     <message>
         <source>customize_hint</source>
