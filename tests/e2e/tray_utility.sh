@@ -20,6 +20,15 @@ first=${E2E_PIDS[-1]}
 x=44 y=878
 "$probe" wait $x $y 0000c0 70 5000 >/dev/null || fail "no blue badge at ($x, $y)"
 
+# Every floating window is on all desktops and out of the taskbar and pager.
+for window in $(xdotool search --onlyvisible --classname mirevo); do
+    hints=$(xprop -id "$window" _NET_WM_STATE _NET_WM_DESKTOP)
+    grep -q 'SKIP_TASKBAR' <<<"$hints" && grep -q 'SKIP_PAGER' <<<"$hints" ||
+        fail "window $window is in the taskbar or pager: $hints"
+    grep -q '_NET_WM_DESKTOP(CARDINAL) = 4294967295' <<<"$hints" ||
+        fail "window $window is not on all desktops: $hints"
+done
+
 echo "ibus.inputmethod.anthy.Japanese" >"$source_file"
 "$probe" wait $x $y c00000 70 1000 >/dev/null || fail "badge did not turn red within a second"
 
