@@ -16,6 +16,7 @@ fail() {
 # colour is sampled left of the glyph, the corner lies outside the disc.
 run_case() {
     local compositor=$1 english=$2 japanese=$3
+    e2e_init # each case runs in a subshell with a desktop of its own
     e2e_start_desktop 1920x1080
     xsetroot -solid '#808080'
     [[ $compositor == yes ]] && e2e_start_compositor
@@ -39,12 +40,9 @@ run_case() {
     local ms
     ms=$("$probe" wait 46 878 "$japanese" 20 3000) || fail "japanese disc: $("$probe" pixel 46 878)"
     echo "compositor=$compositor: new colour $("$probe" pixel 46 878) after ${ms} ms"
-    e2e_cleanup
-    E2E_PIDS=()
-    E2E_TMP=$(mktemp -d /tmp/mirevo-e2e.XXXXXX)
 }
 
 # Without a compositor the translucent fill shows as its premultiplied colour.
-run_case no 0000b3 b30000
+(run_case no 0000b3 b30000)
 # With one it is blended over the grey background.
-run_case yes 2626d9 d92626
+(run_case yes 2626d9 d92626)

@@ -47,6 +47,7 @@ e2e_init() {
   mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME" "$XDG_RUNTIME_DIR"
   chmod 700 "$XDG_RUNTIME_DIR"
   unset IBUS_ADDRESS IBUS_ADDRESS_FILE GTK_IM_MODULE QT_IM_MODULE XMODIFIERS
+  unset WAYLAND_DISPLAY QT_QPA_PLATFORM
   # Keep the GTK helpers of the daemons from starting accessibility and dconf services.
   export NO_AT_BRIDGE=1 GSETTINGS_BACKEND=memory
   export LANG=C.UTF-8 LC_ALL=C.UTF-8
@@ -66,10 +67,12 @@ wait_until() {
 
 # Xvfb on a free display number of its own choosing; -noreset keeps XKB settings alive
 # when the last client leaves.
+# start_xvfb [WIDTHxHEIGHT]: 1280x800 unless given.
 start_xvfb() {
-  local fifo=$E2E_TMP/displayfd
+  local fifo=$E2E_TMP/displayfd size=${1:-1280x800}
+  rm -f "$fifo"
   mkfifo "$fifo"
-  Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 1280x800x24 3>"$fifo" 2>"$E2E_TMP/xvfb.log" &
+  Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 "${size}x24" 3>"$fifo" 2>"$E2E_TMP/xvfb.log" &
   E2E_PIDS+=($!)
   local number
   read -r -t 10 number <"$fifo" || e2e_fail "Xvfb did not start"
