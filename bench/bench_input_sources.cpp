@@ -68,7 +68,7 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
-    const auto backend = InputSourceSpec::parse(args.value(1));
+    const auto backend = InputBackendChoice::parse(args.value(1));
     if (args.size() < 7 || !backend) {
         std::fprintf(stderr, "usage: bench_input_sources BACKEND REST_SECONDS COMMAND_A "
                              "LANGUAGE_A COMMAND_B LANGUAGE_B [COUNT]\n");

@@ -44,13 +44,13 @@ CommandLine CommandLine::parse(const QStringList& arguments, const QString& envi
         }
     }
     if (!backendText.isEmpty()) {
-        const std::optional<InputSourceSpec> spec = InputSourceSpec::parse(backendText);
-        if (!spec) {
+        const std::optional<InputBackendChoice> choice = InputBackendChoice::parse(backendText);
+        if (!choice) {
             return failure(QStringLiteral("%1: unknown input backend \"%2\" "
                                           "(use auto, fcitx5, ibus, xkb or file:PATH)")
                                .arg(backendOrigin, backendText));
         }
-        line.inputBackend = *spec;
+        line.inputBackend = *choice;
     }
     return line;
 }

@@ -15,9 +15,9 @@ struct CommandLine {
     enum class Action { runTrayUtility, detect, printSource, help, version, error };
 
     Action action = Action::runTrayUtility;
-    QString detectId;             // for Action::detect
-    InputSourceSpec inputBackend; // --input-backend, else MIREVO_INPUT_BACKEND, else auto
-    QString errorMessage;         // for Action::error
+    QString detectId;                // for Action::detect
+    InputBackendChoice inputBackend; // --input-backend, else MIREVO_INPUT_BACKEND, else auto
+    QString errorMessage;            // for Action::error
 
     // `environmentBackend` is the value of MIREVO_INPUT_BACKEND (empty when unset).
     static CommandLine parse(const QStringList& arguments, const QString& environmentBackend);

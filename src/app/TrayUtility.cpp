@@ -51,7 +51,7 @@ QString runtimeFolder()
 
 } // namespace
 
-int runTrayUtility(int argc, char** argv, const InputSourceSpec& backend)
+int runTrayUtility(int argc, char** argv, const InputBackendChoice& backend)
 {
     preferX11OnWayland();
     QApplication app(argc, argv);
@@ -127,7 +127,7 @@ int runTrayUtility(int argc, char** argv, const InputSourceSpec& backend)
     return app.exec();
 }
 
-int printCurrentSource(int argc, char** argv, const InputSourceSpec& backend)
+int printCurrentSource(int argc, char** argv, const InputBackendChoice& backend)
 {
     QCoreApplication app(argc, argv);
     const std::unique_ptr<InputSource> source = createInputSource(backend);

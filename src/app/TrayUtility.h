@@ -5,9 +5,9 @@
 namespace mirevo {
 
 // Runs Mirevo as a tray utility until the user quits; returns the exit status.
-int runTrayUtility(int argc, char** argv, const InputSourceSpec& backend);
+int runTrayUtility(int argc, char** argv, const InputBackendChoice& backend);
 
 // Prints "<identifier>\t<language>\t<backend>" for the current source; 1 when none answers.
-int printCurrentSource(int argc, char** argv, const InputSourceSpec& backend);
+int printCurrentSource(int argc, char** argv, const InputBackendChoice& backend);
 
 } // namespace mirevo

@@ -31,7 +31,7 @@ IMEMonitor& IMEMonitor::shared()
 {
     static IMEMonitor* monitor = [] {
         if (!sharedSource())
-            sharedSource() = createInputSource(InputSourceSpec::automatic());
+            sharedSource() = createInputSource(InputBackendChoice::automatic());
         return new IMEMonitor(sharedSource().get());
     }();
     return *monitor;

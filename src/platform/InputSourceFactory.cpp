@@ -8,35 +8,35 @@
 
 namespace mirevo {
 
-std::optional<InputSourceSpec> InputSourceSpec::parse(const QString& text)
+std::optional<InputBackendChoice> InputBackendChoice::parse(const QString& text)
 {
-    using Kind = InputSourceSpec::Kind;
+    using Kind = InputBackendChoice::Kind;
     if (text == QLatin1String("auto"))
-        return InputSourceSpec{Kind::automatic, {}};
+        return InputBackendChoice{Kind::automatic, {}};
     if (text == QLatin1String("fcitx5"))
-        return InputSourceSpec{Kind::fcitx5, {}};
+        return InputBackendChoice{Kind::fcitx5, {}};
     if (text == QLatin1String("ibus"))
-        return InputSourceSpec{Kind::ibus, {}};
+        return InputBackendChoice{Kind::ibus, {}};
     if (text == QLatin1String("xkb"))
-        return InputSourceSpec{Kind::xkb, {}};
+        return InputBackendChoice{Kind::xkb, {}};
     const QLatin1String filePrefix("file:");
     if (text.startsWith(filePrefix) && text.size() > filePrefix.size())
-        return InputSourceSpec{Kind::file, text.mid(filePrefix.size())};
+        return InputBackendChoice{Kind::file, text.mid(filePrefix.size())};
     return std::nullopt;
 }
 
-std::unique_ptr<InputSource> createInputSource(const InputSourceSpec& spec)
+std::unique_ptr<InputSource> createInputSource(const InputBackendChoice& choice)
 {
-    switch (spec.kind) {
-    case InputSourceSpec::Kind::file:
-        return std::make_unique<FileInputSource>(spec.filePath);
-    case InputSourceSpec::Kind::fcitx5:
+    switch (choice.kind) {
+    case InputBackendChoice::Kind::file:
+        return std::make_unique<FileInputSource>(choice.filePath);
+    case InputBackendChoice::Kind::fcitx5:
         return std::make_unique<Fcitx5InputSource>();
-    case InputSourceSpec::Kind::ibus:
+    case InputBackendChoice::Kind::ibus:
         return std::make_unique<IBusInputSource>();
-    case InputSourceSpec::Kind::xkb:
+    case InputBackendChoice::Kind::xkb:
         return std::make_unique<XkbInputSource>();
-    case InputSourceSpec::Kind::automatic:
+    case InputBackendChoice::Kind::automatic:
         break;
     }
     return std::make_unique<AutoInputSource>();

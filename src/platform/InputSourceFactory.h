@@ -10,16 +10,16 @@
 namespace mirevo {
 
 // Which input-source backend to use, as given by --input-backend or MIREVO_INPUT_BACKEND.
-struct InputSourceSpec {
+struct InputBackendChoice {
     enum class Kind { automatic, fcitx5, ibus, xkb, file };
     Kind kind = Kind::automatic;
     QString filePath; // only for Kind::file
 
-    static InputSourceSpec automatic() { return {}; }
+    static InputBackendChoice automatic() { return {}; }
     // Parses "auto", "fcitx5", "ibus", "xkb" or "file:PATH"; nothing for anything else.
-    static std::optional<InputSourceSpec> parse(const QString& text);
+    static std::optional<InputBackendChoice> parse(const QString& text);
 };
 
-std::unique_ptr<InputSource> createInputSource(const InputSourceSpec& spec);
+std::unique_ptr<InputSource> createInputSource(const InputBackendChoice& choice);
 
 } // namespace mirevo

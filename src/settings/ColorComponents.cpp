@@ -15,7 +15,7 @@ ColorComponents ColorComponents::fromPlatformColor(const QColor& color)
 {
     if (!color.isValid())
         return {1.0, 1.0, 1.0, 1.0};
-    // Extended (wide-gamut) colours keep components outside 0-1; every other spec is
+    // Extended (wide-gamut) colours keep components outside 0-1; every other colour model is
     // converted to sRGB.
     const QColor rgb = color.spec() == QColor::ExtendedRgb ? color : color.toRgb();
     return {rgb.redF(), rgb.greenF(), rgb.blueF(), rgb.alphaF()};

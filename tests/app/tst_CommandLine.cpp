@@ -6,7 +6,7 @@
 using namespace mirevo;
 
 Q_DECLARE_METATYPE(mirevo::CommandLine::Action)
-Q_DECLARE_METATYPE(mirevo::InputSourceSpec::Kind)
+Q_DECLARE_METATYPE(mirevo::InputBackendChoice::Kind)
 
 class CommandLineTest : public QObject {
     Q_OBJECT
@@ -16,10 +16,10 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("environment");
         QTest::addColumn<CommandLine::Action>("action");
-        QTest::addColumn<InputSourceSpec::Kind>("backend");
+        QTest::addColumn<InputBackendChoice::Kind>("backend");
         QTest::addColumn<QString>("detail"); // detect id, file path or error fragment
         using A = CommandLine::Action;
-        using K = InputSourceSpec::Kind;
+        using K = InputBackendChoice::Kind;
         QTest::newRow("no arguments")
             << QStringList() << "" << A::runTrayUtility << K::automatic << "";
         QTest::newRow("detect") << QStringList({"--detect", "x.Hangul"}) << "" << A::detect
@@ -45,7 +45,7 @@ private slots:
         QFETCH(QStringList, arguments);
         QFETCH(QString, environment);
         QFETCH(CommandLine::Action, action);
-        QFETCH(InputSourceSpec::Kind, backend);
+        QFETCH(InputBackendChoice::Kind, backend);
         QFETCH(QString, detail);
         const CommandLine line = CommandLine::parse(QStringList("mirevo") + arguments, environment);
         QCOMPARE(line.action, action);
@@ -56,7 +56,7 @@ private slots:
         QCOMPARE(line.inputBackend.kind, backend);
         if (action == CommandLine::Action::detect)
             QCOMPARE(line.detectId, detail);
-        if (backend == InputSourceSpec::Kind::file)
+        if (backend == InputBackendChoice::Kind::file)
             QCOMPARE(line.inputBackend.filePath, detail);
     }
 };

@@ -30,7 +30,7 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     const QStringList arguments = app.arguments();
     const bool signalOnly = arguments.contains(QStringLiteral("--signal-only"));
-    const auto backend = InputSourceSpec::parse(arguments.value(arguments.size() - 1));
+    const auto backend = InputBackendChoice::parse(arguments.value(arguments.size() - 1));
     if (!backend || arguments.size() < 2) {
         std::fprintf(stderr, "usage: source_watch [--signal-only] BACKEND\n");
         return 2;
