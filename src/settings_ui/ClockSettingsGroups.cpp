@@ -6,11 +6,11 @@
 #include "settings_ui/ClockSettingsView.h"
 #include "settings_ui/DateTimeFormatPickers.h"
 #include "settings_ui/SettingsControls.h"
+#include "settings_ui/SettingsPageParts.h"
 
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QFormLayout>
-#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -51,12 +51,12 @@ template <typename Value, size_t N> int indexIn(const std::array<Value, N>& all,
 
 QFormLayout* addGroup(QVBoxLayout* page, const QString& title, const QString& name)
 {
-    QGroupBox* group = makeGroup(title, name);
-    auto* form = new QFormLayout(group);
-    form->setContentsMargins(8, 8, 8, 8);
+    const SettingsGroup group = makeSettingsGroup(name, title, QString(), 0);
+    auto* form = new QFormLayout;
     form->setVerticalSpacing(10);
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
-    page->addWidget(group);
+    group.rows->addLayout(form);
+    page->addWidget(group.widget);
     return form;
 }
 

@@ -5,10 +5,10 @@
 #include "settings/AppSettingsManager.h"
 #include "settings/SettingsNotifications.h"
 #include "settings_ui/SettingsControls.h"
+#include "settings_ui/SettingsPageParts.h"
 
 #include <QCheckBox>
 #include <QFrame>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
@@ -21,12 +21,9 @@ namespace {
 
 QVBoxLayout* addGroup(QVBoxLayout* page, const QString& title, const QString& name, int spacing)
 {
-    QGroupBox* group = makeGroup(title, name);
-    auto* column = new QVBoxLayout(group);
-    column->setContentsMargins(8, 8, 8, 8);
-    column->setSpacing(spacing);
-    page->addWidget(group);
-    return column;
+    const SettingsGroup group = makeSettingsGroup(name, title, QString(), spacing);
+    page->addWidget(group.widget);
+    return group.rows;
 }
 
 QString signedWhole(double value)

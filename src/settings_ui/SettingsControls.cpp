@@ -1,6 +1,5 @@
 #include "settings_ui/SettingsControls.h"
 
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
@@ -37,13 +36,6 @@ QWidget* makePageHeader(const QIcon& icon, const QString& title, QWidget* parent
     row->addWidget(text);
     row->addStretch();
     return header;
-}
-
-QGroupBox* makeGroup(const QString& title, const QString& objectName, QWidget* parent)
-{
-    auto* group = new QGroupBox(title, parent);
-    group->setObjectName(objectName);
-    return group;
 }
 
 } // namespace mirevo

@@ -5,7 +5,6 @@
 
 #include <QString>
 
-class QGroupBox;
 class QIcon;
 class QLabel;
 class QWidget;
@@ -16,7 +15,5 @@ namespace mirevo {
 QLabel* makeSecondaryLabel(const QString& text, QWidget* parent = nullptr);
 // Page header: an icon at 24 px and the title in a large bold font.
 QWidget* makePageHeader(const QIcon& icon, const QString& title, QWidget* parent = nullptr);
-// A titled group box.
-QGroupBox* makeGroup(const QString& title, const QString& objectName, QWidget* parent = nullptr);
 
 } // namespace mirevo
