@@ -1,5 +1,7 @@
 #include "settings_ui/SettingsControls.h"
 
+#include "settings_ui/SettingsPageParts.h"
+
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
@@ -12,10 +14,8 @@ namespace mirevo {
 QLabel* makeSecondaryLabel(const QString& text, QWidget* parent)
 {
     auto* label = new QLabel(text, parent);
-    QFont font = label->font();
-    font.setPointSizeF(font.pointSizeF() * 0.9);
-    label->setFont(font);
-    label->setForegroundRole(QPalette::PlaceholderText);
+    applyTextStyle(label, TextStyle::caption);
+    makeSecondary(label);
     return label;
 }
 
