@@ -11,7 +11,7 @@ rest=${1:-20}
 switches=${2:-30}
 build=${MIREVO_BUILD_DIR:-$here/../build}
 bench=$build/bench/bench_input_sources
-export MIREVO_TOOLS=$build/tests/e2e/tools
+export MIREVO_TOOLS=$build/tools
 e2e_init
 start_xvfb
 

@@ -10,7 +10,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 e2e_enter_session "$0" "$@"
 switches=${1:-30}
 build=${MIREVO_BUILD_DIR:-$here/../build}
-export MIREVO=$build/mirevo MIREVO_TOOLS=$build/tests/e2e/tools
+export MIREVO=$build/mirevo MIREVO_TOOLS=$build/tools
 probe=$build/tools/screen-probe
 e2e_init
 start_xvfb

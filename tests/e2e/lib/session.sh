@@ -179,8 +179,7 @@ start_mirevo() {
 # two seconds. The default badge's top-left is (24, 548) on the 1280x800 screen; without a
 # compositor its 70 % fill shows as 70 % of the language's colour on black.
 expect_badge() {
-  local probe
-  probe=$(dirname "$MIREVO")/tools/screen-probe
+  local probe=$MIREVO_TOOLS/screen-probe
   "$probe" wait 46 598 "$1" 24 2000 >/dev/null ||
     e2e_fail "the badge shows $("$probe" pixel 46 598), not $2 ($1)"
   e2e_log "ok: the badge shows $2"
