@@ -35,7 +35,8 @@ Fcitx5InputSource::Fcitx5InputSource(QObject* parent)
         m_haveCurrent = m_haveMethods = true;
         return;
     }
-    m_bus.connect(kService, kPath, kInterface, QStringLiteral("InputMethodGroupsChanged"), this,
+    // Any sender: naming the service would make QtDBus wait for the bus to name its owner.
+    m_bus.connect(QString(), kPath, kInterface, QStringLiteral("InputMethodGroupsChanged"), this,
                   SLOT(onInputMethodGroupsChanged()));
     requestMethods();
     requestCurrent();

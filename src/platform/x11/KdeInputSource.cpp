@@ -26,9 +26,10 @@ KdeInputSource::KdeInputSource(QObject* parent)
         m_haveIndex = m_haveLayouts = true;
         return;
     }
-    m_bus.connect(kService, kPath, kInterface, QStringLiteral("layoutChanged"), this,
+    // Any sender: naming the service would make QtDBus wait for the bus to name its owner.
+    m_bus.connect(QString(), kPath, kInterface, QStringLiteral("layoutChanged"), this,
                   SLOT(onLayoutChanged(uint)));
-    m_bus.connect(kService, kPath, kInterface, QStringLiteral("layoutListChanged"), this,
+    m_bus.connect(QString(), kPath, kInterface, QStringLiteral("layoutListChanged"), this,
                   SLOT(onLayoutListChanged()));
     m_watcher.setConnection(m_bus);
     m_watcher.addWatchedService(kService);
