@@ -10,13 +10,6 @@ const QString kService = QStringLiteral("org.kde.keyboard");
 const QString kPath = QStringLiteral("/Layouts");
 const QString kInterface = QStringLiteral("org.kde.KeyboardLayouts");
 
-QDBusMessage layoutsCall(const QString& method)
-{
-    QDBusMessage call = QDBusMessage::createMethodCall(kService, kPath, kInterface, method);
-    call.setAutoStartService(false);
-    return call;
-}
-
 } // namespace
 
 KdeInputSource::KdeInputSource(QObject* parent)
@@ -52,7 +45,7 @@ void KdeInputSource::onLayoutListChanged()
 
 void KdeInputSource::requestIndex()
 {
-    callAsync(m_bus, layoutsCall(QStringLiteral("getLayout")), this,
+    callAsync(m_bus, daemonCall(kService, kPath, kInterface, QStringLiteral("getLayout")), this,
               [this](const QDBusMessage& reply) {
                   m_haveIndex = true;
                   const QVariant value = reply.arguments().value(0);
@@ -67,8 +60,8 @@ void KdeInputSource::requestIndex()
 
 void KdeInputSource::requestLayouts()
 {
-    callAsync(m_bus, layoutsCall(QStringLiteral("getLayoutsList")), this,
-              [this](const QDBusMessage& reply) {
+    callAsync(m_bus, daemonCall(kService, kPath, kInterface, QStringLiteral("getLayoutsList")),
+              this, [this](const QDBusMessage& reply) {
                   m_haveLayouts = true;
                   m_layouts.clear();
                   if (reply.type() == QDBusMessage::ReplyMessage) {
