@@ -42,11 +42,9 @@ const QDBusArgument& operator>>(const QDBusArgument& argument, Tuple<Strings, Fl
 using FullMethod = Tuple<6, true>;
 using ShortMethod = Tuple<5, true>;
 using KdeLayout3 = Tuple<3, false>;
-using KdeLayout2 = Tuple<2, false>;
 using FullMethods = QList<FullMethod>;
 using ShortMethods = QList<ShortMethod>;
 using KdeLayouts = QList<KdeLayout3>;
-using ShortLayouts = QList<KdeLayout2>;
 
 QVariant variantOf(const QVariant& value)
 {
@@ -75,11 +73,9 @@ const QString kTail = QStringLiteral(", '', '한', '', 'kr104', '', '1.5.4', 'ib
 Q_DECLARE_METATYPE(FullMethod)
 Q_DECLARE_METATYPE(ShortMethod)
 Q_DECLARE_METATYPE(KdeLayout3)
-Q_DECLARE_METATYPE(KdeLayout2)
 Q_DECLARE_METATYPE(FullMethods)
 Q_DECLARE_METATYPE(ShortMethods)
 Q_DECLARE_METATYPE(KdeLayouts)
-Q_DECLARE_METATYPE(ShortLayouts)
 
 class DBusReplyParsingTest : public QObject {
     Q_OBJECT
@@ -89,11 +85,9 @@ private slots:
         qDBusRegisterMetaType<FullMethod>();
         qDBusRegisterMetaType<ShortMethod>();
         qDBusRegisterMetaType<KdeLayout3>();
-        qDBusRegisterMetaType<KdeLayout2>();
         qDBusRegisterMetaType<FullMethods>();
         qDBusRegisterMetaType<ShortMethods>();
         qDBusRegisterMetaType<KdeLayouts>();
-        qDBusRegisterMetaType<ShortLayouts>();
     }
 
     void ibusEngineDesc_data()
@@ -209,10 +203,7 @@ private slots:
                                               {{"ru", "phonetic", "Russian (phonetic)"}}})
             << "us::English (US),ru:phonetic:Russian (phonetic)";
         QTest::newRow("kde empty list") << "kde" << QVariant::fromValue(KdeLayouts{}) << "";
-        QTest::newRow("kde without long names")
-            << "kde" << QVariant::fromValue(ShortLayouts{{{"us", ""}}}) << "-";
         QTest::newRow("kde fcitx5's shape") << "kde" << QVariant::fromValue(recorded) << "-";
-        QTest::newRow("kde one string") << "kde" << QVariant(QStringLiteral("us")) << "-";
     }
     void stringTuples()
     {
