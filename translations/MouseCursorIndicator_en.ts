@@ -20,6 +20,10 @@
         <translation>The badge shows the current input source and lets clicks pass through. It uses the IME indicator's colors.</translation>
     </message>
     <message>
+        <source>needs_x11</source>
+        <translation>The pointer badge needs an X11 session: on Wayland, Mirevo cannot follow the pointer over other programs' windows, so the badge stays hidden.</translation>
+    </message>
+    <message>
         <source>size_position</source>
         <translation>Size and position</translation>
     </message>

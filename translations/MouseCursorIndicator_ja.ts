@@ -20,6 +20,10 @@
         <translation>インジケーターは現在の入力ソースを表示し、クリックは下のウインドウに届きます。色はIMEインジケーターと同じです。</translation>
     </message>
     <message>
+        <source>needs_x11</source>
+        <translation>マウスカーソルインジケーターにはX11セッションが必要です。Waylandでは他のアプリのウインドウ上のマウスカーソルを追えないため、表示されません。</translation>
+    </message>
+    <message>
         <source>size_position</source>
         <translation>サイズと位置</translation>
     </message>

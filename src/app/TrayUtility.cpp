@@ -12,6 +12,7 @@
 #include "platform/Accessibility.h"
 #include "platform/FileLocations.h"
 #include "platform/NotificationCenter.h"
+#include "platform/SessionType.h"
 #include "platform/StringTables.h"
 #include "settings/AppSettingsManager.h"
 #include "settings/SettingsNotifications.h"
@@ -34,9 +35,7 @@ namespace {
 // session the program runs through XWayland unless the user chose a platform.
 void preferX11OnWayland()
 {
-    const bool wayland = qEnvironmentVariable("XDG_SESSION_TYPE") == QLatin1String("wayland") ||
-                         qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
-    if (wayland && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+    if (isWaylandSession() && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "xcb");
 }
 
@@ -144,14 +143,17 @@ int printCurrentSource(int argc, char** argv, const InputBackendChoice& backend)
         loop.exec();
     }
     const std::optional<QString> id = source->currentSourceId();
+    QString backendText = source->backendName();
+    if (!source->backendReason().isEmpty())
+        backendText += QStringLiteral(" (%1)").arg(source->backendReason());
     if (!id) {
         std::fprintf(stderr, "mirevo: no input source is available from the %s backend\n",
-                     source->backendName().toUtf8().constData());
+                     backendText.toUtf8().constData());
         return 1;
     }
     std::printf("%s\t%s\t%s\n", id->toUtf8().constData(),
                 rawValue(detectLanguage(*id)).toUtf8().constData(),
-                source->backendName().toUtf8().constData());
+                backendText.toUtf8().constData());
     return 0;
 }
 

@@ -1,6 +1,7 @@
 #include "settings_ui/MouseCursorIndicatorSettingsView.h"
 
 #include "platform/NotificationCenter.h"
+#include "platform/SessionType.h"
 #include "platform/StringTables.h"
 #include "settings/AppSettingsManager.h"
 #include "settings/SettingsNotifications.h"
@@ -78,6 +79,12 @@ void MouseCursorIndicatorSettingsView::buildBasicGroup(QVBoxLayout* page)
     auto* note = makeSecondaryLabel(localized("MouseCursorIndicator", "settings_note"));
     note->setWordWrap(true);
     column->addWidget(note);
+    if (!canFollowPointerEverywhere()) {
+        auto* x11Only = makeSecondaryLabel(localized("MouseCursorIndicator", "needs_x11"));
+        x11Only->setObjectName(QStringLiteral("needsX11Note"));
+        x11Only->setWordWrap(true);
+        column->addWidget(x11Only);
+    }
 }
 
 void MouseCursorIndicatorSettingsView::buildSizeGroup(QVBoxLayout* page)
