@@ -3,7 +3,7 @@
 #include "input/InputLanguage.h"
 #include "settings_ui/IMEIndicatorPageRules.h"
 
-#include <QScrollArea>
+#include <QWidget>
 
 #include <array>
 #include <functional>
@@ -26,7 +26,7 @@ struct AppSettings;
 // saved and announced at once, so the indicator follows the controls live; while the page
 // is shown the indicator is in move mode. The controls re-read the store whenever its
 // settings change.
-class IMEIndicatorSettingsView : public QScrollArea {
+class IMEIndicatorSettingsView : public QWidget {
     Q_OBJECT
 public:
     IMEIndicatorSettingsView(AppSettingsManager& store, NotificationCenter& notifications,
@@ -48,15 +48,13 @@ private:
     };
 
     QWidget* buildContent();
-    QWidget* buildHeader();
     QWidget* buildBasicGroup();
     QWidget* buildSizeGroup();
     QWidget* buildPositionGroup();
     QWidget* buildLanguageGroup();
     QWidget* buildColorGroup();
     QWidget* buildLanguageRow(InputLanguage language);
-    QWidget* buildPositionRow(const QString& label, bool isX);
-    QWidget* buildCornerButtons();
+    QLineEdit* buildPositionField(bool isX);
 
     // Writes one change to the store, saves and announces it.
     void commit(const std::function<void(AppSettings&)>& change);
@@ -75,7 +73,7 @@ private:
 
     QCheckBox* m_showSwitch = nullptr;
     SteppedSlider* m_sizeSlider = nullptr;
-    QLabel* m_sizeLabel = nullptr;
+    QLabel* m_sizeLabel = nullptr; // the slider's value
     SteppedSlider* m_textSizeSlider = nullptr;
     QLabel* m_textSizeLabel = nullptr;
     QLineEdit* m_positionX = nullptr;
