@@ -21,7 +21,8 @@ namespace mirevo {
 namespace {
 
 constexpr int kLabelBoxWidth = 70;
-constexpr int kExampleListHeight = 90;
+// The example list shows about this many examples at once, whatever the font size.
+constexpr double kVisibleExamples = 3.5;
 
 // A preview: one line in the secondary colour, cut with "…" rather than widening the page.
 ElidedLabel* makePreview(QWidget* parent, TextStyle style = TextStyle::caption)
@@ -214,7 +215,7 @@ QWidget* FormatPickerView::buildEditor()
     m_patternField->setObjectName(QStringLiteral("patternField"));
     m_patternField->setPlaceholderText(m_config.placeholder);
     m_patternField->setAccessibleName(m_config.heading);
-    m_patternField->setFixedWidth(140);
+    fitWidthToText(m_patternField, QStringLiteral("yyyy/MM/dd EEE"));
     connect(m_patternField, &QLineEdit::textEdited, this, &FormatPickerView::editPattern);
     m_patternPreview = new ElidedLabel(m_editor);
     m_patternPreview->setObjectName(QStringLiteral("patternPreview"));
@@ -256,7 +257,9 @@ QWidget* FormatPickerView::buildEditor()
     scroll->setWidget(list);
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setMaximumHeight(kExampleListHeight);
+    const int exampleHeight =
+        listColumn->count() > 0 ? listColumn->itemAt(0)->sizeHint().height() + 2 : 0;
+    scroll->setMaximumHeight(int(exampleHeight * kVisibleExamples));
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     column->addWidget(scroll);
 

@@ -54,40 +54,45 @@ QWidget* IMEIndicatorSettingsView::buildBasicGroup()
     return group.widget();
 }
 
+SliderField IMEIndicatorSettingsView::addSlider(SettingsGroup& group, const QString& label,
+                                                const QString& name, double lower, double upper,
+                                                double step,
+                                                const std::function<QString(double)>& valueText,
+                                                double IMEIndicatorSettings::*field,
+                                                const QList<Preset>& presets)
+{
+    const SliderField slider = makeSliderField(name, lower, upper, step, valueText);
+    group.addRow(label, slider.layout, slider.slider);
+    auto write = [this, field](double value) {
+        commit([field, value](AppSettings& s) { s.imeIndicator.*field = value; });
+    };
+    connect(slider.slider, &SteppedSlider::steppedValueChanged, this, write);
+    if (!presets.isEmpty())
+        group.addField(makePresetButtons(presets, this, write));
+    return slider;
+}
+
 QWidget* IMEIndicatorSettingsView::buildSizeGroup()
 {
     SettingsGroup group(QStringLiteral("sizeGroup"), localized("IMEIndicator", "size"),
                         QStringLiteral("zoom-fit-best"));
-    const SliderField size = makeSliderField(QStringLiteral("indicatorSize"), 30, 200, 5,
-                                             [](double v) { return pixelValueText(v); });
+    const SliderField size = addSlider(
+        group, localized("IMEIndicator", "indicator_size"), QStringLiteral("indicatorSize"), 30,
+        200, 5, [](double v) { return pixelValueText(v); }, &IMEIndicatorSettings::indicatorSize,
+        {{"sizePreset0", localized("IMEIndicator", "size_small"), 40},
+         {"sizePreset1", localized("IMEIndicator", "size_medium"), 60},
+         {"sizePreset2", localized("IMEIndicator", "size_large"), 80},
+         {"sizePreset3", localized("IMEIndicator", "size_xlarge"), 100}});
     m_sizeSlider = size.slider;
     m_sizeLabel = size.value;
-    group.addRow(localized("IMEIndicator", "indicator_size"), size.layout, size.slider);
-    auto setSize = [this](double value) {
-        commit([value](AppSettings& s) { s.imeIndicator.indicatorSize = value; });
-    };
-    connect(m_sizeSlider, &SteppedSlider::steppedValueChanged, this, setSize);
-    group.addField(
-        makePresetButtons({{"sizePreset0", localized("IMEIndicator", "size_small"), 40},
-                           {"sizePreset1", localized("IMEIndicator", "size_medium"), 60},
-                           {"sizePreset2", localized("IMEIndicator", "size_large"), 80},
-                           {"sizePreset3", localized("IMEIndicator", "size_xlarge"), 100}},
-                          this, setSize));
-
-    const SliderField ratio = makeSliderField(QStringLiteral("textSize"), 0.3, 0.8, 0.05,
-                                              [](double v) { return percentValueText(v); });
+    const SliderField ratio = addSlider(
+        group, localized("IMEIndicator", "text_size"), QStringLiteral("textSize"), 0.3, 0.8, 0.05,
+        [](double v) { return percentValueText(v); }, &IMEIndicatorSettings::fontSizeRatio,
+        {{"textSizePreset0", localized("IMEIndicator", "text_small"), 0.4},
+         {"textSizePreset1", localized("IMEIndicator", "text_normal"), 0.5},
+         {"textSizePreset2", localized("IMEIndicator", "text_large"), 0.6}});
     m_textSizeSlider = ratio.slider;
     m_textSizeLabel = ratio.value;
-    group.addRow(localized("IMEIndicator", "text_size"), ratio.layout, ratio.slider);
-    auto setRatio = [this](double value) {
-        commit([value](AppSettings& s) { s.imeIndicator.fontSizeRatio = value; });
-    };
-    connect(m_textSizeSlider, &SteppedSlider::steppedValueChanged, this, setRatio);
-    group.addField(
-        makePresetButtons({{"textSizePreset0", localized("IMEIndicator", "text_small"), 0.4},
-                           {"textSizePreset1", localized("IMEIndicator", "text_normal"), 0.5},
-                           {"textSizePreset2", localized("IMEIndicator", "text_large"), 0.6}},
-                          this, setRatio));
     return group.widget();
 }
 
@@ -248,14 +253,11 @@ QWidget* IMEIndicatorSettingsView::buildColorGroup()
 {
     SettingsGroup group(QStringLiteral("colorGroup"), localized("IMEIndicator", "color"),
                         QStringLiteral("preferences-desktop-color"));
-    const SliderField opacity = makeSliderField(QStringLiteral("opacity"), 0, 1, 0.05,
-                                                [](double v) { return percentValueText(v); });
+    const SliderField opacity = addSlider(
+        group, localized("IMEIndicator", "opacity"), QStringLiteral("opacity"), 0, 1, 0.05,
+        [](double v) { return percentValueText(v); }, &IMEIndicatorSettings::backgroundOpacity);
     m_opacitySlider = opacity.slider;
     m_opacityLabel = opacity.value;
-    connect(m_opacitySlider, &SteppedSlider::steppedValueChanged, this, [this](double value) {
-        commit([value](AppSettings& s) { s.imeIndicator.backgroundOpacity = value; });
-    });
-    group.addRow(localized("IMEIndicator", "opacity"), opacity.layout, opacity.slider);
     return group.widget();
 }
 

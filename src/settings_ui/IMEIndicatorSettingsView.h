@@ -2,6 +2,7 @@
 
 #include "input/InputLanguage.h"
 #include "settings_ui/IMEIndicatorPageRules.h"
+#include "settings_ui/SettingsControls.h"
 
 #include <QWidget>
 
@@ -19,8 +20,10 @@ class AppSettingsManager;
 class ColorWell;
 class Displays;
 class NotificationCenter;
+class SettingsGroup;
 class SteppedSlider;
 struct AppSettings;
+struct IMEIndicatorSettings;
 
 // The settings page of the floating IME indicator. Every edit is written to the store,
 // saved and announced at once, so the indicator follows the controls live; while the page
@@ -55,6 +58,11 @@ private:
     QWidget* buildColorGroup();
     QWidget* buildLanguageRow(InputLanguage language);
     QLineEdit* buildPositionField(bool isX);
+    // A slider row, with its preset buttons, that writes `field` of the indicator's record.
+    SliderField addSlider(SettingsGroup& group, const QString& label, const QString& name,
+                          double lower, double upper, double step,
+                          const std::function<QString(double)>& valueText,
+                          double IMEIndicatorSettings::*field, const QList<Preset>& presets = {});
 
     // Writes one change to the store, saves and announces it.
     void commit(const std::function<void(AppSettings&)>& change);

@@ -44,6 +44,11 @@ QPalette darkPalette()
     palette.setColor(QPalette::Text, text);
     palette.setColor(QPalette::Button, window);
     palette.setColor(QPalette::ButtonText, text);
+    palette.setColor(QPalette::Light, QColor(75, 75, 80));
+    palette.setColor(QPalette::Midlight, QColor(62, 62, 66));
+    palette.setColor(QPalette::Mid, QColor(38, 38, 40));
+    palette.setColor(QPalette::Dark, QColor(24, 24, 26));
+    palette.setColor(QPalette::Shadow, Qt::black);
     palette.setColor(QPalette::Highlight, QColor(42, 130, 218));
     palette.setColor(QPalette::HighlightedText, Qt::white);
     palette.setColor(QPalette::ToolTipBase, base);
