@@ -36,26 +36,26 @@ void settle()
 QPalette darkPalette()
 {
     QPalette palette;
-    const QColor window(45, 45, 48), base(30, 30, 32), text(230, 230, 230);
-    palette.setColor(QPalette::Window, window);
-    palette.setColor(QPalette::WindowText, text);
-    palette.setColor(QPalette::Base, base);
-    palette.setColor(QPalette::AlternateBase, window);
-    palette.setColor(QPalette::Text, text);
-    palette.setColor(QPalette::Button, window);
-    palette.setColor(QPalette::ButtonText, text);
-    palette.setColor(QPalette::Light, QColor(75, 75, 80));
-    palette.setColor(QPalette::Midlight, QColor(62, 62, 66));
-    palette.setColor(QPalette::Mid, QColor(38, 38, 40));
-    palette.setColor(QPalette::Dark, QColor(24, 24, 26));
-    palette.setColor(QPalette::Shadow, Qt::black);
-    palette.setColor(QPalette::Highlight, QColor(42, 130, 218));
-    palette.setColor(QPalette::HighlightedText, Qt::white);
-    palette.setColor(QPalette::ToolTipBase, base);
-    palette.setColor(QPalette::ToolTipText, text);
-    palette.setColor(QPalette::PlaceholderText, QColor(150, 150, 150));
-    palette.setColor(QPalette::Disabled, QPalette::Text, QColor(120, 120, 120));
-    palette.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(120, 120, 120));
+    const std::pair<QPalette::ColorRole, QColor> roles[] = {
+        {QPalette::Window, {45, 45, 48}},
+        {QPalette::WindowText, {230, 230, 230}},
+        {QPalette::Base, {30, 30, 32}},
+        {QPalette::AlternateBase, {45, 45, 48}},
+        {QPalette::Text, {230, 230, 230}},
+        {QPalette::Button, {45, 45, 48}},
+        {QPalette::ButtonText, {230, 230, 230}},
+        {QPalette::Light, {75, 75, 80}},
+        {QPalette::Midlight, {62, 62, 66}},
+        {QPalette::Mid, {38, 38, 40}},
+        {QPalette::Dark, {24, 24, 26}},
+        {QPalette::Shadow, Qt::black},
+        {QPalette::Highlight, {42, 130, 218}},
+        {QPalette::HighlightedText, Qt::white},
+        {QPalette::ToolTipBase, {30, 30, 32}},
+        {QPalette::ToolTipText, {230, 230, 230}},
+        {QPalette::PlaceholderText, {150, 150, 150}}};
+    for (const auto& [role, color] : roles)
+        palette.setColor(role, color);
     return palette;
 }
 
