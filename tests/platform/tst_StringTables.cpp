@@ -51,12 +51,13 @@ QString withoutMnemonic(QString text)
 }
 
 // Title case for buttons, headings, tabs and menus; sentence case for everything else
-// (capitals only for acronyms, "Mirevo" and the first word of a sentence or clause).
+// (capitals only for acronyms, names and the first word of a sentence or clause).
 QString englishWordingProblem(const QString& key, const QString& text, const QString& role)
 {
     static const QRegularExpression british(
         QStringLiteral("colour|customis|centre|behaviour|favourite|licence|grey"),
         QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression names(QStringLiteral("^(Mirevo|Wayland|Plasma)"));
     static const QStringList smallWords{"a",    "an", "and", "as", "at",  "by", "for", "in",
                                         "from", "of", "on",  "or", "the", "to", "with"};
     if (british.match(text).hasMatch())
@@ -72,7 +73,7 @@ QString englishWordingProblem(const QString& key, const QString& text, const QSt
             return "title case wanted at \"" + word + "\"";
         const bool clauseStart = i == 0 || QStringLiteral(".:!?").contains(words[i - 1].back());
         if (!titleCase && capital && !clauseStart && word != word.toUpper() &&
-            !word.startsWith("Mirevo"))
+            !names.match(word).hasMatch())
             return "sentence case wanted at \"" + word + "\"";
     }
     return {};
