@@ -14,7 +14,7 @@ build_pkgs=(
   libxcb-shape0-dev libglib2.0-dev libxkbregistry-dev
   fonts-dejavu-core fonts-noto-cjk
 )
-run_pkgs=(xvfb openbox trayer dbus dbus-x11 xauth x11-utils xkb-data)
+run_pkgs=(xvfb openbox trayer dbus dbus-x11 xauth x11-utils xkb-data qt6-translations-l10n)
 test_pkgs=(
   xdotool x11-xkb-utils x11-xserver-utils xcompmgr jq procps
   ibus ibus-hangul ibus-libpinyin

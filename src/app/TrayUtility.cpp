@@ -2,6 +2,7 @@
 
 #include "app/AccessibilityPrompts.h"
 #include "app/AppDelegate.h"
+#include "app/FontWarningFilter.h"
 #include "app/MenuBarManager.h"
 #include "app/SingleInstance.h"
 #include "clock/ClockWindowManager.h"
@@ -53,6 +54,7 @@ QString runtimeFolder()
 int runTrayUtility(int argc, char** argv, const InputBackendChoice& backend)
 {
     preferX11OnWayland();
+    filterFontShapingWarnings();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Mirevo"));
     QApplication::setOrganizationName(QStringLiteral("Mirevo"));
