@@ -16,8 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         QDateTime(QDate(2024, 2, 29), QTime(23, 59, 59, 999), QTimeZone::utc()),
         QDateTime(QDate(1900, 1, 1), QTime(0, 0), QTimeZone(3600 * 14)),
     };
-    const QString pattern =
-        QString::fromUtf8(reinterpret_cast<const char*>(data), qsizetype(size));
+    const QString pattern = QString::fromUtf8(reinterpret_cast<const char*>(data), qsizetype(size));
     formatWithPattern(instants[size % 2], pattern, QString::fromLatin1(locales[size % 5]));
     return 0;
 }

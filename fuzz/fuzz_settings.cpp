@@ -21,8 +21,8 @@ void expectSavedAsLoaded(const AppSettings& settings)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data),
-                                                     qsizetype(size));
+    const QByteArray bytes =
+        QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size));
     if (const std::optional<AppSettings> settings = decodeSettings(bytes))
         expectSavedAsLoaded(*settings);
 
