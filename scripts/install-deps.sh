@@ -16,10 +16,11 @@ build_pkgs=(
 )
 run_pkgs=(xvfb openbox trayer dbus dbus-x11 xauth x11-utils xkb-data qt6-translations-l10n)
 test_pkgs=(
-  xdotool x11-xkb-utils x11-xserver-utils xcompmgr jq procps
+  xdotool x11-xkb-utils x11-xserver-utils xcompmgr jq procps libglib2.0-bin
   ibus ibus-hangul ibus-libpinyin
   fcitx5 fcitx5-hangul fcitx5-modules
-  dconf-service dconf-gsettings-backend gsettings-desktop-schemas libglib2.0-bin
+  dconf-service dconf-gsettings-backend gsettings-desktop-schemas
+  clang libclang-rt-14-dev
 )
 
 case "$what" in

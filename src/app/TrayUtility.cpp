@@ -4,6 +4,7 @@
 #include "app/AppDelegate.h"
 #include "app/FontWarningFilter.h"
 #include "app/MenuBarManager.h"
+#include "app/ScriptingHandlers.h"
 #include "app/SingleInstance.h"
 #include "clock/ClockWindowManager.h"
 #include "cursor/MouseCursorIndicatorWindowManager.h"
@@ -24,7 +25,6 @@
 #include <QEventLoop>
 #include <QScreen>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QTimer>
 
 #include <cstdio>
@@ -42,13 +42,6 @@ void preferX11OnWayland()
 
 constexpr int kPrintSourceWaitMs = 3000;
 
-QString runtimeFolder()
-{
-    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    return runtime.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::TempLocation)
-                             : runtime;
-}
-
 } // namespace
 
 int runTrayUtility(int argc, char** argv, const InputBackendChoice& backend)
@@ -63,9 +56,17 @@ int runTrayUtility(int argc, char** argv, const InputBackendChoice& backend)
     QApplication::setQuitOnLastWindowClosed(false);
     installTranslations();
 
-    SingleInstance instance(applicationId(), runtimeFolder());
-    if (instance.forwardToRunningInstance())
+    // Before the store exists: only the one instance may read and save the settings.
+    SingleInstance instance(applicationId());
+    switch (instance.start()) {
+    case SingleInstance::Start::primary:
+        break;
+    case SingleInstance::Start::handedOver:
         return 0;
+    case SingleInstance::Start::failed:
+        std::fprintf(stderr, "mirevo: %s\n", instance.failureMessage().toLocal8Bit().constData());
+        return 1;
+    }
 
     AppSettingsManager& store = AppSettingsManager::shared();
     NotificationCenter& notifications = NotificationCenter::defaultCenter();
@@ -75,7 +76,7 @@ int runTrayUtility(int argc, char** argv, const InputBackendChoice& backend)
     UnifiedSettingsWindowManager& settingsWindow = UnifiedSettingsWindowManager::shared();
     SettingsWindowAccess::setSharedProvider(
         []() -> SettingsWindowAccess& { return UnifiedSettingsWindowManager::shared(); });
-    instance.listen([&settingsWindow] { settingsWindow.showSettings(std::nullopt); });
+    instance.handlers() = scriptingHandlers(monitor, settingsWindow);
 
     QSettings defaults;
     MessageBoxAlertPresenter alerts;
@@ -114,6 +115,9 @@ int runTrayUtility(int argc, char** argv, const InputBackendChoice& backend)
     steps.updateMenuInputStatus = [&](bool isJapanese) { menuBar.updateInputStatus(isJapanese); };
     steps.redrawClock = [] { ClockWindowManager::shared().languageChanged(); };
     steps.createClockWindow = [] { ClockWindowManager::shared().createClockWindow(); };
+    steps.announceLanguage = [&instance, &monitor](InputLanguage language) {
+        instance.announceLanguageChanged(rawValue(language), monitor.currentSourceID());
+    };
 
     // A display plugged in or out can leave a floating window off every screen: placing
     // the windows again brings them back into view.
