@@ -2,6 +2,7 @@
 
 #include "platform/FileLocations.h"
 #include "platform/RegularFile.h"
+#include "settings/AtomicWrite.h"
 #include "settings/SettingsJson.h"
 
 #include <QDateTime>
@@ -9,7 +10,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QTimer>
 
 #include <cstdio>
@@ -26,22 +26,6 @@ constexpr qint64 kStaleTemporaryFileAgeSecs = 60;
 RegularFileContent readSettingsFile(const QString& path)
 {
     return readRegularFile(path, kMaxSettingsFileBytes, true);
-}
-
-// Written to a temporary file and renamed over the old one: a crash or a full disk never
-// leaves a truncated file.
-bool writeAtomically(const QString& path, const QByteArray& bytes)
-{
-    // Unbuffered, because a buffered QSaveFile reports a short write on a full disk as a
-    // successful commit; unbuffered, write() returns the short count and the save is dropped.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
 }
 
 // Keeps a file the program cannot use beside it as "<name>.invalid", replacing an older
@@ -62,8 +46,8 @@ bool keepAside(const QString& path, const RegularFileContent& content)
 void removeStaleTemporaryFiles(const QDir& folder)
 {
     static const QRegularExpression temporaryName(QRegularExpression::anchoredPattern(
-        QRegularExpression::escape(AppSettingsManager::kSettingsFileName) +
-        QStringLiteral("\\.[A-Za-z0-9]{6}")));
+        QRegularExpression::escape(AppSettingsManager::kSettingsFileName + kSavingInfix) +
+        QStringLiteral("[A-Za-z0-9]{6}")));
     const QDateTime cutoff = QDateTime::currentDateTime().addSecs(-kStaleTemporaryFileAgeSecs);
     const QFileInfoList entries =
         folder.entryInfoList({AppSettingsManager::kSettingsFileName + QStringLiteral(".*")},

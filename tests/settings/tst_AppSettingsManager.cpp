@@ -208,13 +208,14 @@ private slots:
             QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-ageSecs),
                                      QFileDevice::FileModificationTime));
         };
-        create("app_settings.json.aXbYcZ", 120); // left by a save killed two minutes ago
-        create("app_settings.json.QrStUv", 5);   // may belong to a save in progress
+        create("app_settings.json.saving-aXbYcZ", 120); // left by a save killed minutes ago
+        create("app_settings.json.saving-QrStUv", 5);   // may belong to a save in progress
         create("app_settings.json.invalid", 120);
+        create("app_settings.json.backup", 120); // the user's own copy
         AppSettingsManager store(dir.path());
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files),
-                 QStringList({"app_settings.json", "app_settings.json.invalid",
-                              "app_settings.json.QrStUv"}));
+                 QStringList({"app_settings.json", "app_settings.json.backup",
+                              "app_settings.json.invalid", "app_settings.json.saving-QrStUv"}));
     }
 
     void interruptedSaveLeavesTheOldFileWhole()
