@@ -11,7 +11,7 @@ build_pkgs=(
   qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
   qt6-svg-dev qt6-qpa-plugins libqt6svg6
   libicu-dev libx11-dev libx11-xcb-dev libxcb1-dev libxcb-xkb-dev libxcb-xinput-dev
-  libxcb-shape0-dev
+  libxcb-shape0-dev libxcb-xfixes0-dev
   fonts-dejavu-core fonts-noto-cjk
 )
 run_pkgs=(xvfb openbox trayer dbus dbus-x11 xauth x11-utils)

@@ -11,6 +11,21 @@ namespace {
 // The screens Qt reports; the primary screen comes first.
 class SystemDisplays : public Displays {
 public:
+    SystemDisplays()
+    {
+        auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
+        if (!app)
+            return;
+        for (QScreen* screen : QGuiApplication::screens())
+            watch(screen);
+        connect(app, &QGuiApplication::screenAdded, this, [this](QScreen* screen) {
+            watch(screen);
+            emit changed();
+        });
+        connect(app, &QGuiApplication::screenRemoved, this, &Displays::changed);
+        connect(app, &QGuiApplication::primaryScreenChanged, this, &Displays::changed);
+    }
+
     QList<QRect> geometries() const override
     {
         QList<QRect> result;
@@ -25,11 +40,26 @@ public:
             result << screen->geometry();
         return result;
     }
+
+private:
+    void watch(QScreen* screen)
+    {
+        connect(screen, &QScreen::geometryChanged, this, &Displays::changed);
+    }
 };
 
 double clampToRange(double value, double low, double high)
 {
     return high < low ? low : std::clamp(value, low, high);
+}
+
+// `rect` moved the least distance that puts it wholly on `display` (its top-left corner
+// when it is the larger).
+QRectF movedOnto(QRectF rect, const QRectF& display)
+{
+    rect.moveLeft(clampToRange(rect.left(), display.left(), display.right() - rect.width()));
+    rect.moveTop(clampToRange(rect.top(), display.top(), display.bottom() - rect.height()));
+    return rect;
 }
 
 } // namespace
@@ -105,11 +135,40 @@ QRectF Displays::keptInView(const QRectF& qtRect, qint64 index) const
         all.begin(), all.end(), [&](const QRect& g) { return QRectF(g).intersects(qtRect); });
     if (visibleSomewhere || !isValidIndex(index))
         return qtRect;
-    const QRectF g(all[index]);
-    QRectF kept = qtRect;
-    kept.moveLeft(clampToRange(qtRect.left(), g.left(), g.left() + g.width() - qtRect.width()));
-    kept.moveTop(clampToRange(qtRect.top(), g.top(), g.top() + g.height() - qtRect.height()));
-    return kept;
+    return movedOnto(qtRect, QRectF(all[index]));
+}
+
+std::optional<QRectF> Displays::shownRect(qint64 index, double positionX, double positionY,
+                                          double width, double height) const
+{
+    if (const std::optional<QRectF> stored = windowRect(index, positionX, positionY, width, height))
+        return keptInView(*stored, index);
+    const std::optional<int> primary = indexOrMain(-1);
+    if (!primary)
+        return std::nullopt;
+    // The same offset on the primary display, then wholly onto it.
+    return movedOnto(*windowRect(*primary, positionX, positionY, width, height),
+                     QRectF(geometries()[*primary]));
+}
+
+std::optional<int> Displays::displayAt(const QRect& qtRect) const
+{
+    const QList<QRect> all = geometries();
+    for (int i = 0; i < all.size(); ++i) {
+        if (all[i].contains(qtRect.center()))
+            return i;
+    }
+    std::optional<int> best;
+    qint64 bestArea = 0;
+    for (int i = 0; i < all.size(); ++i) {
+        const QRect common = all[i].intersected(qtRect);
+        const qint64 area = qint64(common.width()) * common.height();
+        if (!common.isEmpty() && area > bestArea) {
+            best = i;
+            bestArea = area;
+        }
+    }
+    return best ? best : indexOrMain(-1);
 }
 
 } // namespace mirevo
