@@ -16,7 +16,7 @@ build_pkgs=(
 )
 run_pkgs=(xvfb openbox trayer dbus dbus-x11 xauth x11-utils)
 test_pkgs=(
-  xdotool x11-xkb-utils x11-xserver-utils xcompmgr jq procps
+  xdotool x11-xkb-utils x11-xserver-utils xcompmgr jq procps fonts-urw-base35
   ibus ibus-hangul ibus-libpinyin
   fcitx5 fcitx5-hangul fcitx5-modules
 )

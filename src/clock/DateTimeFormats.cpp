@@ -1,11 +1,14 @@
 #include "clock/DateTimeFormats.h"
 
+#include "clock/HostTimeZone.h"
+
 #include <QLocale>
 
 #include <memory>
 #include <unicode/datefmt.h>
 #include <unicode/locid.h>
 #include <unicode/smpdtfmt.h>
+#include <unicode/timezone.h>
 #include <unicode/unistr.h>
 
 namespace mirevo {
@@ -36,10 +39,12 @@ UDate toUDate(const QDateTime& time)
     return static_cast<UDate>(time.toMSecsSinceEpoch());
 }
 
-QString format(const icu::DateFormat* formatter, const QDateTime& time)
+QString format(icu::DateFormat* formatter, const QDateTime& time)
 {
     if (!formatter)
         return {};
+    if (std::unique_ptr<icu::TimeZone> zone = hostZoneOverride(time))
+        formatter->adoptTimeZone(zone.release());
     icu::UnicodeString out;
     formatter->format(toUDate(time), out);
     return fromIcu(out);
@@ -49,6 +54,7 @@ QString format(const icu::DateFormat* formatter, const QDateTime& time)
 QString formatWithStyles(const QDateTime& time, const QString& locale,
                          icu::DateFormat::EStyle dateStyle, icu::DateFormat::EStyle timeStyle)
 {
+    followHostTimeZone();
     std::unique_ptr<icu::DateFormat> formatter(
         icu::DateFormat::createDateTimeInstance(dateStyle, timeStyle, icuLocale(locale)));
     return format(formatter.get(), time);
@@ -74,6 +80,7 @@ QString formatWithPattern(const QDateTime& time, const QString& pattern, const Q
 {
     if (pattern.isEmpty())
         return {};
+    followHostTimeZone();
     UErrorCode status = U_ZERO_ERROR;
     icu::SimpleDateFormat formatter(toIcu(pattern), icuLocale(locale), status);
     if (U_FAILURE(status))
