@@ -8,14 +8,12 @@ namespace {
 
 constexpr qsizetype kMarkCount = 12;
 
-void paintBars(QPainter& painter, const QList<FaceBar>& bars)
+void paintBar(QPainter& painter, const FaceBar& bar)
 {
-    for (const FaceBar& b : bars) {
-        painter.save();
-        painter.rotate(b.angle);
-        painter.drawRect(b.rect);
-        painter.restore();
-    }
+    painter.save();
+    painter.rotate(bar.angle);
+    painter.drawRect(bar.rect);
+    painter.restore();
 }
 
 // A bar `width` x `height` of the face, its centre moved `up` from the face's centre.
@@ -74,21 +72,32 @@ void paintAnalogDial(QPainter& painter, QPointF center, double side, const QColo
     painter.setPen(Qt::NoPen);
     painter.setBrush(color);
     const QList<FaceBar> bars = faceBars(side, ClockHands{});
-    paintBars(painter, bars.mid(0, kMarkCount));
+    for (qsizetype i = 0; i < kMarkCount; ++i)
+        paintBar(painter, bars[i]);
     painter.restore();
 }
 
 void paintAnalogHands(QPainter& painter, QPointF center, double side, const ClockHands& hands,
-                      const QColor& color)
+                      const QColor& color, const QRegion& area)
 {
+    auto shown = [&](const QRectF& bounds) {
+        return area.isEmpty() || area.intersects(bounds.translated(center).toAlignedRect());
+    };
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.translate(center);
     painter.setPen(Qt::NoPen);
     painter.setBrush(color);
-    paintBars(painter, faceBars(side, hands).mid(kMarkCount));
+    const QList<FaceBar> bars = faceBars(side, hands).mid(kMarkCount);
+    const QList<QRectF> bounds = handBounds(side, hands);
+    for (qsizetype i = 0; i < bars.size(); ++i) {
+        if (shown(bounds[i]))
+            paintBar(painter, bars[i]);
+    }
     const double dot = 0.06 * side;
-    painter.drawEllipse(QRectF(-dot / 2, -dot / 2, dot, dot));
+    const QRectF dotRect(-dot / 2, -dot / 2, dot, dot);
+    if (shown(dotRect.adjusted(-1, -1, 1, 1)))
+        painter.drawEllipse(dotRect);
     painter.restore();
 }
 

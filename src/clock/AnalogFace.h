@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QList>
 #include <QRectF>
+#include <QRegion>
 #include <QTime>
 
 #include <optional>
@@ -40,9 +41,10 @@ QList<QRectF> handBounds(double side, const ClockHands& hands);
 
 // The face in `color` in the square of side `side` centred on `center`, in two layers: the
 // dial with its marks, which stays put, and the hands with the centre dot over them.
-// Anything outside the painter's clip is cut off.
+// Anything outside the painter's clip is cut off; a hand wholly outside a given `area`
+// is not drawn at all.
 void paintAnalogDial(QPainter& painter, QPointF center, double side, const QColor& color);
 void paintAnalogHands(QPainter& painter, QPointF center, double side, const ClockHands& hands,
-                      const QColor& color);
+                      const QColor& color, const QRegion& area = QRegion());
 
 } // namespace mirevo

@@ -15,23 +15,13 @@ QFont atPixels(QFont font, int pixels)
     return font;
 }
 
-// The box a text takes, relative to the start of its baseline: its line (the advance by
-// ascent plus descent) and its ink with the smoothed edge around it, which may reach past
-// the line (a slanted or swashed glyph).
-QRectF textBox(const QFont& font, const QString& text)
-{
-    const QFontMetricsF metrics(font);
-    const QRectF line(0, -metrics.ascent(), metrics.horizontalAdvance(text), metrics.height());
-    const QRectF ink = metrics.tightBoundingRect(text);
-    return ink.isEmpty() ? line : line.united(ink.adjusted(-1, -1, 1, 1));
-}
-
 // A text at the size it is drawn.
 struct Sized {
     QString text;
     int pixels = 0;
+    TextMeasures* measures = nullptr;
 
-    QRectF box(const QFont& font) const { return textBox(atPixels(font, pixels), text); }
+    QRectF box(const QFont& font) const { return measures->box(atPixels(font, pixels), text); }
 
     // Down to the largest size at which the text is no wider than `width`.
     void fitWidth(const QFont& font, double width)
@@ -48,16 +38,31 @@ struct Sized {
 
 } // namespace
 
+QRectF TextMeasures::box(const QFont& font, const QString& text)
+{
+    const QPair<int, QString> key(font.pixelSize(), text);
+    if (const auto known = m_boxes.constFind(key); known != m_boxes.constEnd())
+        return *known;
+    if (m_boxes.size() >= 64) // a few texts at a few sizes each
+        m_boxes.clear();
+    // A slanted or swashed glyph may reach past the line.
+    const QFontMetricsF metrics(font);
+    const QRectF line(0, -metrics.ascent(), metrics.horizontalAdvance(text), metrics.height());
+    const QRectF ink = metrics.tightBoundingRect(text);
+    return m_boxes[key] = ink.isEmpty() ? line : line.united(ink.adjusted(-1, -1, 1, 1));
+}
+
 FittedClock fitClock(ClockStyle style, DateTimePosition position, QSizeF viewSize,
-                     double analogSize, const QFont& font, const QString& date, const QString& time)
+                     double analogSize, const QFont& font, const QString& date, const QString& time,
+                     TextMeasures& measures)
 {
     const QSizeF room = paddedArea(viewSize).size().expandedTo(QSizeF(0, 0));
     const int base = font.pixelSize() > 0 ? font.pixelSize() : QFontInfo(font).pixelSize();
     std::optional<Sized> dateText, timeText;
     if (position != DateTimePosition::timeOnly)
-        dateText = Sized{date, base};
+        dateText = Sized{date, base, &measures};
     if (position != DateTimePosition::dateOnly)
-        timeText = Sized{time, base};
+        timeText = Sized{time, base, &measures};
     QList<Sized*> items;
     for (std::optional<Sized>* item : {&dateText, &timeText}) {
         if (*item)

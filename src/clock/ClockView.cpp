@@ -4,6 +4,7 @@
 #include "clock/DateTimeFormats.h"
 #include "settings/AppSettingsManager.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -71,7 +72,7 @@ QColor ClockView::backgroundColor() const
 void ClockView::relayout()
 {
     m_layout = fitClock(m_settings.style, m_settings.dateTimePosition, QSizeF(size()),
-                        m_settings.analogClockSize, m_font, m_date, m_time);
+                        m_settings.analogClockSize, m_font, m_date, m_time, m_measures);
 }
 
 void ClockView::tick()
@@ -135,17 +136,25 @@ const QPixmap& ClockView::faceLayer()
     return m_faceLayer;
 }
 
-void ClockView::paintEvent(QPaintEvent*)
+void ClockView::paintEvent(QPaintEvent* event)
 {
+    // Most paints are a tick's few changed places: what lies elsewhere is not drawn at all.
+    const QRegion& area = event->region();
     QPainter painter(this);
-    painter.drawPixmap(0, 0, faceLayer());
+    // Piece by piece: a whole-window picture would be blended on worker threads, waking
+    // them every second for a few changed pixels.
+    const QPixmap& layer = faceLayer();
+    const qreal ratio = layer.devicePixelRatio();
+    for (const QRect& piece : area)
+        painter.drawPixmap(QRectF(piece), layer,
+                           QRectF(QPointF(piece.topLeft()) * ratio, QSizeF(piece.size()) * ratio));
     if (m_layout.face)
         paintAnalogHands(painter, m_layout.face->center(), m_layout.face->width(), m_hands,
-                         m_settings.analogColor.toQColor());
+                         m_settings.analogColor.toQColor(), area);
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setPen(m_settings.textColor.toQColor());
     for (const std::optional<ClockText>& text : {m_layout.date, m_layout.time}) {
-        if (!text)
+        if (!text || !area.intersects(text->rect.toAlignedRect()))
             continue;
         painter.setFont(text->font);
         painter.drawText(text->baseline, text->text);

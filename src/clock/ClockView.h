@@ -64,6 +64,7 @@ private:
     QString m_time;
     ClockHands m_hands;
     FittedClock m_layout;
+    TextMeasures m_measures;
     QPixmap m_faceLayer;
     QColor m_faceLayerColor;
     QTimer m_timer;

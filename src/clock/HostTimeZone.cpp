@@ -67,16 +67,17 @@ bool icuAgreesWithCLibrary()
 
 } // namespace
 
-void followHostTimeZone()
+bool followHostTimeZone()
 {
     tzset(); // the C library reads TZ and /etc/localtime again, as Qt has it do
     const HostSetting setting = currentSetting();
     State& s = state();
     if (s.setting == setting)
-        return;
+        return false;
     s.setting = setting;
     icu::TimeZone::adoptDefault(icu::TimeZone::detectHostTimeZone());
     s.icuAgrees = icuAgreesWithCLibrary();
+    return true;
 }
 
 std::unique_ptr<icu::TimeZone> hostZoneOverride(const QDateTime& time)

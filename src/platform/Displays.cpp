@@ -8,7 +8,8 @@
 namespace mirevo {
 namespace {
 
-// The screens Qt reports; the primary screen comes first.
+// The screens Qt reports, the primary screen first. Kept from one change of the screens to
+// the next: the pointer badge converts coordinates twenty times a second.
 class SystemDisplays : public Displays {
 public:
     SystemDisplays()
@@ -20,18 +21,19 @@ public:
             watch(screen);
         connect(app, &QGuiApplication::screenAdded, this, [this](QScreen* screen) {
             watch(screen);
-            emit changed();
+            refresh();
         });
-        connect(app, &QGuiApplication::screenRemoved, this, &Displays::changed);
-        connect(app, &QGuiApplication::primaryScreenChanged, this, &Displays::changed);
+        connect(app, &QGuiApplication::screenRemoved, this, &SystemDisplays::refresh);
+        connect(app, &QGuiApplication::primaryScreenChanged, this, &SystemDisplays::refresh);
+        m_geometries = current();
     }
 
-    QList<QRect> geometries() const override
+    QList<QRect> geometries() const override { return m_geometries; }
+
+private:
+    static QList<QRect> current()
     {
         QList<QRect> result;
-        const auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
-        if (!app)
-            return result;
         QList<QScreen*> screens = QGuiApplication::screens();
         QScreen* primary = QGuiApplication::primaryScreen();
         std::stable_partition(screens.begin(), screens.end(),
@@ -41,11 +43,18 @@ public:
         return result;
     }
 
-private:
+    void refresh()
+    {
+        m_geometries = current();
+        emit changed();
+    }
+
     void watch(QScreen* screen)
     {
-        connect(screen, &QScreen::geometryChanged, this, &Displays::changed);
+        connect(screen, &QScreen::geometryChanged, this, &SystemDisplays::refresh);
     }
+
+    QList<QRect> m_geometries;
 };
 
 double clampToRange(double value, double low, double high)
