@@ -3,7 +3,8 @@
 # a ratio against the floor program (a bare Qt program that shows the same three windows
 # with the same timers), both measured over the same seconds on one desktop; then the time
 # from a compositor's start to the translucent badge and from its end to the shaped one.
-# Prints figures; asserts nothing.
+# With MIREVO_CALLGRIND=1, also the instructions both run at rest under callgrind, which
+# unlike CPU time do not vary with the machine's load. Prints figures; asserts nothing.
 #   bench/bench_rest.sh [BUILD_DIR] [SECONDS] [ROUNDS]   (defaults: build, 60, 5)
 #   MIREVO_FLOOR: the floor's sources (default ../shared/floor beside the repository)
 set -euo pipefail
@@ -63,3 +64,22 @@ done
 echo "compositor start to translucent badge: $(bench_percentiles <"$started")"
 echo "compositor end to shaped badge: $(bench_percentiles <"$stopped")"
 rm -f "$started" "$stopped"
+
+[ "${MIREVO_CALLGRIND:-0}" = 1 ] || exit 0
+kill "$mirevo"
+# Instrumentation starts once start-up is over, for the same seconds in both.
+grind() {
+    e2e_spawn valgrind --tool=callgrind --instr-atstart=no \
+        --callgrind-out-file="$E2E_TMP/callgrind.$1" "${@:2}"
+}
+grind mirevo "$build/mirevo" --input-backend "file:$E2E_TMP/source"
+grind floor "$build/floor/floor"
+sleep 20
+callgrind_control -i on "${E2E_PIDS[-1]}" "${E2E_PIDS[-2]}" >/dev/null 2>&1
+sleep "$rest"
+callgrind_control -d "${E2E_PIDS[-1]}" "${E2E_PIDS[-2]}" >/dev/null 2>&1
+sleep 1
+total() { callgrind_annotate "$E2E_TMP/callgrind.$1".* 2>/dev/null | awk '/PROGRAM TOTALS/ { gsub(",", "", $1); print $1 }'; }
+awk -v m="$(total mirevo)" -v f="$(total floor)" -v s="$rest" 'BEGIN {
+    printf "instructions at rest over %d s (callgrind): Mirevo %.1f M, floor %.1f M; ratio %.2f x\n",
+        s, m / 1e6, f / 1e6, m / f }'
