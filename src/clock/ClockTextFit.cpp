@@ -27,7 +27,7 @@ struct Sized {
     void fitWidth(const QFont& font, double width)
     {
         const double natural = box(font).width();
-        if (natural <= width || pixels <= 1)
+        if (natural <= width || natural <= 0 || pixels <= 1)
             return;
         // Widths grow about in step with the size: start there and step down to be sure.
         pixels = std::clamp(int(pixels * width / natural), 1, pixels - 1);
