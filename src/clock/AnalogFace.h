@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QList>
 #include <QRectF>
+#include <QRegion>
 #include <QTime>
 
 #include <optional>
@@ -34,9 +35,16 @@ struct FaceBar {
 // The twelve marks and the hands, back to front, for a face of side `side`.
 QList<FaceBar> faceBars(double side, const ClockHands& hands);
 
-// Draws the dial, the marks, the hands and the centre dot in `color` in the square of
-// side `side` centred on `center`. Anything outside the painter's clip is cut off.
-void paintAnalogFace(QPainter& painter, QPointF center, double side, const ClockHands& hands,
-                     const QColor& color);
+// Where each hand lies (hour, minute, then second when shown) around the face's centre,
+// smoothed edges included: what a redraw must cover when that hand moves.
+QList<QRectF> handBounds(double side, const ClockHands& hands);
+
+// The face in `color` in the square of side `side` centred on `center`, in two layers: the
+// dial with its marks, which stays put, and the hands with the centre dot over them.
+// Anything outside the painter's clip is cut off; a hand wholly outside a given `area`
+// is not drawn at all.
+void paintAnalogDial(QPainter& painter, QPointF center, double side, const QColor& color);
+void paintAnalogHands(QPainter& painter, QPointF center, double side, const ClockHands& hands,
+                      const QColor& color, const QRegion& area = QRegion());
 
 } // namespace mirevo

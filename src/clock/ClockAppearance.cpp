@@ -1,6 +1,7 @@
 #include "clock/ClockAppearance.h"
 
 #include <QFontDatabase>
+#include <QFontInfo>
 
 #include <algorithm>
 #include <cmath>
@@ -23,11 +24,22 @@ QColor withOpacity(QColor color, double opacity)
     return color;
 }
 
+bool fontNameMatches(const QString& family)
+{
+    if (family.isEmpty())
+        return false;
+    if (QFontDatabase::hasFamily(family))
+        return true;
+    // An alias reaches another font than a made-up name does.
+    static const QString unmatched =
+        QFontInfo(QFont(QStringLiteral("Mirevo Unmatched Family 7"))).family();
+    return QFontInfo(QFont(family)).family() != unmatched;
+}
+
 QFont clockFont(const QString& family, double size)
 {
-    QFont font = !family.isEmpty() && QFontDatabase::hasFamily(family)
-                     ? QFont(family)
-                     : QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    QFont font = fontNameMatches(family) ? QFont(family)
+                                         : QFontDatabase::systemFont(QFontDatabase::GeneralFont);
     const double pixels = std::isfinite(size) ? std::clamp(size, 1.0, 1000.0) : 24.0;
     font.setPixelSize(std::max(1, int(std::lround(pixels))));
     return font;

@@ -18,7 +18,12 @@ QColor clockBackgroundColor(const ClockSettings& copy, const AppSettings& live,
 // The colour as drawn at `opacity` (0...1): its alpha times the opacity.
 QColor withOpacity(QColor color, double opacity);
 
-// The named family at `size` pixels when it is installed, else the system font at that size.
+// Whether the desktop's font matching finds a font for `family`: an installed family, or
+// a name the font configuration maps to one (an alias such as "Helvetica").
+bool fontNameMatches(const QString& family);
+
+// The named family at `size` pixels when the name matches a font, else the system font at
+// that size.
 QFont clockFont(const QString& family, double size);
 
 } // namespace mirevo

@@ -36,12 +36,28 @@ Arrangement arrangementOf(DateTimePosition position)
 
 } // namespace
 
+QRectF paddedArea(QSizeF viewSize)
+{
+    return QRectF(QPointF(0, 0), viewSize)
+        .adjusted(kClockPadding, kClockPadding, -kClockPadding, -kClockPadding);
+}
+
+bool isRow(DateTimePosition position)
+{
+    return arrangementOf(position).orientation == Qt::Horizontal;
+}
+
+double textGap(ClockStyle style, DateTimePosition position)
+{
+    return style == ClockStyle::analog ? kClockOverlaySpacing
+           : isRow(position)           ? kClockRowSpacing
+                                       : kClockColumnSpacing;
+}
+
 ClockLayout layoutClock(ClockStyle style, DateTimePosition position, QSizeF viewSize,
                         double analogSize, QSizeF dateSize, QSizeF timeSize)
 {
-    const QRectF area = QRectF(QPointF(0, 0), viewSize)
-                            .adjusted(kClockPadding, kClockPadding, -kClockPadding, -kClockPadding);
-    const QPointF center = area.center();
+    const QPointF center = paddedArea(viewSize).center();
     ClockLayout layout;
     if (style == ClockStyle::analog)
         layout.face = QRectF(center.x() - analogSize / 2, center.y() - analogSize / 2, analogSize,
@@ -49,9 +65,7 @@ ClockLayout layoutClock(ClockStyle style, DateTimePosition position, QSizeF view
 
     const Arrangement arrangement = arrangementOf(position);
     const bool vertical = arrangement.orientation == Qt::Vertical;
-    const double gap = style == ClockStyle::analog ? kClockOverlaySpacing
-                       : vertical                  ? kClockColumnSpacing
-                                                   : kClockRowSpacing;
+    const double gap = textGap(style, position);
     auto sizeOf = [&](Item item) { return item == Item::date ? dateSize : timeSize; };
 
     // The stack's size, then each item in turn, centred across the stack's direction.

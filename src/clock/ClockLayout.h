@@ -32,4 +32,10 @@ struct ClockLayout {
 ClockLayout layoutClock(ClockStyle style, DateTimePosition position, QSizeF viewSize,
                         double analogSize, QSizeF dateSize, QSizeF timeSize);
 
+// The room the texts have: the view less the 16 padding on every side.
+QRectF paddedArea(QSizeF viewSize);
+// Whether `position` sets the texts side by side, and the gap between them.
+bool isRow(DateTimePosition position);
+double textGap(ClockStyle style, DateTimePosition position);
+
 } // namespace mirevo

@@ -1,10 +1,12 @@
 #pragma once
 
-#include "clock/ClockLayout.h"
+#include "clock/AnalogFace.h"
 #include "clock/ClockSources.h"
+#include "clock/ClockTextFit.h"
 #include "settings/ClockSettings.h"
 
 #include <QDateTime>
+#include <QPixmap>
 #include <QTimer>
 #include <QWidget>
 
@@ -15,7 +17,8 @@ class AppSettingsManager;
 // The clock's face: a rounded background whose colour follows the input state, and the
 // analog face or the digital texts. Layout, sizes, fonts and colours come from a copy of
 // the clock settings taken at construction; the background rule reads the live store at
-// every paint. It redraws once a second while shown, and at once when the store changes.
+// every paint. It ticks once a second while shown and redraws only what changed (the
+// background and the dial are kept as one picture), and all of it when the store changes.
 class ClockView : public QWidget {
     Q_OBJECT
 public:
@@ -28,30 +31,42 @@ public:
 
     QString dateText() const;
     QString timeText() const;
-    QFont textFont() const;
-    // Where the texts and the face go at the view's current size.
-    ClockLayout currentLayout() const;
+    // The clock's font at its full size; a text that would not fit is drawn smaller.
+    QFont textFont() const { return m_font; }
+    // Where the texts (at the sizes they are drawn) and the face go at the current size.
+    const FittedClock& currentLayout() const { return m_layout; }
     // The background as drawn, opacity included.
     QColor backgroundColor() const;
 
 public slots:
-    // Takes the time afresh and redraws.
+    // Takes the time afresh and redraws what it changed.
     void tick();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
 private:
-    void startTimer();
-    void stopTimer();
+    void relayout();
+    // The background with the dial and its marks, drawn again when its size or colour changed.
+    const QPixmap& faceLayer();
+    QRegion movedHands(const ClockHands& before) const;
 
     AppSettingsManager& m_store;
     ClockSettings m_settings;
     ClockSources m_sources;
     QString m_locale;
+    QFont m_font;
     QDateTime m_currentTime;
+    QString m_date;
+    QString m_time;
+    ClockHands m_hands;
+    FittedClock m_layout;
+    TextMeasures m_measures;
+    QPixmap m_faceLayer;
+    QColor m_faceLayerColor;
     QTimer m_timer;
 };
 

@@ -29,27 +29,6 @@ double offset(double value)
     return std::isfinite(value) ? std::clamp(value, -1.0e6, 1.0e6) : 0.0;
 }
 
-// The display a window is on: the one holding its centre, else the one it overlaps most.
-std::optional<int> displayOf(const Displays& displays, const QRect& window)
-{
-    const QList<QRect> all = displays.geometries();
-    for (int i = 0; i < all.size(); ++i) {
-        if (all[i].contains(window.center()))
-            return i;
-    }
-    std::optional<int> best;
-    qint64 bestArea = 0;
-    for (int i = 0; i < all.size(); ++i) {
-        const QRect common = all[i].intersected(window);
-        const qint64 area = qint64(common.width()) * common.height();
-        if (!common.isEmpty() && area > bestArea) {
-            best = i;
-            bestArea = area;
-        }
-    }
-    return best ? best : displays.indexOrMain(-1);
-}
-
 } // namespace
 
 ClockWindowManager::ClockWindowManager(AppSettingsManager& store, const Displays& displays,
@@ -57,7 +36,14 @@ ClockWindowManager::ClockWindowManager(AppSettingsManager& store, const Displays
                                        QObject* parent)
     : QObject(parent), m_store(store), m_displays(displays), m_settingsAccess(settingsAccess),
       m_sources(sources.withDefaults())
-{}
+{
+    // A display that went takes the clock to the primary display, one that came back takes
+    // it home; the stored place stays as it is.
+    connect(&m_displays, &Displays::changed, this, [this] {
+        if (m_window)
+            placeWindow(m_window->width(), m_window->height());
+    });
+}
 
 ClockWindowManager::~ClockWindowManager()
 {
@@ -113,6 +99,9 @@ void ClockWindowManager::createClockWindow()
     window->settingsTab = SettingsTab::clock;
     window->setSettingsAccess([this] { return settingsAccess(); });
     window->dragController().setSizeLimit(&ClockWindowManager::windowWillResize);
+    // From the user's press on, moves are the user's, even back onto the program's place.
+    connect(&window->dragController(), &WindowDragController::dragStarted, this,
+            [this] { m_placedTopLeft.reset(); });
     window->setRootView(makeClockRootView());
     m_window = window;
 
@@ -155,8 +144,15 @@ void ClockWindowManager::applyClockSettings()
 
 void ClockWindowManager::refreshClockView()
 {
-    if (m_window)
-        m_window->setRootView(makeClockRootView());
+    if (!m_window)
+        return;
+    // An edit that sets a new size (such as choosing the analog face) shows it at once.
+    const ClockSettings& clock = m_store.settings().clock;
+    const QSize stored(pixelSide(std::min(clock.windowWidth, double(kMaximumSide))),
+                       pixelSide(std::min(clock.windowHeight, double(kMaximumSide))));
+    if (m_window->size() != stored)
+        placeWindow(stored.width(), stored.height());
+    m_window->setRootView(makeClockRootView());
 }
 
 void ClockWindowManager::applyMoveMode()
@@ -182,13 +178,12 @@ void ClockWindowManager::placeWindow(double width, double height)
     const ClockSettings& clock = m_store.settings().clock;
     const QSize size(pixelSide(width), pixelSide(height));
     QRect frame(m_window->geometry().topLeft(), size);
-    if (const std::optional<int> index = screenForDisplay(clock.displayIndex)) {
-        // A frame outside every display (a removed monitor, an offset from a larger
-        // desktop) is shown where it can be seen; the stored place is kept.
-        const QRectF stored = *m_displays.windowRect(
-            *index, offset(clock.positionX), offset(clock.positionY), size.width(), size.height());
-        frame = m_displays.keptInView(stored, *index).toRect();
-    }
+    // A frame outside every display (a removed monitor, an offset from a larger desktop) is
+    // shown where it can be seen; the stored place is kept.
+    if (const std::optional<QRectF> shown =
+            m_displays.shownRect(clock.displayIndex, offset(clock.positionX),
+                                 offset(clock.positionY), size.width(), size.height()))
+        frame = shown->toRect();
     // The limits bound the user's resizing; they never cut a size the program sets.
     m_window->setMinimumSize(size.boundedTo(QSize(kMinimumSide, kMinimumSide)));
     m_window->setMaximumSize(size.expandedTo(QSize(kMaximumSide, kMaximumSide)));
@@ -223,47 +218,53 @@ void ClockWindowManager::removeWindowObservers()
     m_observers.clear();
 }
 
-std::optional<QPointF> ClockWindowManager::relativeOrigin() const
+std::optional<ClockWindowManager::WindowPlace> ClockWindowManager::currentPlace() const
 {
     const QRect geometry = m_window->geometry();
-    const std::optional<int> index = displayOf(m_displays, geometry);
-    const std::optional<QRectF> display = index ? m_displays.frame(*index) : std::nullopt;
-    if (!display)
+    const std::optional<int> index = m_displays.displayAt(geometry);
+    if (!index)
         return std::nullopt;
     const QPointF origin = m_displays.storedOrigin(geometry.topLeft(), geometry.height());
-    return origin - display->topLeft();
+    return WindowPlace{*index, origin - m_displays.frame(*index)->topLeft()};
 }
 
 void ClockWindowManager::windowDidMove()
 {
-    if (!m_window || !m_store.settings().clock.moveMode)
+    if (!m_window || !m_store.settings().clock.moveMode || m_store.isUpdatingFromWindow())
         return;
     // The program's own placement (such as bringing an off-screen clock into view) is not
     // a move by the user and must not overwrite the stored place.
     if (m_placedTopLeft && m_window->geometry().topLeft() == *m_placedTopLeft)
         return;
-    const std::optional<QPointF> relative = relativeOrigin();
-    if (!relative)
+    const std::optional<WindowPlace> place = currentPlace();
+    if (!place)
         return;
     const ClockSettings& clock = m_store.settings().clock;
-    if (std::abs(relative->x() - clock.positionX) > kMoveThreshold ||
-        std::abs(relative->y() - clock.positionY) > kMoveThreshold)
-        m_store.updateClockPosition(relative->x(), relative->y());
+    const bool otherDisplay = place->display != clock.displayIndex;
+    if (!otherDisplay && std::abs(place->offset.x() - clock.positionX) <= kMoveThreshold &&
+        std::abs(place->offset.y() - clock.positionY) <= kMoveThreshold)
+        return;
+    // The offset is relative to the display the clock is on now, so that display is its own.
+    if (otherDisplay)
+        m_store.edit([&](AppSettings& s) { s.clock.displayIndex = place->display; });
+    m_store.updateClockPosition(place->offset.x(), place->offset.y());
 }
 
 void ClockWindowManager::windowDidEndLiveResize()
 {
     if (!m_window || !m_store.settings().clock.moveMode)
         return;
-    const std::optional<QPointF> relative = relativeOrigin();
-    if (!relative)
+    const std::optional<WindowPlace> place = currentPlace();
+    if (!place)
         return;
     const QSize size = m_window->size();
     m_store.setUpdatingFromWindow(true);
+    if (place->display != m_store.settings().clock.displayIndex)
+        m_store.edit([&](AppSettings& s) { s.clock.displayIndex = place->display; });
     m_store.edit([&](AppSettings& s) { s.clock.windowWidth = size.width(); });
     m_store.edit([&](AppSettings& s) { s.clock.windowHeight = size.height(); });
-    m_store.edit([&](AppSettings& s) { s.clock.positionX = relative->x(); });
-    m_store.edit([&](AppSettings& s) { s.clock.positionY = relative->y(); });
+    m_store.edit([&](AppSettings& s) { s.clock.positionX = place->offset.x(); });
+    m_store.edit([&](AppSettings& s) { s.clock.positionY = place->offset.y(); });
     m_store.saveSettings();
     m_store.clearUpdatingFromWindowLater();
 }

@@ -69,8 +69,12 @@ private:
     SettingsWindowAccess* settingsAccess() const;
     // Places the window at the stored frame (kept in view), as the program, not the user.
     void placeWindow(double width, double height);
-    // The stored origin of the window relative to the display it is on.
-    std::optional<QPointF> relativeOrigin() const;
+    // The display the window is on and its origin's offset from that display's.
+    struct WindowPlace {
+        int display = 0;
+        QPointF offset;
+    };
+    std::optional<WindowPlace> currentPlace() const;
 
     AppSettingsManager& m_store;
     const Displays& m_displays;
@@ -78,7 +82,8 @@ private:
     ClockSources m_sources;
     QPointer<ContextMenuHostingView> m_window;
     QList<QMetaObject::Connection> m_observers;
-    // Where the program last put the window; a move there is not the user's.
+    // Where the program last put the window; until the user's next press, a move there is
+    // not the user's.
     std::optional<QPoint> m_placedTopLeft;
 };
 

@@ -12,7 +12,13 @@
 namespace mirevo {
 
 ContextMenuHostingView::ContextMenuHostingView(QWidget* parent)
-    : QWidget(parent), m_drag(new WindowDragController(this))
+    : QWidget(parent), m_drag(new WindowDragController(this)),
+      // Rounded corners: without a compositor they would show black.
+      m_shape(new WindowShape(this, [this] {
+          QPainterPath outline;
+          outline.addRoundedRect(QRectF(rect()), kClockCornerRadius, kClockCornerRadius);
+          return outline;
+      }))
 {
     setObjectName(QStringLiteral("clockWindow"));
     connect(m_drag, &WindowDragController::liveResizeEnded, this,
@@ -86,7 +92,9 @@ void ContextMenuHostingView::mouseReleaseEvent(QMouseEvent* event)
 void ContextMenuHostingView::moveEvent(QMoveEvent* event)
 {
     QWidget::moveEvent(event);
-    emit moved();
+    // Qt also reports a resize as a "move" to the same place.
+    if (event->pos() != event->oldPos())
+        emit moved();
 }
 
 void ContextMenuHostingView::resizeEvent(QResizeEvent* event)
@@ -94,17 +102,8 @@ void ContextMenuHostingView::resizeEvent(QResizeEvent* event)
     QWidget::resizeEvent(event);
     if (m_rootView)
         m_rootView->setGeometry(rect());
-    updateShape();
+    m_shape->update();
     m_drag->windowResized();
-}
-
-void ContextMenuHostingView::updateShape()
-{
-    if (!isWindow())
-        return;
-    QPainterPath shape;
-    shape.addRoundedRect(QRectF(rect()), kClockCornerRadius, kClockCornerRadius);
-    applyWindowShape(this, shape);
 }
 
 } // namespace mirevo

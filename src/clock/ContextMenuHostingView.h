@@ -12,6 +12,7 @@ class QMenu;
 namespace mirevo {
 
 class WindowDragController;
+class WindowShape;
 
 // The clock window itself: hosts the current root view, offers "Settings..." on a right
 // click (unless the settings window is already open), and in move mode lets the user drag
@@ -53,10 +54,9 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void updateShape();
-
     QPointer<QWidget> m_rootView;
     WindowDragController* m_drag;
+    WindowShape* m_shape;
     std::function<SettingsWindowAccess*()> m_settingsAccess;
 };
 

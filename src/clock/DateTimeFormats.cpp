@@ -1,11 +1,16 @@
 #include "clock/DateTimeFormats.h"
 
+#include "clock/HostTimeZone.h"
+
 #include <QLocale>
 
+#include <functional>
+#include <map>
 #include <memory>
 #include <unicode/datefmt.h>
 #include <unicode/locid.h>
 #include <unicode/smpdtfmt.h>
+#include <unicode/timezone.h>
 #include <unicode/unistr.h>
 
 namespace mirevo {
@@ -36,22 +41,43 @@ UDate toUDate(const QDateTime& time)
     return static_cast<UDate>(time.toMSecsSinceEpoch());
 }
 
-QString format(const icu::DateFormat* formatter, const QDateTime& time)
+QString format(icu::DateFormat* formatter, const QDateTime& time)
 {
     if (!formatter)
         return {};
+    if (std::unique_ptr<icu::TimeZone> zone = hostZoneOverride(time))
+        formatter->adoptTimeZone(zone.release());
     icu::UnicodeString out;
     formatter->format(toUDate(time), out);
     return fromIcu(out);
 }
 
-// A new formatter per call: the texts follow time-zone and locale changes at once.
+// The formatter for `key` (a locale with a style or a pattern), made by `make` when there
+// is none yet. Making one costs far more than using it, and the clock and the pickers
+// format the same few texts every second. A formatter keeps the zone it was made in, so
+// all are dropped when the host zone changes.
+icu::DateFormat* formatterFor(const QString& key, const std::function<icu::DateFormat*()>& make)
+{
+    static std::map<QString, std::unique_ptr<icu::DateFormat>> formatters;
+    constexpr size_t kMostFormatters = 64; // the pickers' examples and styles, twice over
+    if (followHostTimeZone() || formatters.size() >= kMostFormatters)
+        formatters.clear();
+    std::unique_ptr<icu::DateFormat>& formatter = formatters[key];
+    if (!formatter)
+        formatter.reset(make());
+    return formatter.get();
+}
+
 QString formatWithStyles(const QDateTime& time, const QString& locale,
                          icu::DateFormat::EStyle dateStyle, icu::DateFormat::EStyle timeStyle)
 {
-    std::unique_ptr<icu::DateFormat> formatter(
-        icu::DateFormat::createDateTimeInstance(dateStyle, timeStyle, icuLocale(locale)));
-    return format(formatter.get(), time);
+    const QString key = QStringLiteral("%1 %2 %3").arg(dateStyle).arg(timeStyle).arg(locale);
+    return format(formatterFor(key,
+                               [&] {
+                                   return icu::DateFormat::createDateTimeInstance(
+                                       dateStyle, timeStyle, icuLocale(locale));
+                               }),
+                  time);
 }
 
 } // namespace
@@ -74,11 +100,14 @@ QString formatWithPattern(const QDateTime& time, const QString& pattern, const Q
 {
     if (pattern.isEmpty())
         return {};
-    UErrorCode status = U_ZERO_ERROR;
-    icu::SimpleDateFormat formatter(toIcu(pattern), icuLocale(locale), status);
-    if (U_FAILURE(status))
-        return {};
-    return format(&formatter, time);
+    return format(formatterFor(QStringLiteral("pattern %1 %2").arg(locale, pattern),
+                               [&]() -> icu::DateFormat* {
+                                   UErrorCode status = U_ZERO_ERROR;
+                                   auto formatter = std::make_unique<icu::SimpleDateFormat>(
+                                       toIcu(pattern), icuLocale(locale), status);
+                                   return U_SUCCESS(status) ? formatter.release() : nullptr;
+                               }),
+                  time);
 }
 
 QString standardDateText(const QDateTime& time, const QString& locale, DateFormatStyle style)

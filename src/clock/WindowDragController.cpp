@@ -83,6 +83,7 @@ bool WindowDragController::mousePress(QMouseEvent* event)
     if (!m_enabled || event->button() != Qt::LeftButton)
         return false;
     cancelResizeTracking();
+    emit dragStarted();
     const Qt::Edges edges = edgesAt(event->position().toPoint(), m_window->size());
     QWindow* handle = m_window->windowHandle();
     if (edges) {

@@ -49,6 +49,8 @@ public:
                              const std::function<QSize(QSize)>& limit);
 
 signals:
+    // The user pressed to move or resize the window.
+    void dragStarted();
     void liveResizeEnded();
 
 private:

@@ -12,6 +12,11 @@
 #include <cmath>
 
 namespace mirevo {
+namespace {
+
+constexpr double kOutlineWidth = 1.0;
+
+} // namespace
 
 MouseCursorIndicatorView::MouseCursorIndicatorView(AppSettingsManager& store,
                                                    NotificationCenter& center,
@@ -37,6 +42,11 @@ int MouseCursorIndicatorView::sideForSize(double size)
     if (!std::isfinite(size))
         return 1;
     return int(std::lround(std::clamp(size, 1.0, 2048.0)));
+}
+
+QPainterPath MouseCursorIndicatorView::visibleShape(int side)
+{
+    return badgeDiscShape(QRectF(0, 0, side, side), kOutlineWidth);
 }
 
 MouseCursorIndicatorView::Look MouseCursorIndicatorView::currentLook() const
@@ -70,7 +80,7 @@ void MouseCursorIndicatorView::paintEvent(QPaintEvent*)
     BadgeStyle style;
     style.color = look.color;
     style.opacity = look.opacity;
-    style.outlineWidth = 1.0;
+    style.outlineWidth = kOutlineWidth;
     style.text = look.text;
     style.font = font;
     style.shadowBlur = 1.0;

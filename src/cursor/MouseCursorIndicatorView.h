@@ -3,6 +3,7 @@
 #include "input/InputLanguage.h"
 
 #include <QColor>
+#include <QPainterPath>
 #include <QString>
 #include <QWidget>
 
@@ -25,6 +26,8 @@ public:
     // The badge's side in pixels for a stored size: at least 1 and at most 2048, so a
     // hand-edited size (0, negative, huge, not a number) still gives a drawable badge.
     static int sideForSize(double size);
+    // What of a window of `side` the badge covers: its disc with the outline.
+    static QPainterPath visibleShape(int side);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

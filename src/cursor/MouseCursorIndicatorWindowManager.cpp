@@ -11,7 +11,6 @@
 #include "settings/SettingsNotifications.h"
 
 #include <QCursor>
-#include <QPainterPath>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWidget>
@@ -22,13 +21,6 @@ namespace {
 int windowSide(double size)
 {
     return MouseCursorIndicatorView::sideForSize(size);
-}
-
-QPainterPath badgeShape(int side)
-{
-    QPainterPath path;
-    path.addEllipse(QRectF(0, 0, side, side));
-    return path;
 }
 
 } // namespace
@@ -86,7 +78,10 @@ void MouseCursorIndicatorWindowManager::createIndicatorWindow()
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_view);
     m_window->resize(side, side);
-    applyWindowShape(m_window.get(), badgeShape(side));
+    // Only the disc: without a compositor the glow around it would show as a dark ring.
+    m_shape = new WindowShape(m_window.get(), [window = m_window.get()] {
+        return MouseCursorIndicatorView::visibleShape(window->width());
+    });
 
     const QPoint topLeft = windowTopLeft(m_pointer());
     m_window->move(topLeft);
@@ -168,7 +163,7 @@ void MouseCursorIndicatorWindowManager::applySettings()
     const int side = windowSide(s.size);
     if (m_window->size() != QSize(side, side)) {
         m_window->resize(side, side);
-        applyWindowShape(m_window.get(), badgeShape(side));
+        m_shape->update();
     }
 }
 
@@ -179,6 +174,7 @@ void MouseCursorIndicatorWindowManager::hide()
     stopMouseTracking();
     m_window->hide();
     m_view = nullptr;
+    m_shape = nullptr;
     m_window.reset();
     m_placedTopLeft.reset();
 }

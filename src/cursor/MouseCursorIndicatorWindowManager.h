@@ -19,6 +19,7 @@ class Displays;
 class MouseCursorIndicatorView;
 class NotificationCenter;
 class PointerMonitor;
+class WindowShape;
 
 // Owns the click-through window that carries the pointer badge and keeps it beside the
 // pointer: on every reported pointer movement and on a 20 Hz timer.
@@ -77,6 +78,7 @@ private:
 
     std::unique_ptr<QWidget> m_window;
     MouseCursorIndicatorView* m_view = nullptr;
+    WindowShape* m_shape = nullptr; // owned by the window
     std::unique_ptr<PointerMonitor> m_pointerMonitor;
     std::unique_ptr<QTimer> m_positionUpdateTimer;
     QMetaObject::Connection m_settingsObservation;

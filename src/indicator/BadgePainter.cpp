@@ -12,6 +12,9 @@
 namespace mirevo {
 namespace {
 
+// The disc's radius as a part of the badge's side.
+constexpr double kDiscRadius = 0.4;
+
 // Box-blurs the alpha channel three times, which approximates a Gaussian of `radius`.
 void blurAlpha(QImage& image, int radius)
 {
@@ -86,6 +89,16 @@ QColor scaledAlpha(const QColor& color, double factor)
     return scaled;
 }
 
+QPainterPath badgeDiscShape(const QRectF& frame, double outlineWidth)
+{
+    // The outline's outer half and the smoothed edge lie beyond the disc's radius.
+    const double radius =
+        std::min(frame.width(), frame.height()) * kDiscRadius + outlineWidth / 2 + 0.5;
+    QPainterPath shape;
+    shape.addEllipse(frame.center(), radius, radius);
+    return shape;
+}
+
 void paintBadge(QPainter& painter, const QRectF& frame, const BadgeStyle& style)
 {
     painter.save();
@@ -103,7 +116,7 @@ void paintBadge(QPainter& painter, const QRectF& frame, const BadgeStyle& style)
     painter.drawEllipse(centre, size * 0.5, size * 0.5);
 
     // Disc, lit from its top-left corner.
-    const double radius = size * 0.4;
+    const double radius = size * kDiscRadius;
     const QRectF disc(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius);
     QLinearGradient fill(disc.topLeft(), disc.bottomRight());
     fill.setColorAt(0.0, scaledAlpha(style.color, style.opacity));

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPainterPath>
 #include <QRectF>
 #include <QString>
 
@@ -23,6 +24,10 @@ struct BadgeStyle {
 };
 
 void paintBadge(QPainter& painter, const QRectF& frame, const BadgeStyle& style);
+
+// What of `frame` the badge's disc covers, with its outline of `outlineWidth` and the
+// smoothed edge; the glow around it is too faint to matter where no compositor blends.
+QPainterPath badgeDiscShape(const QRectF& frame, double outlineWidth);
 
 // `color` with its alpha multiplied by `factor`.
 QColor scaledAlpha(const QColor& color, double factor);

@@ -87,13 +87,14 @@ void DraggableHostingView::mouseReleaseEvent(QMouseEvent* event)
 
 void DraggableHostingView::storeDroppedPosition()
 {
-    const qint64 index = m_store.settings().imeIndicator.displayIndex;
-    const std::optional<QRectF> display = m_displays.frame(index);
-    if (!display)
-        return; // stays where it was dropped until the next layout
-    // Relative to the display the settings name, even when dropped on another one.
+    // Relative to the display it was dropped on, which it then belongs to.
+    const std::optional<int> index = m_displays.displayAt(geometry());
+    if (!index)
+        return; // no display at all: stays where it was dropped until the next layout
     const QPointF origin = m_displays.storedOrigin(QPointF(geometry().topLeft()), height());
-    const QPointF position = origin - display->topLeft();
+    const QPointF position = origin - m_displays.frame(*index)->topLeft();
+    if (m_store.settings().imeIndicator.displayIndex != *index)
+        m_store.edit([&](AppSettings& s) { s.imeIndicator.displayIndex = *index; });
     m_store.edit([&](AppSettings& s) { s.imeIndicator.positionX = position.x(); });
     m_store.edit([&](AppSettings& s) { s.imeIndicator.positionY = position.y(); });
     m_store.saveSettings();

@@ -20,8 +20,8 @@ class SettingsWindowAccess;
 // lets the user drag it while move mode is on and offers a menu that opens the settings.
 //
 // Move mode is read from the store at every event. A drag moves only the window; when it
-// ends, the position is stored relative to the display the settings name, saved once, and
-// "IMEIndicatorSettingsChanged" is posted once.
+// ends, the display it was dropped on and the position relative to it are stored, saved
+// once, and "IMEIndicatorSettingsChanged" is posted once.
 class DraggableHostingView : public QWidget {
     Q_OBJECT
 public:

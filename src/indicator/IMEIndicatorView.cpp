@@ -105,10 +105,7 @@ double indicatorSide(const IMEIndicatorSettings& settings)
 
 QPainterPath IMEIndicatorView::visibleShape(const QRectF& frame) const
 {
-    QPainterPath shape;
-    // The outline's outer half and the smoothed edge lie beyond the disc's radius.
-    const double radius = size * kDiscRadiusRatio + kOutlineWidth / 2 + 0.5;
-    shape.addEllipse(frame.center(), radius, radius);
+    const QPainterPath shape = badgeDiscShape(frame, kOutlineWidth);
     const double side = size * kMoveMarkRatio;
     if (!moveMode || side < 1)
         return shape;

@@ -47,9 +47,8 @@ double indicatorSide(const IMEIndicatorSettings& settings);
 // The badge for `language` as the settings describe it.
 IMEIndicatorView makeIndicatorView(const IMEIndicatorSettings& settings, InputLanguage language);
 
-// The disc's radius and its outline, side of the move-mode mark and its distance from the
-// frame's edges, relative to the badge's size or in points.
-inline constexpr double kDiscRadiusRatio = 0.4;
+// The disc's outline, side of the move-mode mark and its distance from the frame's edges,
+// relative to the badge's size or in points.
 inline constexpr double kOutlineWidth = 2.0;
 inline constexpr double kMoveMarkRatio = 0.2;
 inline constexpr double kMoveMarkPadding = 4.0;

@@ -20,9 +20,15 @@ constexpr double kDimmedOpacity = 0.3;
 
 // Without a compositor the glow's translucent pixels would show as a dark square, so the
 // window is cut to what the badge covers.
-void shapeWindow(DraggableHostingView& window)
+void followCompositor(DraggableHostingView* window)
 {
-    applyWindowShape(&window, window.rootView().visibleShape(QRectF(window.rect())));
+    new WindowShape(window, [window] { return window->rootView().visibleShape(window->rect()); });
+}
+
+void updateShape(DraggableHostingView& window)
+{
+    if (auto* shape = window.findChild<WindowShape*>())
+        shape->update();
 }
 
 } // namespace
@@ -37,6 +43,7 @@ IMEIndicatorWindowManager::IMEIndicatorWindowManager(AppSettingsManager& store,
 {
     m_center.observe(notifications::kIMEIndicatorSettingsChanged, this,
                      [this](const QVariant&) { applySettings(); });
+    connect(&m_displays, &Displays::changed, this, &IMEIndicatorWindowManager::displaysChanged);
 }
 
 IMEIndicatorWindowManager::~IMEIndicatorWindowManager()
@@ -58,13 +65,12 @@ std::optional<QRect> IMEIndicatorWindowManager::placement(const IMEIndicatorSett
                                                           qint64 index) const
 {
     const int side = qRound(indicatorSide(settings));
-    const std::optional<QRectF> stored =
-        m_displays.windowRect(index, settings.positionX, settings.positionY, side, side);
-    if (!stored)
-        return std::nullopt;
     // A removed monitor or a smaller screen must not leave the badge out of reach.
-    const QRectF shown = m_displays.keptInView(*stored, index);
-    return QRect(QPoint(qRound(shown.x()), qRound(shown.y())), QSize(side, side));
+    const std::optional<QRectF> shown =
+        m_displays.shownRect(index, settings.positionX, settings.positionY, side, side);
+    if (!shown)
+        return std::nullopt;
+    return QRect(QPoint(qRound(shown->x()), qRound(shown->y())), QSize(side, side));
 }
 
 void IMEIndicatorWindowManager::createIndicatorWindow()
@@ -83,7 +89,7 @@ void IMEIndicatorWindowManager::createIndicatorWindow()
     window->setWindowTitle(QStringLiteral("Mirevo"));
     makeFloatingWindow(window, FloatingWindowKind::floating);
     window->setGeometry(*rect);
-    shapeWindow(*window);
+    followCompositor(window);
     m_indicatorWindow = window;
     showFloatingWindow(window);
 }
@@ -111,7 +117,7 @@ void IMEIndicatorWindowManager::refreshIndicatorView()
         const bool hadMark = host->rootView().moveMode;
         host->setRootView(makeIndicatorView(m_store.settings().imeIndicator, m_currentLanguage));
         if (host->rootView().moveMode != hadMark)
-            shapeWindow(*host);
+            updateShape(*host);
     });
 }
 
@@ -170,8 +176,7 @@ void IMEIndicatorWindowManager::applySettings()
     }
     // Compared with where the window would be put now, so that a window kept in view is
     // not rebuilt by every change and a window dropped by a drag is left where it is.
-    const std::optional<int> reference = m_displays.indexOrMain(s.displayIndex);
-    const std::optional<QRect> expected = reference ? placement(s, *reference) : std::nullopt;
+    const std::optional<QRect> expected = placement(s, s.displayIndex);
     if (expected && m_indicatorWindow->geometry() == *expected) {
         m_isVisible = s.isVisible;
         if (m_isVisible)
@@ -185,6 +190,17 @@ void IMEIndicatorWindowManager::applySettings()
     removeIndicatorWindow();
     if (m_isVisible)
         createIndicatorWindow();
+}
+
+void IMEIndicatorWindowManager::displaysChanged()
+{
+    // A display that went takes the badge to the primary display, one that came back
+    // takes it home; the stored place stays as it is.
+    if (!m_indicatorWindow)
+        return;
+    if (const std::optional<QRect> rect = placement(m_store.settings().imeIndicator,
+                                                    m_store.settings().imeIndicator.displayIndex))
+        m_indicatorWindow->setGeometry(*rect);
 }
 
 } // namespace mirevo

@@ -25,7 +25,8 @@ struct IMEIndicatorSettings;
 // or move mode; a new window for a new size or position).
 //
 // A stored position that would leave the window wholly off every display shows it at the
-// nearest fully visible place on the named display; the stored position is kept.
+// nearest fully visible place on the named display; while that display is missing, the
+// window is shown on the primary display. The stored position is kept.
 class IMEIndicatorWindowManager : public QObject {
     Q_OBJECT
 public:
@@ -38,8 +39,7 @@ public:
     // The program's manager, on the program's store, displays and notifications.
     static IMEIndicatorWindowManager& shared();
 
-    // (Re)builds and shows the window; no window while hidden or when the settings name
-    // no display.
+    // (Re)builds and shows the window; no window while hidden or when there is no display.
     void createIndicatorWindow();
     void removeIndicatorWindow();
     // Installs a view built from the current settings one turn of the event loop later.
@@ -61,6 +61,7 @@ private:
     // Where the window goes for these settings on display `index`, in Qt coordinates.
     std::optional<QRect> placement(const IMEIndicatorSettings& settings, qint64 index) const;
     void showWindow();
+    void displaysChanged();
 
     AppSettingsManager& m_store;
     const Displays& m_displays;

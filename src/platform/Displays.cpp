@@ -8,15 +8,32 @@
 namespace mirevo {
 namespace {
 
-// The screens Qt reports; the primary screen comes first.
+// The screens Qt reports, the primary screen first. Kept from one change of the screens to
+// the next: the pointer badge converts coordinates twenty times a second.
 class SystemDisplays : public Displays {
 public:
-    QList<QRect> geometries() const override
+    SystemDisplays()
+    {
+        auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
+        if (!app)
+            return;
+        for (QScreen* screen : QGuiApplication::screens())
+            watch(screen);
+        connect(app, &QGuiApplication::screenAdded, this, [this](QScreen* screen) {
+            watch(screen);
+            refresh();
+        });
+        connect(app, &QGuiApplication::screenRemoved, this, &SystemDisplays::refresh);
+        connect(app, &QGuiApplication::primaryScreenChanged, this, &SystemDisplays::refresh);
+        m_geometries = current();
+    }
+
+    QList<QRect> geometries() const override { return m_geometries; }
+
+private:
+    static QList<QRect> current()
     {
         QList<QRect> result;
-        const auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
-        if (!app)
-            return result;
         QList<QScreen*> screens = QGuiApplication::screens();
         QScreen* primary = QGuiApplication::primaryScreen();
         std::stable_partition(screens.begin(), screens.end(),
@@ -25,11 +42,33 @@ public:
             result << screen->geometry();
         return result;
     }
+
+    void refresh()
+    {
+        m_geometries = current();
+        emit changed();
+    }
+
+    void watch(QScreen* screen)
+    {
+        connect(screen, &QScreen::geometryChanged, this, &SystemDisplays::refresh);
+    }
+
+    QList<QRect> m_geometries;
 };
 
 double clampToRange(double value, double low, double high)
 {
     return high < low ? low : std::clamp(value, low, high);
+}
+
+// `rect` moved the least distance that puts it wholly on `display` (its top-left corner
+// when it is the larger).
+QRectF movedOnto(QRectF rect, const QRectF& display)
+{
+    rect.moveLeft(clampToRange(rect.left(), display.left(), display.right() - rect.width()));
+    rect.moveTop(clampToRange(rect.top(), display.top(), display.bottom() - rect.height()));
+    return rect;
 }
 
 } // namespace
@@ -105,11 +144,40 @@ QRectF Displays::keptInView(const QRectF& qtRect, qint64 index) const
         all.begin(), all.end(), [&](const QRect& g) { return QRectF(g).intersects(qtRect); });
     if (visibleSomewhere || !isValidIndex(index))
         return qtRect;
-    const QRectF g(all[index]);
-    QRectF kept = qtRect;
-    kept.moveLeft(clampToRange(qtRect.left(), g.left(), g.left() + g.width() - qtRect.width()));
-    kept.moveTop(clampToRange(qtRect.top(), g.top(), g.top() + g.height() - qtRect.height()));
-    return kept;
+    return movedOnto(qtRect, QRectF(all[index]));
+}
+
+std::optional<QRectF> Displays::shownRect(qint64 index, double positionX, double positionY,
+                                          double width, double height) const
+{
+    if (const std::optional<QRectF> stored = windowRect(index, positionX, positionY, width, height))
+        return keptInView(*stored, index);
+    const std::optional<int> primary = indexOrMain(-1);
+    if (!primary)
+        return std::nullopt;
+    // The same offset on the primary display, then wholly onto it.
+    return movedOnto(*windowRect(*primary, positionX, positionY, width, height),
+                     QRectF(geometries()[*primary]));
+}
+
+std::optional<int> Displays::displayAt(const QRect& qtRect) const
+{
+    const QList<QRect> all = geometries();
+    for (int i = 0; i < all.size(); ++i) {
+        if (all[i].contains(qtRect.center()))
+            return i;
+    }
+    std::optional<int> best;
+    qint64 bestArea = 0;
+    for (int i = 0; i < all.size(); ++i) {
+        const QRect common = all[i].intersected(qtRect);
+        const qint64 area = qint64(common.width()) * common.height();
+        if (!common.isEmpty() && area > bestArea) {
+            best = i;
+            bestArea = area;
+        }
+    }
+    return best ? best : indexOrMain(-1);
 }
 
 } // namespace mirevo

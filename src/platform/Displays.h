@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QObject>
 #include <QPointF>
 #include <QRect>
 #include <QRectF>
@@ -14,10 +15,9 @@ namespace mirevo {
 // Stored positions use a desktop space whose origin is the bottom-left corner of the
 // primary display, with y growing upward; a window's origin is its bottom-left corner.
 // Qt uses the top-left corner and y downward.
-class Displays {
+class Displays : public QObject {
+    Q_OBJECT
 public:
-    virtual ~Displays() = default;
-
     // Display geometries in Qt coordinates, in the system's order (the primary first).
     virtual QList<QRect> geometries() const = 0;
     // Index of the primary display, or -1 when there is none.
@@ -48,6 +48,18 @@ public:
     // A window that would lie wholly outside every display is moved to the nearest fully
     // visible place on display `index`; any other rectangle comes back unchanged.
     QRectF keptInView(const QRectF& qtRect, qint64 index) const;
+    // Where a window stored relative to display `index` is shown, in Qt coordinates: as
+    // windowRect, kept in view; while that display is missing, on the primary display at
+    // the nearest fully visible place. Nothing when there is no display at all.
+    std::optional<QRectF> shownRect(qint64 index, double positionX, double positionY, double width,
+                                    double height) const;
+    // The display a window lies on: the one holding its centre, else the one it overlaps
+    // most, else the main one; nothing when there is no display.
+    std::optional<int> displayAt(const QRect& qtRect) const;
+
+signals:
+    // A display came or went, or one changed its place or size.
+    void changed();
 
 private:
     double primaryBottom() const;
@@ -61,7 +73,11 @@ public:
     {}
     QList<QRect> geometries() const override { return m_geometries; }
     int primaryIndex() const override { return m_geometries.isEmpty() ? -1 : m_primary; }
-    void setGeometries(QList<QRect> geometries) { m_geometries = std::move(geometries); }
+    void setGeometries(QList<QRect> geometries)
+    {
+        m_geometries = std::move(geometries);
+        emit changed();
+    }
 
 private:
     QList<QRect> m_geometries;

@@ -1,7 +1,11 @@
 #pragma once
 
+#include <QObject>
+#include <QPainterPath>
+
+#include <functional>
+
 class QWidget;
-class QPainterPath;
 
 namespace mirevo {
 
@@ -23,11 +27,20 @@ void showFloatingWindow(QWidget* window);
 // Raises an overlay above windows that were raised after it.
 void raiseFloatingWindow(QWidget* window);
 
-// Whether a compositing manager blends translucent windows right now.
-bool isCompositorRunning();
+// Keeps a translucent window's outline in step with the compositor: while none runs,
+// transparent pixels would show black, so the window is cut to `outline()`; while one
+// runs, the full window is kept. Follows compositors starting and stopping; call update()
+// when the outline changes. Lives as long as the window.
+class WindowShape : public QObject {
+    Q_OBJECT
+public:
+    WindowShape(QWidget* window, std::function<QPainterPath()> outline);
 
-// Gives a translucent window its outline: without a compositor transparent pixels would
-// show black, so the window is cut to `shape`; with one, the full window is kept.
-void applyWindowShape(QWidget* window, const QPainterPath& shape);
+    void update();
+
+private:
+    QWidget* m_window;
+    std::function<QPainterPath()> m_outline;
+};
 
 } // namespace mirevo

@@ -4,6 +4,7 @@
 #include "common/TestRegistry.h"
 
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QTest>
 
 #include <cmath>
@@ -115,6 +116,8 @@ private slots:
         const QFont installed = clockFont(families.last(), 13.4);
         QCOMPARE(installed.family(), families.last());
         QCOMPARE(installed.pixelSize(), 13);
+        // An alias reaches what the font configuration maps it to (Nimbus Sans here).
+        QVERIFY(QFontInfo(clockFont("Helvetica", 24)).family().startsWith("Nimbus Sans"));
     }
 
     void layout_data()

@@ -8,11 +8,10 @@
 #include <QTest>
 #include <QTimeZone>
 
-#include <unicode/timezone.h>
-
 using namespace mirevo;
 
 Q_DECLARE_METATYPE(mirevo::DateTimePosition)
+Q_DECLARE_METATYPE(mirevo::ClockStyle)
 
 namespace {
 
@@ -45,6 +44,38 @@ int textPixels(const QImage& image, const QRectF& rect)
     return count;
 }
 
+// Drawn pixels outside the 16-point padding: with the background and the face made
+// see-through, these are text pixels that left the room they have.
+int pixelsOutsideThePadding(QWidget& view)
+{
+    const QImage image = render(view);
+    const QRect inside = image.rect().adjusted(16, 16, -16, -16);
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            count += !inside.contains(x, y) && qAlpha(image.pixel(x, y)) > 0 ? 1 : 0;
+    return count;
+}
+
+// The default clock with only its texts visible.
+void textsOnly(ClockSettings& clock)
+{
+    clock = ClockSettings{};
+    clock.backgroundOpacity = 0;
+    clock.analogColor = {0, 0, 0, 0};
+}
+
+class PaintRecorder : public QObject {
+public:
+    QRegion painted;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            painted += static_cast<QPaintEvent*>(event)->region();
+        return false;
+    }
+};
+
 } // namespace
 
 class ClockViewTest : public QObject {
@@ -54,11 +85,12 @@ private:
     std::unique_ptr<AppSettingsManager> m_store;
     QDateTime m_now;
     InputLanguage m_language = InputLanguage::english;
+    QString m_locale;
 
     ClockSources sources()
     {
         return {[this] { return m_now; }, [this] { return m_language; },
-                [] { return QString("en-US"); }};
+                [this] { return m_locale; }};
     }
     void setClock(const std::function<void(ClockSettings&)>& change)
     {
@@ -66,16 +98,14 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
-        icu::TimeZone::adoptDefault(icu::TimeZone::createTimeZone("Asia/Tokyo"));
-    }
+    void initTestCase() { qputenv("TZ", "Asia/Tokyo"); }
 
     void init()
     {
         m_store = std::make_unique<AppSettingsManager>(m_folder.path(), true);
         m_now = QDateTime(QDate(2026, 3, 5), QTime(15, 30, 15), QTimeZone("Asia/Tokyo"));
         m_language = InputLanguage::english;
+        m_locale = "en-US";
         setClock([](ClockSettings& c) {
             c.textColor = {0, 1, 0, 1};
             c.analogColor = {1, 0, 0, 1};
@@ -127,18 +157,19 @@ private slots:
         });
         ClockView view(*m_store, sources());
         view.resize(320, 220);
-        const ClockLayout layout = view.currentLayout();
+        const FittedClock& layout = view.currentLayout();
         QCOMPARE(bool(layout.date), hasDate);
         QCOMPARE(bool(layout.time), hasTime);
         QVERIFY(!layout.face);
         const QImage image = render(view);
 
         QRectF covered;
-        for (const auto& rect : {layout.date, layout.time}) {
-            if (!rect)
+        for (const auto& text : {layout.date, layout.time}) {
+            if (!text)
                 continue;
-            QVERIFY2(textPixels(image, *rect) > 20, "the text is drawn in its place");
-            covered |= *rect;
+            QVERIFY2(textPixels(image, text->rect) > 20, "the text is drawn in its place");
+            QCOMPARE(text->font.pixelSize(), 20); // short texts keep their size
+            covered |= text->rect;
         }
         // Nothing of the text colour outside the texts' places, and the block is centred.
         QCOMPARE(textPixels(image, QRectF(image.rect())),
@@ -147,8 +178,8 @@ private slots:
                 std::abs(covered.center().y() - 110) < 1);
 
         if (hasDate && hasTime) {
-            const QRectF first = dateFirst ? *layout.date : *layout.time;
-            const QRectF second = dateFirst ? *layout.time : *layout.date;
+            const QRectF first = (dateFirst ? layout.date : layout.time)->rect;
+            const QRectF second = (dateFirst ? layout.time : layout.date)->rect;
             if (orientation == Qt::Vertical) {
                 QCOMPARE(second.top() - first.bottom(), 8.0);
                 QCOMPARE(first.center().x(), second.center().x());
@@ -157,6 +188,104 @@ private slots:
                 QCOMPARE(first.center().y(), second.center().y());
             }
         }
+    }
+
+    void textsFitThePaddedArea_data()
+    {
+        QTest::addColumn<ClockStyle>("style");
+        QTest::addColumn<DateTimePosition>("position");
+        QTest::addColumn<double>("fontSize");
+        QTest::addColumn<QString>("variant");
+        for (ClockStyle style : kAllClockStyles) {
+            for (DateTimePosition position : kAllDateTimePositions)
+                QTest::addRow("%s %s", qPrintable(rawValue(style)), qPrintable(rawValue(position)))
+                    << style << position << 24.0 << QString();
+        }
+        // A short time leaves the date most of the row.
+        QTest::newRow("row, short time")
+            << ClockStyle::digital << DateTimePosition::dateTimeHorizontal << 24.0 << "short time";
+        // Its glyphs reach past their advance.
+        QTest::newRow("swash font")
+            << ClockStyle::digital << DateTimePosition::timeDateVertical << 32.0 << "Z003";
+        // Too tall for the room as well.
+        QTest::newRow("large column")
+            << ClockStyle::digital << DateTimePosition::timeDateVertical << 100.0 << QString();
+        QTest::newRow("large row")
+            << ClockStyle::digital << DateTimePosition::dateTimeHorizontal << 100.0 << QString();
+    }
+    void textsFitThePaddedArea()
+    {
+        QFETCH(ClockStyle, style);
+        QFETCH(DateTimePosition, position);
+        QFETCH(double, fontSize);
+        QFETCH(QString, variant);
+        setClock([&](ClockSettings& c) {
+            textsOnly(c);
+            c.style = style;
+            c.dateTimePosition = position;
+            c.fontSize = fontSize;
+            if (variant == "short time")
+                c.timeFormatStyle = TimeFormatStyle::shortened;
+            else if (!variant.isEmpty())
+                c.fontName = variant;
+        });
+        // "Wednesday, September 16, 2026" is wider than the default clock's room.
+        m_now = QDateTime(QDate(2026, 9, 16), QTime(22, 58, 58), QTimeZone("Asia/Tokyo"));
+        ClockView view(*m_store, sources());
+        view.resize(320, 220);
+        QCOMPARE(pixelsOutsideThePadding(view), 0);
+        const FittedClock& layout = view.currentLayout();
+        if (layout.date)
+            QVERIFY(layout.date->font.pixelSize() < fontSize);
+        if (layout.time && fontSize == 24) // the short text keeps its size
+            QCOMPARE(layout.time->font.pixelSize(), 24);
+        if (layout.date && fontSize == 24) {
+            // No smaller than it must be: a pixel larger, the date would leave the room.
+            const double pixels = layout.date->font.pixelSize();
+            const double beside = isRow(position) && layout.time
+                                      ? textGap(style, position) + layout.time->rect.width()
+                                      : 0.0;
+            QVERIFY(layout.date->rect.width() * (pixels + 1) / pixels + beside > 288);
+        }
+    }
+
+    void defaultClockShowsWholeTextsAllYear_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::newRow("English") << "en-US";
+        QTest::newRow("Japanese") << "ja-JP";
+    }
+    void defaultClockShowsWholeTextsAllYear()
+    {
+        QFETCH(QString, locale);
+        m_locale = locale;
+        setClock(textsOnly);
+        m_now = QDateTime(QDate(2026, 1, 1), QTime(22, 58, 58), QTimeZone("Asia/Tokyo"));
+        ClockView view(*m_store, sources());
+        view.resize(320, 220);
+        for (; m_now.date().year() == 2026; m_now = m_now.addDays(1)) {
+            view.tick();
+            QVERIFY2(pixelsOutsideThePadding(view) == 0, qPrintable(view.dateText()));
+        }
+    }
+
+    void redrawsOnlyWhatChanged()
+    {
+        ClockView view(*m_store, sources());
+        view.resize(320, 220);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        PaintRecorder recorder;
+        view.installEventFilter(&recorder);
+        m_now = m_now.addSecs(1);
+        view.tick();
+        QTRY_VERIFY(!recorder.painted.isEmpty());
+        const FittedClock& layout = view.currentLayout();
+        QVERIFY(recorder.painted.intersects(layout.time->rect.toRect()));
+        QVERIFY(!recorder.painted.intersects(layout.date->rect.toRect()));
+        // The second hand's old and new places, not the minute hand below the centre.
+        QVERIFY(recorder.painted.contains(QPoint(160 + 30, 110)));
+        QVERIFY(!recorder.painted.contains(QPoint(160, 110 + 60)));
     }
 
     void analogFaceIsCentredAtItsSize_data()
@@ -208,7 +337,7 @@ private slots:
         QVERIFY(near(image.pixel(75, 2), kFace));   // 12 o'clock, 70...90 above the centre
         QVERIFY(near(image.pixel(147, 75), kFace)); // 3 o'clock
         QVERIFY(!near(image.pixel(75, 25), kFace)); // where a shrunken face's mark would be
-        QVERIFY(textPixels(image, *view.currentLayout().time) > 20);
+        QVERIFY(textPixels(image, view.currentLayout().time->rect) > 20);
     }
 
     void backgroundFollowsTheLiveState()

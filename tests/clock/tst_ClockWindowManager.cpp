@@ -123,7 +123,7 @@ private slots:
         QVERIFY(!manager->clockWindow()->isVisible());
     }
 
-    void sizeIsCutOnlyByApply()
+    void sizeComesFromTheSettings()
     {
         setClock([](ClockSettings& c) {
             c.windowWidth = 600;
@@ -138,6 +138,31 @@ private slots:
         QCOMPARE(manager->clockWindow()->size(), QSize(500, 80));
         QVERIFY(manager->clockView() != firstView);
         QCOMPARE(m_store->settings().clock.windowWidth, 600.0);
+
+        // An edit that sets a size (the analog face does) shows it with the new view.
+        setClock([](ClockSettings& c) { c.windowHeight = 400; });
+        manager->refreshClockView();
+        QCOMPARE(manager->clockWindow()->geometry(), QRect(100, 480, 500, 400));
+    }
+
+    void followsItsDisplayGoingAndComing()
+    {
+        setClock([](ClockSettings& c) {
+            c.displayIndex = 1;
+            c.moveMode = true;
+        });
+        auto manager = makeManager();
+        manager->createClockWindow();
+        QWidget* window = manager->clockWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        m_displays.setGeometries({QRect(0, 0, 1920, 1080)});
+        QCOMPARE(window->geometry(), QRect(100, 660, 320, 220));
+        m_displays.setGeometries({QRect(0, 0, 1920, 1080), QRect(1920, 0, 1280, 1024)});
+        QCOMPARE(window->geometry(), QRect(2020, 604, 320, 220));
+        QTest::qWait(50);
+        const ClockSettings clock = m_store->settings().clock;
+        QCOMPARE(QPointF(clock.positionX, clock.positionY), QPointF(100, 200));
+        QCOMPARE(clock.displayIndex, 1);
     }
 
     void userResizesAreBounded_data()
@@ -160,17 +185,22 @@ private slots:
         QTest::addColumn<bool>("moveMode");
         QTest::addColumn<QPoint>("delta");
         QTest::addColumn<QPointF>("stored");
-        QTest::newRow("8 right") << true << QPoint(8, 0) << QPointF(100, 200);
-        QTest::newRow("8 right, 8 down") << true << QPoint(8, 8) << QPointF(100, 200);
-        QTest::newRow("11 right") << true << QPoint(11, 0) << QPointF(111, 200);
-        QTest::newRow("11 down") << true << QPoint(0, 11) << QPointF(100, 189);
-        QTest::newRow("no move mode") << false << QPoint(40, 0) << QPointF(100, 200);
+        QTest::addColumn<qint64>("display");
+        QTest::newRow("8 right") << true << QPoint(8, 0) << QPointF(100, 200) << qint64(0);
+        QTest::newRow("8 right, 8 down") << true << QPoint(8, 8) << QPointF(100, 200) << qint64(0);
+        QTest::newRow("11 right") << true << QPoint(11, 0) << QPointF(111, 200) << qint64(0);
+        QTest::newRow("11 down") << true << QPoint(0, 11) << QPointF(100, 189) << qint64(0);
+        QTest::newRow("no move mode") << false << QPoint(40, 0) << QPointF(100, 200) << qint64(0);
+        // Relative to the display it is dropped on, whose bottom is 56 higher.
+        QTest::newRow("onto the other display")
+            << true << QPoint(1900, 0) << QPointF(80, 144) << qint64(1);
     }
     void smallMovesAreNotStored()
     {
         QFETCH(bool, moveMode);
         QFETCH(QPoint, delta);
         QFETCH(QPointF, stored);
+        QFETCH(qint64, display);
         setClock([&](ClockSettings& c) { c.moveMode = moveMode; });
         auto manager = makeManager();
         manager->createClockWindow();
@@ -185,6 +215,15 @@ private slots:
             stored);
         const ClockSettings saved = savedClock();
         QCOMPARE(QPointF(saved.positionX, saved.positionY), stored);
+        QCOMPARE(saved.displayIndex, display);
+
+        // Back onto the place the program chose at start: the user's move is stored too.
+        QTRY_VERIFY(!m_store->isUpdatingFromWindow());
+        drag(window, QPoint(150, 100), -delta);
+        QTRY_COMPARE(window->pos(), start);
+        QTRY_COMPARE(savedClock().positionX, 100.0);
+        QCOMPARE(savedClock().positionY, 200.0);
+        QCOMPARE(savedClock().displayIndex, 0);
     }
 
     void endOfResizeWritesSizeAndOrigin()

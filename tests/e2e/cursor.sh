@@ -45,6 +45,8 @@ start_mirevo
 expect_pixel 395 350 0000bf 40 "the badge did not appear around the pointer"
 # The window is cut to the circle: its corner shows the window below, not black.
 expect_pixel 391 341 808080 0 "the badge's corner is not cut away without a compositor"
+# ... and so is its glow around the disc, which would show as a dark ring.
+expect_pixel 390 350 808080 0 "a dark ring around the badge without a compositor"
 
 xdotool click 1
 for _ in $(seq 40); do [ -s "$clicks" ] && break; sleep 0.05; done

@@ -30,25 +30,26 @@ private slots:
     {
         QTest::addColumn<bool>("moveMode");
         QTest::addColumn<qint64>("displayIndex");
-        QTest::addColumn<QPoint>("droppedAt");
+        QTest::addColumn<QPoint>("delta");
         QTest::addColumn<QPointF>("stored");
-        QTest::addColumn<int>("posts");
+        QTest::addColumn<qint64>("storedDisplay");
         // The window starts at the default place: Qt (24, 828), stored (24, 152).
-        QTest::newRow("move mode") << true << qint64(0) << QPoint(54, 838) << QPointF(54, 142) << 1;
+        QTest::newRow("move mode")
+            << true << qint64(0) << QPoint(30, 10) << QPointF(54, 142) << qint64(0);
         QTest::newRow("move mode off")
-            << false << qint64(0) << QPoint(24, 828) << QPointF(24, 152) << 0;
-        QTest::newRow("relative to the named display")
-            << true << qint64(1) << QPoint(54, 838) << QPointF(54 - 1920, 142) << 1;
-        QTest::newRow("index names no display")
-            << true << qint64(2) << QPoint(54, 838) << QPointF(24, 152) << 0;
+            << false << qint64(0) << QPoint(30, 10) << QPointF(24, 152) << qint64(0);
+        QTest::newRow("onto the other display")
+            << true << qint64(0) << QPoint(1950, 10) << QPointF(54, 142) << qint64(1);
+        QTest::newRow("from a display that is gone")
+            << true << qint64(2) << QPoint(30, 10) << QPointF(54, 142) << qint64(0);
     }
     void dragStoresTheDroppedPosition()
     {
         QFETCH(bool, moveMode);
         QFETCH(qint64, displayIndex);
-        QFETCH(QPoint, droppedAt);
+        QFETCH(QPoint, delta);
         QFETCH(QPointF, stored);
-        QFETCH(int, posts);
+        QFETCH(qint64, storedDisplay);
         IndicatorFixture f;
         f.editIndicator([&](IMEIndicatorSettings& s) {
             s.moveMode = moveMode;
@@ -61,19 +62,21 @@ private slots:
         QSignalSpy notifications(&f.center, &NotificationCenter::posted);
         QSignalSpy edits(&f.store, &AppSettingsManager::settingsChanged);
 
-        drag(&view, QPoint(30, 10));
+        drag(&view, delta);
 
-        QCOMPARE(view.geometry().topLeft(), droppedAt);
+        QCOMPARE(view.geometry().topLeft(), QPoint(24, 828) + (moveMode ? delta : QPoint()));
         const IMEIndicatorSettings& s = f.store.settings().imeIndicator;
         QCOMPARE(QPointF(s.positionX, s.positionY), stored);
-        QCOMPARE(notifications.count(), posts);
-        if (posts) {
+        QCOMPARE(notifications.count(), moveMode ? 1 : 0);
+        if (moveMode) {
             QCOMPARE(notifications.first().first().toString(),
                      QStringLiteral("IMEIndicatorSettingsChanged"));
-            QCOMPARE(edits.count(), 2); // positionX, then positionY
+            // positionX, then positionY; the display first when it is another one.
+            QCOMPARE(edits.count(), storedDisplay == displayIndex ? 2 : 3);
             const auto saved = decodeSettings(fileContents(f.store));
             QVERIFY(saved);
             QCOMPARE(QPointF(saved->imeIndicator.positionX, saved->imeIndicator.positionY), stored);
+            QCOMPARE(saved->imeIndicator.displayIndex, storedDisplay);
         } else {
             QCOMPARE(edits.count(), 0);
             QCOMPARE(fileContents(f.store), before);

@@ -39,8 +39,10 @@ private slots:
         QTest::addColumn<QRect>("expected"); // null: no window
         QTest::newRow("display 0") << qint64(0) << QRect(24, 828, 100, 100);
         QTest::newRow("display 1") << qint64(1) << QRect(1944, 828, 100, 100);
-        QTest::newRow("no such display") << qint64(2) << QRect();
-        QTest::newRow("negative index") << qint64(-1) << QRect();
+        // A display that is gone: on the primary display (and back on its own, see below).
+        QTest::newRow("no such display") << qint64(2) << QRect(24, 828, 100, 100);
+        QTest::newRow("negative index") << qint64(-1) << QRect(24, 828, 100, 100);
+        QTest::newRow("no display at all") << qint64(0) << QRect();
     }
     void windowSitsOnTheNamedDisplay()
     {
@@ -48,6 +50,8 @@ private slots:
         QFETCH(QRect, expected);
         ManagerFixture f;
         f.editIndicator([&](IMEIndicatorSettings& s) { s.displayIndex = displayIndex; });
+        if (expected.isNull())
+            f.displays.setGeometries({});
         f.manager.createIndicatorWindow();
         QCOMPARE(f.manager.isVisible(), true);
         if (expected.isNull()) {
@@ -227,6 +231,22 @@ private slots:
         QCoreApplication::processEvents();
         QCOMPARE(f.manager.indicatorWindow(), window.data());
         QCOMPARE(window->geometry(), QRect(1720, 200, 100, 100));
+    }
+
+    void followsItsDisplayGoingAndComing()
+    {
+        ManagerFixture f;
+        f.editIndicator([](IMEIndicatorSettings& s) { s.displayIndex = 1; });
+        f.manager.createIndicatorWindow();
+        QPointer<DraggableHostingView> window = f.manager.indicatorWindow();
+        QCOMPARE(window->geometry(), QRect(1944, 828, 100, 100));
+        f.displays.setGeometries({QRect(0, 0, 1920, 1080)});
+        QCOMPARE(window->geometry(), QRect(24, 828, 100, 100));
+        f.displays.setGeometries({QRect(0, 0, 1920, 1080), QRect(1920, 0, 1920, 1080)});
+        QCOMPARE(window->geometry(), QRect(1944, 828, 100, 100));
+        QCOMPARE(f.manager.indicatorWindow(), window.data());
+        QCOMPARE(f.store.settings().imeIndicator.displayIndex, 1);
+        QCOMPARE(f.storedPosition(), QPointF(24, 152));
     }
 
     void dragFindsTheWindowInPlace()

@@ -94,6 +94,40 @@ private slots:
         QFETCH(QRectF, expected);
         QCOMPARE(twoDisplays().keptInView(rect, index), expected);
     }
+
+    void shownRects_data()
+    {
+        QTest::addColumn<qint64>("index");
+        QTest::addColumn<QPointF>("position");
+        QTest::addColumn<QRectF>("expected");
+        QTest::newRow("on its display")
+            << qint64(1) << QPointF(24, 152) << QRectF(1944, 772, 100, 100);
+        QTest::newRow("off every display")
+            << qint64(0) << QPointF(5000, 152) << QRectF(1820, 828, 100, 100);
+        QTest::newRow("display gone: same offset on the primary")
+            << qint64(2) << QPointF(24, 152) << QRectF(24, 828, 100, 100);
+        // Partly visible is not enough while the window's display is missing.
+        QTest::newRow("display gone: wholly onto the primary")
+            << qint64(-1) << QPointF(1900, -50) << QRectF(1820, 980, 100, 100);
+    }
+    void shownRects()
+    {
+        QFETCH(qint64, index);
+        QFETCH(QPointF, position);
+        QFETCH(QRectF, expected);
+        QCOMPARE(twoDisplays().shownRect(index, position.x(), position.y(), 100, 100),
+                 std::optional(expected));
+        QCOMPARE(FixedDisplays({}).shownRect(index, 0, 0, 100, 100), std::nullopt);
+    }
+
+    void displayAtAWindow()
+    {
+        const FixedDisplays displays = twoDisplays();
+        QCOMPARE(displays.displayAt(QRect(1900, 10, 100, 100)), std::optional(1));   // its centre
+        QCOMPARE(displays.displayAt(QRect(1880, 1000, 100, 100)), std::optional(0)); // most of it
+        QCOMPARE(displays.displayAt(QRect(5000, 10, 100, 100)), std::optional(0));   // the main one
+        QCOMPARE(FixedDisplays({}).displayAt(QRect(0, 0, 10, 10)), std::nullopt);
+    }
 };
 
 MIREVO_TEST_CLASS(DisplaysTest)

@@ -1,3 +1,4 @@
+#include "platform/CompositorWatcher.h"
 #include "platform/FloatingWindow.h"
 
 #include <QGuiApplication>
@@ -81,25 +82,22 @@ void raiseFloatingWindow(QWidget* window)
         window->raise();
 }
 
-bool isCompositorRunning()
+WindowShape::WindowShape(QWidget* window, std::function<QPainterPath()> outline)
+    : QObject(window), m_window(window), m_outline(std::move(outline))
 {
-    xcb_connection_t* c = x11Connection();
-    if (!c)
-        return true; // not on X11: the platform blends or clips by itself
-    const xcb_atom_t selection = atom(c, "_NET_WM_CM_S0");
-    xcb_get_selection_owner_reply_t* reply =
-        xcb_get_selection_owner_reply(c, xcb_get_selection_owner(c, selection), nullptr);
-    const bool owned = reply && reply->owner != XCB_WINDOW_NONE;
-    free(reply);
-    return owned;
+    connect(&CompositorWatcher::shared(), &CompositorWatcher::runningChanged, this,
+            &WindowShape::update);
+    update();
 }
 
-void applyWindowShape(QWidget* window, const QPainterPath& shape)
+void WindowShape::update()
 {
-    if (isCompositorRunning())
-        window->clearMask();
+    if (CompositorWatcher::shared().isRunning())
+        m_window->clearMask();
     else
-        window->setMask(QRegion(shape.toFillPolygon().toPolygon()));
+        m_window->setMask(QRegion(m_outline().toFillPolygon().toPolygon()));
+    // Parts that the old outline hid are shown now: they need their pixels.
+    m_window->update();
 }
 
 } // namespace mirevo
