@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs every Debian 12 package Mirevo needs to build, run and test.
-# Usage: scripts/install-deps.sh [--list] [build|run|test]   (default: test, the superset)
+# Usage: scripts/install-deps.sh [--list] [build|run|package|test]   (default: test, the superset)
 # Runs apt-get only when something is missing, so repeated runs are quick; --list only
 # prints the packages of that list.
 set -euo pipefail
@@ -21,8 +21,10 @@ run_pkgs=(
   xvfb openbox trayer dbus dbus-x11 xauth x11-utils x11-xserver-utils xcompmgr procps
   fonts-noto-core
 )
+package_pkgs=(dpkg-dev file)
 test_pkgs=(
   xdotool x11-xkb-utils jq bc python3 shfmt
+  appstream desktop-file-utils man-db
   ibus ibus-hangul ibus-libpinyin
   fcitx5 fcitx5-hangul fcitx5-modules
 )
@@ -30,8 +32,9 @@ test_pkgs=(
 case "$what" in
   build) pkgs=("${build_pkgs[@]}") ;;
   run) pkgs=("${build_pkgs[@]}" "${run_pkgs[@]}") ;;
-  test) pkgs=("${build_pkgs[@]}" "${run_pkgs[@]}" "${test_pkgs[@]}") ;;
-  *) echo "usage: $0 [--list] [build|run|test]" >&2; exit 2 ;;
+  package) pkgs=("${build_pkgs[@]}" "${package_pkgs[@]}") ;;
+  test) pkgs=("${build_pkgs[@]}" "${run_pkgs[@]}" "${package_pkgs[@]}" "${test_pkgs[@]}") ;;
+  *) echo "usage: $0 [--list] [build|run|package|test]" >&2; exit 2 ;;
 esac
 if $list_only; then
   printf '%s\n' "${pkgs[@]}"

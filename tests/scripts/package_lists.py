@@ -178,6 +178,7 @@ def listed(kind):
 
 always, depends = installed_packages()
 scopes = {"build": ["scripts/build.sh"], "run": ["scripts/run.sh"],
+          "package": ["scripts/package.sh"],
           "test": ["scripts/test.sh", ".ci/run"] + sorted(
               os.path.relpath(p, root) for pattern in ("tests/**/*.sh", "bench/*.sh")
               for p in glob.glob(os.path.join(root, pattern), recursive=True))}
