@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Switch-to-monitor latency and CPU at rest for the xkb, ibus and fcitx5 backends, each
-# against the real daemon in a private X server and session bus.
+# Switch-to-monitor latency and CPU at rest for the xkb, ibus, fcitx5 and gnome backends,
+# each against the real daemon in a private X server and session bus.
 # Usage: bench/bench_input_sources.sh [REST_SECONDS (default 20)] [SWITCHES (default 30)]
 # Expects a build in build/ (or $MIREVO_BUILD_DIR).
 set -euo pipefail
@@ -29,3 +29,9 @@ start_fcitx5_client
 fcitx5-remote -s keyboard-us
 "$bench" fcitx5 "$rest" "fcitx5-remote -s keyboard-us" english \
   "fcitx5-remote -s hangul" korean "$switches"
+
+start_dconf
+schema=org.gnome.desktop.input-sources
+gsettings set $schema mru-sources "[('xkb', 'us')]"
+"$bench" gnome "$rest" "gsettings set $schema mru-sources \"[('xkb', 'us')]\"" english \
+  "gsettings set $schema mru-sources \"[('xkb', 'ru')]\"" russian "$switches"

@@ -29,6 +29,7 @@ function(mirevo_add_test_module folder)
   set(target tst_${folder})
   add_executable(${target} ${sources})
   target_link_libraries(${target} PRIVATE mirevo_testsupport ${ARG_DEPS})
+  add_dependencies(unit_tests ${target})
   add_test(NAME ${target} COMMAND ${target})
   set_tests_properties(${target} PROPERTIES
     LABELS unit

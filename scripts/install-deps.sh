@@ -14,19 +14,21 @@ build_pkgs=(
   qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
   qt6-svg-dev qt6-qpa-plugins libqt6svg6
   libicu-dev libx11-dev libx11-xcb-dev libxcb1-dev libxcb-xkb-dev libxcb-xinput-dev
-  libxcb-shape0-dev
+  libxcb-shape0-dev libglib2.0-dev libxkbregistry-dev
   fonts-dejavu-core fonts-noto-cjk
 )
 run_pkgs=(
   xvfb openbox trayer dbus dbus-x11 xauth x11-utils x11-xserver-utils xcompmgr procps
-  fonts-noto-core
+  xkb-data qt6-translations-l10n fonts-noto-core
 )
 package_pkgs=(dpkg-dev file)
 test_pkgs=(
-  xdotool x11-xkb-utils jq bc python3 shfmt
+  xdotool x11-xkb-utils jq bc python3 shfmt libglib2.0-bin
   appstream desktop-file-utils man-db
   ibus ibus-hangul ibus-libpinyin
   fcitx5 fcitx5-hangul fcitx5-modules
+  dconf-service dconf-gsettings-backend gsettings-desktop-schemas
+  clang libclang-rt-14-dev
 )
 
 case "$what" in

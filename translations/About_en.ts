@@ -5,6 +5,7 @@
     <name>About</name>
     <message>
         <source>app_name</source>
+        <extracomment>title</extracomment>
         <translation>Mirevo</translation>
     </message>
     <message>
@@ -13,27 +14,29 @@
     </message>
     <message>
         <source>description</source>
-        <translation>Mirevo shows the active keyboard input source at a glance: a floating badge, a small badge that follows the mouse pointer, and a desktop clock whose colour follows the input state.</translation>
+        <translation>Mirevo shows the active keyboard input source at a glance: a floating badge, a small badge that follows the mouse pointer, and a desktop clock whose color follows the input state.</translation>
     </message>
     <message>
         <source>supported_languages</source>
+        <extracomment>heading</extracomment>
         <translation>Supported Languages</translation>
     </message>
     <message>
         <source>customize</source>
+        <extracomment>heading</extracomment>
         <translation>Customize</translation>
     </message>
     <message>
         <source>ime_settings</source>
-        <translation>IME Indicator: size, position, colours and text of each language</translation>
+        <translation>IME indicator: size, position, colors and text of each language</translation>
     </message>
     <message>
         <source>clock_settings</source>
-        <translation>Clock: analog or digital, date and time formats, colours</translation>
+        <translation>Clock: analog or digital, date and time formats, colors</translation>
     </message>
     <message>
         <source>mouse_cursor_indicator_settings</source>
-        <translation>Pointer Badge: size, offset and opacity</translation>
+        <translation>Pointer badge: size, offset and opacity</translation>
     </message>
     <message>
         <source>copyright</source>
@@ -41,7 +44,7 @@
     </message>
     <message>
         <source>customize_hint</source>
-        <translation>Open Settings from the tray icon to customise each display.</translation>
+        <translation>Open the settings from the tray icon to customize each display.</translation>
     </message>
     <message>
         <source>lang_english</source>

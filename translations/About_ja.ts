@@ -33,7 +33,7 @@
     </message>
     <message>
         <source>mouse_cursor_indicator_settings</source>
-        <translation>マウスカーソルインジケーター: サイズ、位置のずれ、不透明度</translation>
+        <translation>ポインターバッジ: サイズ、位置のずれ、不透明度</translation>
     </message>
     <message>
         <source>copyright</source>
@@ -41,7 +41,7 @@
     </message>
     <message>
         <source>customize_hint</source>
-        <translation>トレイアイコンの「設定」から各表示をカスタマイズできます。</translation>
+        <translation>トレイアイコンから設定を開くと、各表示をカスタマイズできます。</translation>
     </message>
     <message>
         <source>lang_english</source>

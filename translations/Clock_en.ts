@@ -5,6 +5,7 @@
     <name>Clock</name>
     <message>
         <source>title</source>
+        <extracomment>title</extracomment>
         <translation>Clock</translation>
     </message>
     <message>
@@ -13,15 +14,16 @@
     </message>
     <message>
         <source>basic</source>
+        <extracomment>heading</extracomment>
         <translation>Basic</translation>
     </message>
     <message>
         <source>show_clock</source>
-        <translation>Show clock</translation>
+        <translation>&amp;Show clock</translation>
     </message>
     <message>
         <source>style</source>
-        <translation>Style</translation>
+        <translation>Sty&amp;le</translation>
     </message>
     <message>
         <source>style_analog</source>
@@ -33,7 +35,7 @@
     </message>
     <message>
         <source>content</source>
-        <translation>Content</translation>
+        <translation>&amp;Content</translation>
     </message>
     <message>
         <source>position_date_time_vertical</source>
@@ -61,15 +63,16 @@
     </message>
     <message>
         <source>show_seconds</source>
-        <translation>Show seconds hand</translation>
+        <translation>Show s&amp;econds hand</translation>
     </message>
     <message>
         <source>font</source>
+        <extracomment>heading</extracomment>
         <translation>Font</translation>
     </message>
     <message>
         <source>font_family</source>
-        <translation>Font family</translation>
+        <translation>&amp;Font family</translation>
     </message>
     <message>
         <source>system_font</source>
@@ -77,15 +80,17 @@
     </message>
     <message>
         <source>font_size</source>
-        <translation>Font size</translation>
+        <translation>Font si&amp;ze</translation>
     </message>
     <message>
         <source>date_format</source>
-        <translation>Date format</translation>
+        <extracomment>heading</extracomment>
+        <translation>Date Format</translation>
     </message>
     <message>
         <source>time_format</source>
-        <translation>Time format</translation>
+        <extracomment>heading</extracomment>
+        <translation>Time Format</translation>
     </message>
     <message>
         <source>date_format_numeric</source>
@@ -133,6 +138,7 @@
     </message>
     <message>
         <source>format_examples</source>
+        <extracomment>heading</extracomment>
         <translation>Examples</translation>
     </message>
     <message>
@@ -149,59 +155,68 @@
     </message>
     <message>
         <source>edit</source>
+        <extracomment>button</extracomment>
         <translation>Edit</translation>
     </message>
     <message>
         <source>close</source>
+        <extracomment>button</extracomment>
         <translation>Close</translation>
     </message>
     <message>
+        <source>format_invalid</source>
+        <translation>This pattern is not valid, so the clock shows nothing for it.</translation>
+    </message>
+    <message>
         <source>color</source>
-        <translation>Colors</translation>
+        <extracomment>heading</extracomment>
+        <translation>Color</translation>
     </message>
     <message>
         <source>text_color</source>
-        <translation>Text color</translation>
+        <translation>&amp;Text color</translation>
     </message>
     <message>
         <source>analog_color</source>
-        <translation>Analog clock color</translation>
+        <translation>&amp;Analog clock color</translation>
     </message>
     <message>
         <source>use_ime_indicator_colors</source>
-        <translation>Use the IME indicator's colors</translation>
+        <translation>&amp;Use the IME indicator's colors</translation>
     </message>
     <message>
         <source>background</source>
+        <extracomment>heading</extracomment>
         <translation>Background</translation>
     </message>
     <message>
         <source>ime_off</source>
-        <translation>IME off</translation>
+        <translation>I&amp;ME off</translation>
     </message>
     <message>
         <source>ime_on</source>
-        <translation>IME on</translation>
+        <translation>IME o&amp;n</translation>
     </message>
     <message>
         <source>opacity</source>
-        <translation>Opacity</translation>
+        <translation>&amp;Opacity</translation>
     </message>
     <message>
         <source>position</source>
+        <extracomment>heading</extracomment>
         <translation>Position</translation>
     </message>
     <message>
         <source>position_x</source>
-        <translation>X</translation>
+        <translation>&amp;X</translation>
     </message>
     <message>
         <source>position_y</source>
-        <translation>Y</translation>
+        <translation>&amp;Y</translation>
     </message>
     <message>
         <source>display</source>
-        <translation>Display</translation>
+        <translation>&amp;Display</translation>
     </message>
     <message>
         <source>display_number %lld</source>
@@ -209,39 +224,45 @@
     </message>
     <message>
         <source>top_left</source>
-        <translation>Top left</translation>
+        <extracomment>button</extracomment>
+        <translation>Top Left</translation>
     </message>
     <message>
         <source>top_right</source>
-        <translation>Top right</translation>
+        <extracomment>button</extracomment>
+        <translation>Top Right</translation>
     </message>
     <message>
         <source>bottom_left</source>
-        <translation>Bottom left</translation>
+        <extracomment>button</extracomment>
+        <translation>Bottom Left</translation>
     </message>
     <message>
         <source>bottom_right</source>
-        <translation>Bottom right</translation>
+        <extracomment>button</extracomment>
+        <translation>Bottom Right</translation>
     </message>
     <message>
         <source>size</source>
+        <extracomment>heading</extracomment>
         <translation>Size</translation>
     </message>
     <message>
         <source>width</source>
-        <translation>Width</translation>
+        <translation>&amp;Width</translation>
     </message>
     <message>
         <source>height</source>
-        <translation>Height</translation>
+        <translation>&amp;Height</translation>
     </message>
     <message>
         <source>analog_size</source>
-        <translation>Analog clock size</translation>
+        <translation>Analo&amp;g clock size</translation>
     </message>
     <message>
         <source>reset</source>
-        <translation>Reset to defaults</translation>
+        <extracomment>button</extracomment>
+        <translation>&amp;Reset to Defaults</translation>
     </message>
 </context>
 </TS>

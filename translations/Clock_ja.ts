@@ -17,11 +17,11 @@
     </message>
     <message>
         <source>show_clock</source>
-        <translation>時計を表示</translation>
+        <translation>時計を表示(&amp;S)</translation>
     </message>
     <message>
         <source>style</source>
-        <translation>スタイル</translation>
+        <translation>スタイル(&amp;L)</translation>
     </message>
     <message>
         <source>style_analog</source>
@@ -33,7 +33,7 @@
     </message>
     <message>
         <source>content</source>
-        <translation>表示内容</translation>
+        <translation>表示内容(&amp;C)</translation>
     </message>
     <message>
         <source>position_date_time_vertical</source>
@@ -61,7 +61,7 @@
     </message>
     <message>
         <source>show_seconds</source>
-        <translation>秒針を表示</translation>
+        <translation>秒針を表示(&amp;E)</translation>
     </message>
     <message>
         <source>font</source>
@@ -69,7 +69,7 @@
     </message>
     <message>
         <source>font_family</source>
-        <translation>フォントファミリー</translation>
+        <translation>フォントファミリー(&amp;F)</translation>
     </message>
     <message>
         <source>system_font</source>
@@ -77,7 +77,7 @@
     </message>
     <message>
         <source>font_size</source>
-        <translation>フォントサイズ</translation>
+        <translation>フォントサイズ(&amp;Z)</translation>
     </message>
     <message>
         <source>date_format</source>
@@ -156,20 +156,24 @@
         <translation>閉じる</translation>
     </message>
     <message>
+        <source>format_invalid</source>
+        <translation>この書式は正しくないため、時計には何も表示されません。</translation>
+    </message>
+    <message>
         <source>color</source>
         <translation>色</translation>
     </message>
     <message>
         <source>text_color</source>
-        <translation>文字の色</translation>
+        <translation>文字の色(&amp;T)</translation>
     </message>
     <message>
         <source>analog_color</source>
-        <translation>アナログ時計の色</translation>
+        <translation>アナログ時計の色(&amp;A)</translation>
     </message>
     <message>
         <source>use_ime_indicator_colors</source>
-        <translation>IMEインジケーターの色を使う</translation>
+        <translation>IME インジケーターの色を使う(&amp;U)</translation>
     </message>
     <message>
         <source>background</source>
@@ -177,15 +181,15 @@
     </message>
     <message>
         <source>ime_off</source>
-        <translation>IMEオフ</translation>
+        <translation>IME オフ(&amp;M)</translation>
     </message>
     <message>
         <source>ime_on</source>
-        <translation>IMEオン</translation>
+        <translation>IME オン(&amp;N)</translation>
     </message>
     <message>
         <source>opacity</source>
-        <translation>不透明度</translation>
+        <translation>不透明度(&amp;O)</translation>
     </message>
     <message>
         <source>position</source>
@@ -193,15 +197,15 @@
     </message>
     <message>
         <source>position_x</source>
-        <translation>X</translation>
+        <translation>&amp;X</translation>
     </message>
     <message>
         <source>position_y</source>
-        <translation>Y</translation>
+        <translation>&amp;Y</translation>
     </message>
     <message>
         <source>display</source>
-        <translation>ディスプレイ</translation>
+        <translation>ディスプレイ(&amp;D)</translation>
     </message>
     <message>
         <source>display_number %lld</source>
@@ -229,19 +233,19 @@
     </message>
     <message>
         <source>width</source>
-        <translation>幅</translation>
+        <translation>幅(&amp;W)</translation>
     </message>
     <message>
         <source>height</source>
-        <translation>高さ</translation>
+        <translation>高さ(&amp;H)</translation>
     </message>
     <message>
         <source>analog_size</source>
-        <translation>アナログ時計のサイズ</translation>
+        <translation>アナログ時計のサイズ(&amp;G)</translation>
     </message>
     <message>
         <source>reset</source>
-        <translation>初期設定に戻す</translation>
+        <translation>初期設定に戻す(&amp;R)</translation>
     </message>
 </context>
 </TS>

@@ -5,15 +5,17 @@
     <name>IMEIndicator</name>
     <message>
         <source>title</source>
+        <extracomment>title</extracomment>
         <translation>IME Indicator</translation>
     </message>
     <message>
         <source>basic</source>
+        <extracomment>heading</extracomment>
         <translation>Basic</translation>
     </message>
     <message>
         <source>show_indicator</source>
-        <translation>Show IME indicator</translation>
+        <translation>&amp;Show IME indicator</translation>
     </message>
     <message>
         <source>drag_hint</source>
@@ -21,55 +23,64 @@
     </message>
     <message>
         <source>size</source>
+        <extracomment>heading</extracomment>
         <translation>Size</translation>
     </message>
     <message>
         <source>indicator_size</source>
-        <translation>Indicator size</translation>
+        <translation>&amp;Indicator size</translation>
     </message>
     <message>
         <source>size_small</source>
+        <extracomment>button</extracomment>
         <translation>Small</translation>
     </message>
     <message>
         <source>size_medium</source>
+        <extracomment>button</extracomment>
         <translation>Medium</translation>
     </message>
     <message>
         <source>size_large</source>
+        <extracomment>button</extracomment>
         <translation>Large</translation>
     </message>
     <message>
         <source>size_xlarge</source>
+        <extracomment>button</extracomment>
         <translation>Extra Large</translation>
     </message>
     <message>
         <source>text_size</source>
-        <translation>Text size</translation>
+        <translation>&amp;Text size</translation>
     </message>
     <message>
         <source>text_small</source>
+        <extracomment>button</extracomment>
         <translation>Small</translation>
     </message>
     <message>
         <source>text_normal</source>
+        <extracomment>button</extracomment>
         <translation>Normal</translation>
     </message>
     <message>
         <source>text_large</source>
+        <extracomment>button</extracomment>
         <translation>Large</translation>
     </message>
     <message>
         <source>position</source>
+        <extracomment>heading</extracomment>
         <translation>Position</translation>
     </message>
     <message>
         <source>position_x</source>
-        <translation>X:</translation>
+        <translation>&amp;X</translation>
     </message>
     <message>
         <source>position_y</source>
-        <translation>Y:</translation>
+        <translation>&amp;Y</translation>
     </message>
     <message>
         <source>unit_pixels</source>
@@ -77,7 +88,7 @@
     </message>
     <message>
         <source>display</source>
-        <translation>Display:</translation>
+        <translation>&amp;Display</translation>
     </message>
     <message>
         <source>display_number %lld</source>
@@ -85,22 +96,27 @@
     </message>
     <message>
         <source>bottom_left</source>
+        <extracomment>button</extracomment>
         <translation>Bottom Left</translation>
     </message>
     <message>
         <source>bottom_right</source>
+        <extracomment>button</extracomment>
         <translation>Bottom Right</translation>
     </message>
     <message>
         <source>top_left</source>
+        <extracomment>button</extracomment>
         <translation>Top Left</translation>
     </message>
     <message>
         <source>top_right</source>
+        <extracomment>button</extracomment>
         <translation>Top Right</translation>
     </message>
     <message>
         <source>language_settings</source>
+        <extracomment>heading</extracomment>
         <translation>Languages</translation>
     </message>
     <message>
@@ -112,24 +128,34 @@
         <translation>Color</translation>
     </message>
     <message>
+        <source>text_of %@</source>
+        <translation>%@ text</translation>
+    </message>
+    <message>
+        <source>color_of %@</source>
+        <translation>%@ color</translation>
+    </message>
+    <message>
         <source>font</source>
-        <translation>Font:</translation>
+        <translation>&amp;Font</translation>
     </message>
     <message>
         <source>system_font</source>
-        <translation>System Font</translation>
+        <translation>System font</translation>
     </message>
     <message>
         <source>color</source>
+        <extracomment>heading</extracomment>
         <translation>Color</translation>
     </message>
     <message>
         <source>opacity</source>
-        <translation>Opacity:</translation>
+        <translation>&amp;Opacity</translation>
     </message>
     <message>
         <source>reset</source>
-        <translation>Reset to Defaults</translation>
+        <extracomment>button</extracomment>
+        <translation>&amp;Reset to Defaults</translation>
     </message>
     <message>
         <source>lang_english</source>

@@ -9,15 +9,15 @@
     </message>
     <message>
         <source>basic</source>
-        <translation>基本設定</translation>
+        <translation>基本</translation>
     </message>
     <message>
         <source>show_indicator</source>
-        <translation>IME インジケーターを表示</translation>
+        <translation>IME インジケーターを表示(&amp;S)</translation>
     </message>
     <message>
         <source>drag_hint</source>
-        <translation>この画面を開いている間は、インジケーターをドラッグして移動できます。</translation>
+        <translation>このページを開いている間は、インジケーターをドラッグして移動できます。</translation>
     </message>
     <message>
         <source>size</source>
@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>indicator_size</source>
-        <translation>インジケーターのサイズ</translation>
+        <translation>インジケーターのサイズ(&amp;I)</translation>
     </message>
     <message>
         <source>size_small</source>
@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>text_size</source>
-        <translation>文字サイズ</translation>
+        <translation>文字サイズ(&amp;T)</translation>
     </message>
     <message>
         <source>text_small</source>
@@ -65,11 +65,11 @@
     </message>
     <message>
         <source>position_x</source>
-        <translation>X:</translation>
+        <translation>&amp;X</translation>
     </message>
     <message>
         <source>position_y</source>
-        <translation>Y:</translation>
+        <translation>&amp;Y</translation>
     </message>
     <message>
         <source>unit_pixels</source>
@@ -77,7 +77,7 @@
     </message>
     <message>
         <source>display</source>
-        <translation>ディスプレイ:</translation>
+        <translation>ディスプレイ(&amp;D)</translation>
     </message>
     <message>
         <source>display_number %lld</source>
@@ -112,8 +112,16 @@
         <translation>色</translation>
     </message>
     <message>
+        <source>text_of %@</source>
+        <translation>%@の文字</translation>
+    </message>
+    <message>
+        <source>color_of %@</source>
+        <translation>%@の色</translation>
+    </message>
+    <message>
         <source>font</source>
-        <translation>フォント:</translation>
+        <translation>フォント(&amp;F)</translation>
     </message>
     <message>
         <source>system_font</source>
@@ -125,11 +133,11 @@
     </message>
     <message>
         <source>opacity</source>
-        <translation>不透明度:</translation>
+        <translation>不透明度(&amp;O)</translation>
     </message>
     <message>
         <source>reset</source>
-        <translation>初期設定に戻す</translation>
+        <translation>初期設定に戻す(&amp;R)</translation>
     </message>
     <message>
         <source>lang_english</source>

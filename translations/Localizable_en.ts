@@ -5,30 +5,37 @@
     <name>Localizable</name>
     <message>
         <source>menu.about_app</source>
+        <extracomment>menu</extracomment>
         <translation>About Mirevo</translation>
     </message>
     <message>
         <source>menu.show_ime_indicator</source>
+        <extracomment>menu</extracomment>
         <translation>Show IME Indicator</translation>
     </message>
     <message>
         <source>menu.show_clock</source>
+        <extracomment>menu</extracomment>
         <translation>Show Clock</translation>
     </message>
     <message>
         <source>menu.show_mouse_cursor_indicator</source>
+        <extracomment>menu</extracomment>
         <translation>Show Pointer Badge</translation>
     </message>
     <message>
         <source>menu.settings</source>
+        <extracomment>menu</extracomment>
         <translation>Settings…</translation>
     </message>
     <message>
         <source>menu.check_accessibility</source>
+        <extracomment>menu</extracomment>
         <translation>Check Accessibility Permission</translation>
     </message>
     <message>
         <source>menu.quit</source>
+        <extracomment>menu</extracomment>
         <translation>Quit Mirevo</translation>
     </message>
     <message>
@@ -45,7 +52,8 @@
     </message>
     <message>
         <source>alert.accessibility.title</source>
-        <translation>Accessibility permission needed</translation>
+        <extracomment>heading</extracomment>
+        <translation>Accessibility Permission Needed</translation>
     </message>
     <message>
         <source>alert.accessibility.message</source>
@@ -53,19 +61,23 @@
     </message>
     <message>
         <source>alert.accessibility.open_settings</source>
-        <translation>Open Settings</translation>
+        <extracomment>button</extracomment>
+        <translation>&amp;Open Settings</translation>
     </message>
     <message>
         <source>alert.accessibility.continue</source>
-        <translation>Continue</translation>
+        <extracomment>button</extracomment>
+        <translation>&amp;Continue</translation>
     </message>
     <message>
         <source>alert.accessibility.dont_show</source>
-        <translation>Don't Show Again</translation>
+        <extracomment>button</extracomment>
+        <translation>&amp;Don't Show Again</translation>
     </message>
     <message>
         <source>alert.accessibility.enabled.title</source>
-        <translation>Accessibility permission is granted</translation>
+        <extracomment>heading</extracomment>
+        <translation>Accessibility Permission Granted</translation>
     </message>
     <message>
         <source>alert.accessibility.enabled.message</source>
@@ -73,7 +85,8 @@
     </message>
     <message>
         <source>alert.accessibility.disabled.title</source>
-        <translation>Accessibility permission is missing</translation>
+        <extracomment>heading</extracomment>
+        <translation>Accessibility Permission Missing</translation>
     </message>
     <message>
         <source>alert.accessibility.disabled.message</source>
@@ -89,11 +102,11 @@
     </message>
     <message>
         <source>X:</source>
-        <translation>X:</translation>
+        <translation>&amp;X</translation>
     </message>
     <message>
         <source>Y:</source>
-        <translation>Y:</translation>
+        <translation>&amp;Y</translation>
     </message>
 </context>
 </TS>

@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>menu.show_mouse_cursor_indicator</source>
-        <translation>マウスカーソルインジケーターを表示</translation>
+        <translation>ポインターバッジを表示</translation>
     </message>
     <message>
         <source>menu.settings</source>
@@ -53,15 +53,15 @@
     </message>
     <message>
         <source>alert.accessibility.open_settings</source>
-        <translation>設定を開く</translation>
+        <translation>設定を開く(&amp;O)</translation>
     </message>
     <message>
         <source>alert.accessibility.continue</source>
-        <translation>続ける</translation>
+        <translation>続ける(&amp;C)</translation>
     </message>
     <message>
         <source>alert.accessibility.dont_show</source>
-        <translation>今後表示しない</translation>
+        <translation>今後表示しない(&amp;D)</translation>
     </message>
     <message>
         <source>alert.accessibility.enabled.title</source>
@@ -89,11 +89,11 @@
     </message>
     <message>
         <source>X:</source>
-        <translation>X:</translation>
+        <translation>&amp;X</translation>
     </message>
     <message>
         <source>Y:</source>
-        <translation>Y:</translation>
+        <translation>&amp;Y</translation>
     </message>
 </context>
 </TS>

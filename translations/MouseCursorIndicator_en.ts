@@ -5,55 +5,68 @@
     <name>MouseCursorIndicator</name>
     <message>
         <source>title</source>
-        <translation>Pointer badge</translation>
+        <extracomment>title</extracomment>
+        <translation>Pointer Badge</translation>
     </message>
     <message>
         <source>basic</source>
+        <extracomment>heading</extracomment>
         <translation>Basic</translation>
     </message>
     <message>
         <source>show_indicator</source>
-        <translation>Show the badge next to the pointer</translation>
+        <translation>&amp;Show the badge next to the pointer</translation>
     </message>
     <message>
         <source>settings_note</source>
         <translation>The badge shows the current input source and lets clicks pass through. It uses the IME indicator's colors.</translation>
     </message>
     <message>
+        <source>needs_x11</source>
+        <translation>The pointer badge needs an X11 session: on Wayland, Mirevo cannot follow the pointer over other programs' windows, so the badge stays hidden.</translation>
+    </message>
+    <message>
         <source>size_position</source>
-        <translation>Size and position</translation>
+        <extracomment>heading</extracomment>
+        <translation>Size and Position</translation>
     </message>
     <message>
         <source>size</source>
-        <translation>Size</translation>
+        <translation>Si&amp;ze</translation>
     </message>
     <message>
         <source>size_small</source>
+        <extracomment>button</extracomment>
         <translation>Small</translation>
     </message>
     <message>
         <source>size_medium</source>
+        <extracomment>button</extracomment>
         <translation>Medium</translation>
     </message>
     <message>
         <source>size_large</source>
+        <extracomment>button</extracomment>
         <translation>Large</translation>
     </message>
     <message>
         <source>offset</source>
-        <translation>Offset from the pointer</translation>
+        <extracomment>heading</extracomment>
+        <translation>Offset from the Pointer</translation>
     </message>
     <message>
         <source>appearance</source>
+        <extracomment>heading</extracomment>
         <translation>Appearance</translation>
     </message>
     <message>
         <source>opacity</source>
-        <translation>Opacity</translation>
+        <translation>&amp;Opacity</translation>
     </message>
     <message>
         <source>reset</source>
-        <translation>Reset to defaults</translation>
+        <extracomment>button</extracomment>
+        <translation>&amp;Reset to Defaults</translation>
     </message>
 </context>
 </TS>

@@ -5,7 +5,7 @@
     <name>MouseCursorIndicator</name>
     <message>
         <source>title</source>
-        <translation>マウスカーソルインジケーター</translation>
+        <translation>ポインターバッジ</translation>
     </message>
     <message>
         <source>basic</source>
@@ -13,11 +13,15 @@
     </message>
     <message>
         <source>show_indicator</source>
-        <translation>マウスカーソルの横にインジケーターを表示</translation>
+        <translation>ポインターの横にバッジを表示(&amp;S)</translation>
     </message>
     <message>
         <source>settings_note</source>
-        <translation>インジケーターは現在の入力ソースを表示し、クリックは下のウインドウに届きます。色はIMEインジケーターと同じです。</translation>
+        <translation>バッジは現在の入力ソースを表示し、クリックは下のウィンドウに届きます。色は IME インジケーターと同じです。</translation>
+    </message>
+    <message>
+        <source>needs_x11</source>
+        <translation>ポインターバッジには X11 セッションが必要です。Wayland では他のアプリのウィンドウ上のポインターを追えないため、表示されません。</translation>
     </message>
     <message>
         <source>size_position</source>
@@ -25,7 +29,7 @@
     </message>
     <message>
         <source>size</source>
-        <translation>サイズ</translation>
+        <translation>サイズ(&amp;Z)</translation>
     </message>
     <message>
         <source>size_small</source>
@@ -41,7 +45,7 @@
     </message>
     <message>
         <source>offset</source>
-        <translation>カーソルからの距離</translation>
+        <translation>ポインターからの距離</translation>
     </message>
     <message>
         <source>appearance</source>
@@ -49,11 +53,11 @@
     </message>
     <message>
         <source>opacity</source>
-        <translation>不透明度</translation>
+        <translation>不透明度(&amp;O)</translation>
     </message>
     <message>
         <source>reset</source>
-        <translation>初期設定に戻す</translation>
+        <translation>初期設定に戻す(&amp;R)</translation>
     </message>
 </context>
 </TS>

@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>tab.mouse_cursor</source>
-        <translation>マウスカーソル</translation>
+        <translation>ポインターバッジ</translation>
     </message>
     <message>
         <source>tab.about</source>

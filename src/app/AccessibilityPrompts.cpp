@@ -3,6 +3,7 @@
 #include "platform/Accessibility.h"
 #include "platform/StringTables.h"
 
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
@@ -10,16 +11,35 @@
 
 namespace mirevo {
 
+namespace {
+
+const char* const kButtonIndex = "alertButtonIndex";
+
+} // namespace
+
+std::unique_ptr<QMessageBox> MessageBoxAlertPresenter::buildAlert(const QString& title,
+                                                                  const QString& message,
+                                                                  const QStringList& buttons)
+{
+    auto box = std::make_unique<QMessageBox>();
+    box->setIcon(QMessageBox::Information);
+    // Title bars cut long headings short: the heading belongs in the body.
+    box->setWindowTitle(QGuiApplication::applicationDisplayName());
+    box->setTextFormat(Qt::RichText);
+    box->setText(QStringLiteral("<b>%1</b>").arg(title.toHtmlEscaped()));
+    box->setInformativeText(message);
+    for (int index = 0; index < buttons.size(); ++index)
+        box->addButton(buttons[index], QMessageBox::AcceptRole)->setProperty(kButtonIndex, index);
+    return box;
+}
+
 int MessageBoxAlertPresenter::runAlert(const QString& title, const QString& message,
                                        const QStringList& buttons)
 {
-    QMessageBox box(QMessageBox::Information, title, message);
-    box.setInformativeText(QString());
-    QList<QPushButton*> added;
-    for (const QString& text : buttons)
-        added << box.addButton(text, QMessageBox::AcceptRole);
-    box.exec();
-    return static_cast<int>(added.indexOf(qobject_cast<QPushButton*>(box.clickedButton())));
+    const std::unique_ptr<QMessageBox> box = buildAlert(title, message, buttons);
+    box->exec();
+    const QAbstractButton* chosen = box->clickedButton();
+    return chosen ? chosen->property(kButtonIndex).toInt() : -1;
 }
 
 AccessibilityPrompts::AccessibilityPrompts(Accessibility& accessibility, AlertPresenter& alerts,

@@ -4,6 +4,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
+class QMessageBox;
 class QSettings;
 
 namespace mirevo {
@@ -22,6 +25,10 @@ public:
 class MessageBoxAlertPresenter : public AlertPresenter {
 public:
     int runAlert(const QString& title, const QString& message, const QStringList& buttons) override;
+    // The alert as shown: the heading in bold at the top of its body, the explanation
+    // below it, the program's name in the title bar, and the buttons in the given order.
+    static std::unique_ptr<QMessageBox> buildAlert(const QString& title, const QString& message,
+                                                   const QStringList& buttons);
 };
 
 // The accessibility checks: a quiet check at launch with a delayed explanation when access

@@ -54,6 +54,8 @@ void AppDelegate::handleLanguageChange(InputLanguage language)
         m_steps.updateMenuInputStatus(isIMEActive(language));
     m_store.updateIMEState(isIMEActive(language));
     run(m_steps.redrawClock);
+    if (m_steps.announceLanguage)
+        m_steps.announceLanguage(language);
 }
 
 } // namespace mirevo

@@ -27,6 +27,8 @@ struct LaunchSteps {
     std::function<void(bool)> updateMenuInputStatus;
     // Lets the clock redraw a background that follows the language itself.
     std::function<void()> redrawClock;
+    // Tells scripts and status bars listening on the session bus.
+    std::function<void(InputLanguage)> announceLanguage;
 };
 
 // Runs the launch sequence and forwards each language change to the displays and the store.

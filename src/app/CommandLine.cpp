@@ -47,7 +47,7 @@ CommandLine CommandLine::parse(const QStringList& arguments, const QString& envi
         const std::optional<InputBackendChoice> choice = InputBackendChoice::parse(backendText);
         if (!choice) {
             return failure(QStringLiteral("%1: unknown input backend \"%2\" "
-                                          "(use auto, fcitx5, ibus, xkb or file:PATH)")
+                                          "(use auto, fcitx5, ibus, xkb, gnome, kde or file:PATH)")
                                .arg(backendOrigin, backendText));
         }
         line.inputBackend = *choice;
@@ -66,7 +66,8 @@ QString CommandLine::helpText()
         "  --detect ID               print the input language that ID maps to, and exit\n"
         "  --print-source            print the backend, the current source identifier and\n"
         "                            its language, and exit\n"
-        "  --input-backend BACKEND   auto (default), fcitx5, ibus, xkb or file:PATH\n"
+        "  --input-backend BACKEND   auto (default), fcitx5, ibus, xkb, gnome, kde or\n"
+        "                            file:PATH\n"
         "                            (also MIREVO_INPUT_BACKEND)\n"
         "  --help                    show this help\n"
         "  --version                 show the version\n");

@@ -1,35 +1,60 @@
 #pragma once
 
+#include "platform/ApplicationBus.h"
+
 #include <QObject>
 #include <QString>
 
 #include <functional>
 #include <memory>
+#include <optional>
 
-class QLocalServer;
+class QLockFile;
 
 namespace mirevo {
 
+class LocalRequestServer;
+
 // Keeps one tray utility per user: two processes saving the same settings file would
-// lose each other's edits. The first process listens on a local socket; a later one asks
-// it to open its settings window and steps aside.
+// lose each other's edits. The session bus arbitrates: the process that owns the
+// application id's name is the instance, and a later start asks it to open its settings
+// window. Without a session bus a lock file in a private folder arbitrates, and a local
+// socket carries the request.
 class SingleInstance : public QObject {
     Q_OBJECT
 public:
-    // `name` identifies the instance (the application id); `folder` holds the socket.
-    SingleInstance(const QString& name, const QString& folder, QObject* parent = nullptr);
+    enum class Start { primary, handedOver, failed };
+    enum class Arbiter { sessionBusFirst, lockFileOnly };
+    // How long a later start waits for the running instance to answer.
+    static constexpr int kAnswerTimeoutMs = 5000;
+    static inline const QByteArray kShowSettingsRequest = QByteArrayLiteral("show-settings");
+
+    // `lockFolder`: where the lock and the socket live without a bus; by default a
+    // private runtime folder named after the application id.
+    explicit SingleInstance(const QString& applicationId,
+                            std::optional<QString> lockFolder = std::nullopt,
+                            QObject* parent = nullptr);
     ~SingleInstance() override;
 
-    // True when another instance answered and took the request to show its settings.
-    bool forwardToRunningInstance();
-    // Starts answering later instances; each request calls `onShowSettings`.
-    bool listen(std::function<void()> onShowSettings);
+    // Becomes the instance, or hands over to the running one. Called once, early.
+    Start start(Arbiter arbiter = Arbiter::sessionBusFirst);
+    // Why start() failed, for the user.
+    QString failureMessage() const { return m_failure; }
 
-    QString socketPath() const { return m_socketPath; }
+    // What requests from later starts and scripts reach; set before the event loop runs.
+    ApplicationBusHandlers& handlers() { return m_bus.handlers; }
+    void announceLanguageChanged(const QString& language, const QString& sourceId);
 
 private:
-    QString m_socketPath;
-    std::unique_ptr<QLocalServer> m_server;
+    Start startWithLockFile();
+    bool requestShowSettings(const QString& socketPath, int timeoutMs);
+
+    QString m_applicationId;
+    std::optional<QString> m_lockFolder;
+    ApplicationBus m_bus;
+    std::unique_ptr<QLockFile> m_lock;
+    std::unique_ptr<LocalRequestServer> m_requests;
+    QString m_failure;
 };
 
 } // namespace mirevo

@@ -2,7 +2,9 @@
 
 #include "app/AccessibilityPrompts.h"
 #include "app/AppDelegate.h"
+#include "app/FontWarningFilter.h"
 #include "app/MenuBarManager.h"
+#include "app/ScriptingHandlers.h"
 #include "app/SingleInstance.h"
 #include "clock/ClockWindowManager.h"
 #include "cursor/MouseCursorIndicatorWindowManager.h"
@@ -12,6 +14,7 @@
 #include "platform/Accessibility.h"
 #include "platform/FileLocations.h"
 #include "platform/NotificationCenter.h"
+#include "platform/SessionType.h"
 #include "platform/StringTables.h"
 #include "settings/AppSettingsManager.h"
 #include "settings/SettingsNotifications.h"
@@ -22,7 +25,6 @@
 #include <QEventLoop>
 #include <QScreen>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QTimer>
 
 #include <cstdio>
@@ -34,26 +36,18 @@ namespace {
 // session the program runs through XWayland unless the user chose a platform.
 void preferX11OnWayland()
 {
-    const bool wayland = qEnvironmentVariable("XDG_SESSION_TYPE") == QLatin1String("wayland") ||
-                         qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
-    if (wayland && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+    if (isWaylandSession() && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "xcb");
 }
 
 constexpr int kPrintSourceWaitMs = 3000;
-
-QString runtimeFolder()
-{
-    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    return runtime.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::TempLocation)
-                             : runtime;
-}
 
 } // namespace
 
 int runTrayUtility(int argc, char** argv, const InputBackendChoice& backend)
 {
     preferX11OnWayland();
+    filterFontShapingWarnings();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Mirevo"));
     QApplication::setOrganizationName(QStringLiteral("Mirevo"));
@@ -62,9 +56,17 @@ int runTrayUtility(int argc, char** argv, const InputBackendChoice& backend)
     QApplication::setQuitOnLastWindowClosed(false);
     installTranslations();
 
-    SingleInstance instance(applicationId(), runtimeFolder());
-    if (instance.forwardToRunningInstance())
+    // Before the store exists: only the one instance may read and save the settings.
+    SingleInstance instance(applicationId());
+    switch (instance.start()) {
+    case SingleInstance::Start::primary:
+        break;
+    case SingleInstance::Start::handedOver:
         return 0;
+    case SingleInstance::Start::failed:
+        std::fprintf(stderr, "mirevo: %s\n", instance.failureMessage().toLocal8Bit().constData());
+        return 1;
+    }
 
     AppSettingsManager& store = AppSettingsManager::shared();
     NotificationCenter& notifications = NotificationCenter::defaultCenter();
@@ -74,7 +76,7 @@ int runTrayUtility(int argc, char** argv, const InputBackendChoice& backend)
     UnifiedSettingsWindowManager& settingsWindow = UnifiedSettingsWindowManager::shared();
     SettingsWindowAccess::setSharedProvider(
         []() -> SettingsWindowAccess& { return UnifiedSettingsWindowManager::shared(); });
-    instance.listen([&settingsWindow] { settingsWindow.showSettings(std::nullopt); });
+    instance.handlers() = scriptingHandlers(monitor, settingsWindow);
 
     QSettings defaults;
     MessageBoxAlertPresenter alerts;
@@ -113,6 +115,9 @@ int runTrayUtility(int argc, char** argv, const InputBackendChoice& backend)
     steps.updateMenuInputStatus = [&](bool isJapanese) { menuBar.updateInputStatus(isJapanese); };
     steps.redrawClock = [] { ClockWindowManager::shared().languageChanged(); };
     steps.createClockWindow = [] { ClockWindowManager::shared().createClockWindow(); };
+    steps.announceLanguage = [&instance, &monitor](InputLanguage language) {
+        instance.announceLanguageChanged(rawValue(language), monitor.currentSourceID());
+    };
 
     // A display plugged in or out can leave a floating window off every screen: placing
     // the windows again brings them back into view.
@@ -144,14 +149,17 @@ int printCurrentSource(int argc, char** argv, const InputBackendChoice& backend)
         loop.exec();
     }
     const std::optional<QString> id = source->currentSourceId();
+    QString backendText = source->backendName();
+    if (!source->backendReason().isEmpty())
+        backendText += QStringLiteral(" (%1)").arg(source->backendReason());
     if (!id) {
         std::fprintf(stderr, "mirevo: no input source is available from the %s backend\n",
-                     source->backendName().toUtf8().constData());
+                     backendText.toUtf8().constData());
         return 1;
     }
     std::printf("%s\t%s\t%s\n", id->toUtf8().constData(),
                 rawValue(detectLanguage(*id)).toUtf8().constData(),
-                source->backendName().toUtf8().constData());
+                backendText.toUtf8().constData());
     return 0;
 }
 

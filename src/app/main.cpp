@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 
+#include <csignal>
 #include <cstdio>
 
 using namespace mirevo;
@@ -20,6 +21,8 @@ void print(FILE* stream, const QString& text)
 
 int main(int argc, char** argv)
 {
+    // A save past the file-size limit then fails like a full disk instead of killing us.
+    std::signal(SIGXFSZ, SIG_IGN);
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);

@@ -6,6 +6,7 @@
 #include "platform/FloatingWindow.h"
 #include "platform/NotificationCenter.h"
 #include "platform/PointerMonitor.h"
+#include "platform/SessionType.h"
 #include "settings/AppSettingsManager.h"
 #include "settings/SettingsNotifications.h"
 
@@ -63,7 +64,9 @@ MouseCursorIndicatorWindowManager& MouseCursorIndicatorWindowManager::shared()
 
 void MouseCursorIndicatorWindowManager::show()
 {
-    if (m_window)
+    // A badge that cannot follow the pointer would freeze in place: it stays hidden, and
+    // the stored setting stays as the user left it.
+    if (m_window || !canFollowPointerEverywhere())
         return;
     m_currentLanguage = m_languageSource();
     createIndicatorWindow();

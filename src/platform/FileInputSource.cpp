@@ -1,6 +1,7 @@
 #include "platform/FileInputSource.h"
 
-#include <QFile>
+#include "platform/RegularFile.h"
+
 #include <QFileInfo>
 
 namespace mirevo {
@@ -32,11 +33,12 @@ void FileInputSource::rewatch()
 
 std::optional<QString> FileInputSource::currentSourceId()
 {
-    QFile file(m_path);
-    if (!file.open(QIODevice::ReadOnly))
+    // An identifier is short; cap the read so a huge file cannot stall the main thread. A
+    // FIFO or a device would block it or feed it garbage: they are no source.
+    const RegularFileContent file = readRegularFile(m_path, 4096, false);
+    if (!file.isRead())
         return std::nullopt;
-    // An identifier is short; cap the read so a huge file cannot stall the main thread.
-    const QByteArray head = file.read(4096);
+    const QByteArray& head = file.bytes;
     const qsizetype end = head.indexOf('\n');
     const QString line = QString::fromUtf8(end < 0 ? head : head.left(end)).trimmed();
     if (line.isEmpty())

@@ -7,7 +7,8 @@
 namespace mirevo {
 
 // Reads the identifier from the first line of a text file, so that people and tests can
-// drive Mirevo without an input-method daemon. A missing or empty file means no source.
+// drive Mirevo without an input-method daemon. A missing or empty file, or anything but a
+// regular file, means no source.
 class FileInputSource : public InputSource {
     Q_OBJECT
 public:

@@ -3,7 +3,9 @@
 #include "platform/FileInputSource.h"
 #include "platform/x11/AutoInputSource.h"
 #include "platform/x11/Fcitx5InputSource.h"
+#include "platform/x11/GnomeInputSource.h"
 #include "platform/x11/IBusInputSource.h"
+#include "platform/x11/KdeInputSource.h"
 #include "platform/x11/XkbInputSource.h"
 
 namespace mirevo {
@@ -11,14 +13,15 @@ namespace mirevo {
 std::optional<InputBackendChoice> InputBackendChoice::parse(const QString& text)
 {
     using Kind = InputBackendChoice::Kind;
-    if (text == QLatin1String("auto"))
-        return InputBackendChoice{Kind::automatic, {}};
-    if (text == QLatin1String("fcitx5"))
-        return InputBackendChoice{Kind::fcitx5, {}};
-    if (text == QLatin1String("ibus"))
-        return InputBackendChoice{Kind::ibus, {}};
-    if (text == QLatin1String("xkb"))
-        return InputBackendChoice{Kind::xkb, {}};
+    const std::pair<QLatin1StringView, Kind> names[] = {
+        {QLatin1StringView("auto"), Kind::automatic}, {QLatin1StringView("fcitx5"), Kind::fcitx5},
+        {QLatin1StringView("ibus"), Kind::ibus},      {QLatin1StringView("xkb"), Kind::xkb},
+        {QLatin1StringView("gnome"), Kind::gnome},    {QLatin1StringView("kde"), Kind::kde},
+    };
+    for (const auto& [name, kind] : names) {
+        if (text == name)
+            return InputBackendChoice{kind, {}};
+    }
     const QLatin1String filePrefix("file:");
     if (text.startsWith(filePrefix) && text.size() > filePrefix.size())
         return InputBackendChoice{Kind::file, text.mid(filePrefix.size())};
@@ -36,6 +39,10 @@ std::unique_ptr<InputSource> createInputSource(const InputBackendChoice& choice)
         return std::make_unique<IBusInputSource>();
     case InputBackendChoice::Kind::xkb:
         return std::make_unique<XkbInputSource>();
+    case InputBackendChoice::Kind::gnome:
+        return std::make_unique<GnomeInputSource>();
+    case InputBackendChoice::Kind::kde:
+        return std::make_unique<KdeInputSource>();
     case InputBackendChoice::Kind::automatic:
         break;
     }

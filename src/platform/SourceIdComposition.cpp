@@ -45,13 +45,11 @@ QString composeInputMethodId(QLatin1StringView backend, const QString& name,
     return id;
 }
 
-QString composeLayoutId(QLatin1StringView backend, const QString& layout, const QString& variant,
-                        const QString& description)
+// `label` names the layout in the identifier: "ru(phonetic)", or GNOME's own "de+neo".
+QString composeLayoutId(QLatin1StringView backend, const QString& label, const QString& layout,
+                        const QString& variant, const QString& description)
 {
-    QString layoutPart = layout.trimmed();
-    if (!variant.trimmed().isEmpty())
-        layoutPart += QLatin1Char('(') + variant.trimmed() + QLatin1Char(')');
-    QString id = backend + QLatin1String(".keylayout.") + cleanName(layoutPart);
+    QString id = backend + QLatin1String(".keylayout.") + cleanName(label.trimmed());
 
     const LayoutScript script = layoutScript(layout.trimmed(), variant.trimmed());
     QString name = cleanDescription(description);
@@ -62,6 +60,15 @@ QString composeLayoutId(QLatin1StringView backend, const QString& layout, const 
     if (!name.isEmpty())
         id += QLatin1Char('.') + name;
     return id;
+}
+
+QString composeLayoutId(QLatin1StringView backend, const QString& layout, const QString& variant,
+                        const QString& description)
+{
+    QString label = layout.trimmed();
+    if (!variant.trimmed().isEmpty())
+        label += QLatin1Char('(') + variant.trimmed() + QLatin1Char(')');
+    return composeLayoutId(backend, label, layout, variant, description);
 }
 
 } // namespace
@@ -104,6 +111,18 @@ QString composeXkbSourceId(const QString& layout, const QString& variant, const 
 {
     return composeLayoutId(QLatin1StringView("xkb"), layout.isEmpty() ? groupName : layout, variant,
                            groupName);
+}
+
+QString composeGnomeLayoutId(const QString& id, const QString& description)
+{
+    return composeLayoutId(QLatin1StringView("gnome"), id, id.section(QLatin1Char('+'), 0, 0),
+                           id.section(QLatin1Char('+'), 1), description);
+}
+
+QString composeKdeSourceId(const QString& shortName, const QString& variant,
+                           const QString& longName)
+{
+    return composeLayoutId(QLatin1StringView("kde"), shortName, variant, longName);
 }
 
 } // namespace mirevo

@@ -26,4 +26,12 @@ QString composeFcitx5SourceId(const QString& uniqueName, const QString& language
 // XKB group: its layout and variant from _XKB_RULES_NAMES and the group's name.
 QString composeXkbSourceId(const QString& layout, const QString& variant, const QString& groupName);
 
+// GNOME input source of type "xkb": its id, "<layout>[+<variant>]" ("de+neo"), names the
+// layout; the description comes from xkeyboard-config's registry.
+QString composeGnomeLayoutId(const QString& id, const QString& description);
+
+// KDE Plasma keyboard layout: short name ("ru"), variant and long name ("Russian").
+QString composeKdeSourceId(const QString& shortName, const QString& variant,
+                           const QString& longName);
+
 } // namespace mirevo

@@ -26,32 +26,37 @@ constexpr std::array kLanguageWords{
     Entry{L("fa"), L("Persian")},    Entry{L("uk"), L("Ukrainian")}, Entry{L("en"), L("Roman")},
 };
 
-// Layouts whose letters are not Latin, by the language the program knows them by.
+// Layouts that type a language the program tells apart, by that language: another script,
+// or Vietnamese's own letters.
 constexpr std::array kScriptLayouts{
-    Entry{L("ru"), L("Russian")},   Entry{L("ua"), L("Ukrainian")}, Entry{L("il"), L("Hebrew")},
-    Entry{L("gr"), L("Greek")},     Entry{L("ara"), L("Arabic")},   Entry{L("sy"), L("Arabic")},
-    Entry{L("iq"), L("Arabic")},    Entry{L("ma"), L("Arabic")},    Entry{L("th"), L("Thai")},
-    Entry{L("ir"), L("Persian")},   Entry{L("af"), L("Persian")},   Entry{L("in"), L("Hindi")},
-    Entry{L("bd"), L("Bengali")},   Entry{L("np"), L("Nepali")},    Entry{L("lk"), L("Sinhala")},
-    Entry{L("mm"), L("Myanmar")},   Entry{L("kh"), L("Khmer")},     Entry{L("la"), L("Lao")},
-    Entry{L("mn"), L("Mongolian")},
+    Entry{L("ru"), L("Russian")},   Entry{L("ua"), L("Ukrainian")},  Entry{L("il"), L("Hebrew")},
+    Entry{L("gr"), L("Greek")},     Entry{L("ara"), L("Arabic")},    Entry{L("sy"), L("Arabic")},
+    Entry{L("iq"), L("Arabic")},    Entry{L("ma"), L("Arabic")},     Entry{L("th"), L("Thai")},
+    Entry{L("ir"), L("Persian")},   Entry{L("af"), L("Persian")},    Entry{L("in"), L("Hindi")},
+    Entry{L("bd"), L("Bengali")},   Entry{L("np"), L("Nepali")},     Entry{L("lk"), L("Sinhala")},
+    Entry{L("mm"), L("Myanmar")},   Entry{L("kh"), L("Khmer")},      Entry{L("la"), L("Lao")},
+    Entry{L("mn"), L("Mongolian")}, Entry{L("vn"), L("Vietnamese")},
 };
 
-// Variants of the Indian and Sri Lankan layouts that type another script, by prefix.
+// Variants that type otherwise than their layout, by "layout(variant" prefix: an empty
+// word means Latin letters.
 constexpr std::array kScriptVariants{
-    Entry{L("in(eng"), L("")},       Entry{L("in(tam"), L("Tamil")},
-    Entry{L("in(tel"), L("Telugu")}, Entry{L("in(ben"), L("Bengali")},
-    Entry{L("lk(tam"), L("Tamil")},
+    Entry{L("in(eng"), L("")},          Entry{L("ma(french"), L("")},
+    Entry{L("in(tam"), L("Tamil")},     Entry{L("in(tel"), L("Telugu")},
+    Entry{L("in(ben"), L("Bengali")},   Entry{L("lk(tam"), L("Tamil")},
+    Entry{L("us(rus"), L("Russian")},   Entry{L("de(ru"), L("Russian")},
+    Entry{L("se(rus"), L("Russian")},   Entry{L("cz(rus"), L("Russian")},
+    Entry{L("jp(kana"), L("Japanese")}, Entry{L("cn(mon_"), L("Mongolian")},
 };
 
 // Layouts that type Latin letters even though their description may name a language the
-// program tells apart ("Japanese", "Korean", "Vietnamese").
+// program tells apart ("Japanese", "Korean").
 constexpr std::array kLatinLayouts{
-    L("us"), L("gb"), L("de"), L("fr"), L("es"),    L("it"), L("pt"),  L("br"), L("nl"),
-    L("be"), L("ch"), L("at"), L("se"), L("no"),    L("dk"), L("fi"),  L("is"), L("pl"),
-    L("cz"), L("sk"), L("hu"), L("ro"), L("tr"),    L("hr"), L("si"),  L("ee"), L("lv"),
-    L("lt"), L("ie"), L("mt"), L("al"), L("latam"), L("ca"), L("au"),  L("za"), L("jp"),
-    L("kr"), L("vn"), L("cn"), L("tw"), L("id"),    L("ph"), L("epo"), L("ng"), L("ke"),
+    L("us"), L("gb"), L("de"), L("fr"), L("es"),    L("it"),  L("pt"), L("br"), L("nl"),
+    L("be"), L("ch"), L("at"), L("se"), L("no"),    L("dk"),  L("fi"), L("is"), L("pl"),
+    L("cz"), L("sk"), L("hu"), L("ro"), L("tr"),    L("hr"),  L("si"), L("ee"), L("lv"),
+    L("lt"), L("ie"), L("mt"), L("al"), L("latam"), L("ca"),  L("au"), L("za"), L("jp"),
+    L("kr"), L("cn"), L("tw"), L("id"), L("ph"),    L("epo"), L("ng"), L("ke"),
 };
 
 // Other words that name a script or language the program tells apart.

@@ -12,7 +12,8 @@ namespace mirevo {
 QString localized(const char* table, const char* key);
 QString localized(const char* table, const QString& key);
 
-// Loads the English texts and, for a Japanese UI language, the Japanese ones over them.
+// Loads the English texts and, for a Japanese UI language, the Japanese ones over them
+// together with Qt's own Japanese texts. A later call replaces what an earlier one loaded.
 void installTranslations(const QLocale& locale = QLocale::system());
 
 } // namespace mirevo

@@ -1,12 +1,15 @@
 #include "settings/AppSettingsManager.h"
 
 #include "platform/FileLocations.h"
+#include "platform/RegularFile.h"
+#include "settings/AtomicWrite.h"
 #include "settings/SettingsJson.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QRegularExpression>
 #include <QTimer>
 
 #include <cstdio>
@@ -15,21 +18,44 @@
 namespace mirevo {
 namespace {
 
-std::optional<QByteArray> readWholeFile(const QString& path)
+// Far above any real settings file: a larger file is not one the program wrote.
+constexpr qint64 kMaxSettingsFileBytes = 4 * 1024 * 1024;
+// An atomic save lives a few milliseconds; an older temporary file is a crash's leftover.
+constexpr qint64 kStaleTemporaryFileAgeSecs = 60;
+
+RegularFileContent readSettingsFile(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    return file.readAll();
+    return readRegularFile(path, kMaxSettingsFileBytes, true);
 }
 
-// Keeps a file the program cannot read aside, replacing an older copy, so that the next
-// save does not destroy the user's only copy.
-bool setAside(const QString& path, bool keepOriginal)
+// Keeps a file the program cannot use beside it as "<name>.invalid", replacing an older
+// copy, so that no save destroys the user's only copy. What could be read is copied and
+// stays in place until the next save; what could not (no permission, a FIFO, a folder) is
+// moved, since copying needs the read that failed.
+bool keepAside(const QString& path, const RegularFileContent& content)
 {
     const QString aside = path + AppSettingsManager::kInvalidSuffix;
-    QFile::remove(aside);
-    return keepOriginal ? QFile::copy(path, aside) : QFile::rename(path, aside);
+    if (content.isRead())
+        return writeAtomically(aside, content.bytes);
+    return std::rename(QFile::encodeName(path).constData(), QFile::encodeName(aside).constData()) ==
+           0;
+}
+
+// A save killed between writing its temporary file and renaming it leaves the file
+// behind; the `.invalid` copy and files people made by hand keep other names.
+void removeStaleTemporaryFiles(const QDir& folder)
+{
+    static const QRegularExpression temporaryName(QRegularExpression::anchoredPattern(
+        QRegularExpression::escape(AppSettingsManager::kSettingsFileName + kSavingInfix) +
+        QStringLiteral("[A-Za-z0-9]{6}")));
+    const QDateTime cutoff = QDateTime::currentDateTime().addSecs(-kStaleTemporaryFileAgeSecs);
+    const QFileInfoList entries =
+        folder.entryInfoList({AppSettingsManager::kSettingsFileName + QStringLiteral(".*")},
+                             QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+    for (const QFileInfo& entry : entries) {
+        if (temporaryName.match(entry.fileName()).hasMatch() && entry.lastModified() < cutoff)
+            QFile::remove(entry.filePath());
+    }
 }
 
 } // namespace
@@ -38,6 +64,7 @@ AppSettingsManager::AppSettingsManager(const QString& folder, bool isPreviewMode
     : QObject(parent), m_isPreviewMode(isPreviewMode)
 {
     QDir().mkpath(folder); // a failure shows up later as a failed save
+    removeStaleTemporaryFiles(QDir(folder));
     m_settingsFilePath = QDir(folder).filePath(kSettingsFileName);
     if (!QFileInfo::exists(*m_settingsFilePath))
         migrateLegacySettings(folder);
@@ -68,46 +95,44 @@ void AppSettingsManager::migrateLegacySettings(const QString& folder)
 {
     const QString imePath = QDir(folder).filePath(kLegacyIMEFileName);
     const QString clockPath = QDir(folder).filePath(kLegacyClockFileName);
+    const RegularFileContent imeFile = readSettingsFile(imePath);
+    const RegularFileContent clockFile = readSettingsFile(clockPath);
+    const LegacyMigration migrated =
+        migrateLegacyRecords(imeFile.isRead() ? std::optional(imeFile.bytes) : std::nullopt,
+                             clockFile.isRead() ? std::optional(clockFile.bytes) : std::nullopt);
 
-    AppSettings migrated;
-    bool imeDecoded = false;
-    bool clockDecoded = false;
-    if (QFileInfo::exists(imePath)) {
-        if (auto bytes = readWholeFile(imePath)) {
-            if (auto ime = decodeIMEIndicatorSettings(*bytes)) {
-                migrated.imeIndicator = *ime;
-                imeDecoded = true;
-            }
-        }
-    }
-    if (QFileInfo::exists(clockPath)) {
-        if (auto bytes = readWholeFile(clockPath)) {
-            if (auto clock = decodeClockSettings(*bytes)) {
-                migrated.clock = *clock;
-                clockDecoded = true;
-            }
-        }
-    }
-
-    if (!writeSettingsFile(migrated))
+    if (!writeSettingsFile(migrated.settings))
         return; // the legacy files stay for the next start
 
-    // A file that decoded lives on in the new file; one that did not is kept aside.
-    if (QFileInfo::exists(imePath))
-        imeDecoded ? QFile::remove(imePath) : setAside(imePath, false);
-    if (QFileInfo::exists(clockPath))
-        clockDecoded ? QFile::remove(clockPath) : setAside(clockPath, false);
+    // A file that decoded lives on in the new file; any other is moved aside.
+    const auto retire = [](const QString& path, const RegularFileContent& file, bool decoded) {
+        if (file.status != RegularFileContent::Status::missing)
+            decoded ? void(QFile::remove(path)) : void(keepAside(path, {}));
+    };
+    retire(imePath, imeFile, migrated.imeDecoded);
+    retire(clockPath, clockFile, migrated.clockDecoded);
 }
 
 std::optional<AppSettings> AppSettingsManager::loadSettings()
 {
-    if (!m_settingsFilePath || !QFileInfo::exists(*m_settingsFilePath))
+    if (!m_settingsFilePath)
         return std::nullopt;
-    const std::optional<QByteArray> bytes = readWholeFile(*m_settingsFilePath);
-    std::optional<AppSettings> settings = bytes ? decodeSettings(*bytes) : std::nullopt;
-    if (!settings)
-        setAside(*m_settingsFilePath, true);
-    return settings;
+    const RegularFileContent file = readSettingsFile(*m_settingsFilePath);
+    if (file.status == RegularFileContent::Status::missing)
+        return std::nullopt;
+    if (file.isRead()) {
+        if (std::optional<AppSettings> settings = decodeSettings(file.bytes))
+            return settings;
+    }
+    if (!keepAside(*m_settingsFilePath, file)) {
+        // Saving over the file now would destroy the user's only copy of their settings.
+        m_savingBlocked = true;
+        std::fprintf(stderr,
+                     "mirevo: cannot read the settings file %s nor keep a copy of it; running "
+                     "on the default settings without saving over it\n",
+                     QFile::encodeName(*m_settingsFilePath).constData());
+    }
+    return std::nullopt;
 }
 
 void AppSettingsManager::setSettings(const AppSettings& settings)
@@ -118,28 +143,14 @@ void AppSettingsManager::setSettings(const AppSettings& settings)
 
 bool AppSettingsManager::saveSettings()
 {
-    if (m_isPreviewMode || !m_settingsFilePath)
+    if (m_isPreviewMode || !m_settingsFilePath || m_savingBlocked)
         return false;
     return writeSettingsFile(m_settings);
 }
 
 bool AppSettingsManager::writeSettingsFile(const AppSettings& settings)
 {
-    if (!m_settingsFilePath)
-        return false;
-    // Written to a temporary file and renamed over the old one: a crash or a full disk
-    // never leaves a truncated settings file.
-    // Unbuffered, because a buffered QSaveFile reports a short write on a full disk as a
-    // successful commit; unbuffered, write() returns the short count and the save is dropped.
-    QSaveFile file(*m_settingsFilePath);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return false;
-    const QByteArray json = encodeSettings(settings);
-    if (file.write(json) != json.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return m_settingsFilePath && writeAtomically(*m_settingsFilePath, encodeSettings(settings));
 }
 
 void AppSettingsManager::updateIMEState(bool isJapanese)

@@ -43,7 +43,8 @@ public:
     }
 
     // Writes the whole settings file atomically. Returns false when nothing was written
-    // (preview mode, no file, or a write failure); the in-memory settings never change.
+    // (preview mode, no file, a write failure, or a file that could neither be read nor
+    // kept aside); the in-memory settings never change.
     bool saveSettings();
 
     // Sets isJapaneseInput one turn of the event loop later; callable from any thread.
@@ -75,6 +76,7 @@ private:
     bool m_isPreviewMode = false;
     bool m_isJapaneseInput = false;
     bool m_isUpdatingFromWindow = false;
+    bool m_savingBlocked = false;
 };
 
 } // namespace mirevo

@@ -195,4 +195,19 @@ std::optional<ClockSettings> decodeClockSettings(const QByteArray& json)
     return decodeDocument<ClockSettings>(json);
 }
 
+LegacyMigration migrateLegacyRecords(const std::optional<QByteArray>& imeJson,
+                                     const std::optional<QByteArray>& clockJson)
+{
+    LegacyMigration migration;
+    if (const auto ime = imeJson ? decodeIMEIndicatorSettings(*imeJson) : std::nullopt) {
+        migration.settings.imeIndicator = *ime;
+        migration.imeDecoded = true;
+    }
+    if (const auto clock = clockJson ? decodeClockSettings(*clockJson) : std::nullopt) {
+        migration.settings.clock = *clock;
+        migration.clockDecoded = true;
+    }
+    return migration;
+}
+
 } // namespace mirevo

@@ -19,4 +19,14 @@ std::optional<AppSettings> decodeSettings(const QByteArray& json);
 std::optional<IMEIndicatorSettings> decodeIMEIndicatorSettings(const QByteArray& json);
 std::optional<ClockSettings> decodeClockSettings(const QByteArray& json);
 
+// The older files folded into one record: each file that decodes replaces its part of
+// the defaults; an absent or broken file leaves that part at its defaults.
+struct LegacyMigration {
+    AppSettings settings;
+    bool imeDecoded = false;
+    bool clockDecoded = false;
+};
+LegacyMigration migrateLegacyRecords(const std::optional<QByteArray>& imeJson,
+                                     const std::optional<QByteArray>& clockJson);
+
 } // namespace mirevo

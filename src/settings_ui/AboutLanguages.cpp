@@ -1,6 +1,7 @@
 #include "settings_ui/AboutLanguages.h"
 
 #include "platform/StringTables.h"
+#include "settings_ui/ValueTexts.h"
 
 namespace mirevo {
 namespace {
@@ -71,7 +72,7 @@ QList<AboutLanguageRow> aboutLanguageRows()
 QString aboutVersionText(const QString& version)
 {
     const QString shown = version.isEmpty() ? QStringLiteral("1.0") : version;
-    return localized("About", "version %@").replace(QLatin1String("%@"), shown);
+    return formatText(localized("About", "version %@"), shown);
 }
 
 } // namespace mirevo

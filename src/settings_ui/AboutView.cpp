@@ -3,6 +3,7 @@
 #include "platform/FileLocations.h"
 #include "platform/StringTables.h"
 #include "settings_ui/AboutLanguages.h"
+#include "settings_ui/SettingsGroup.h"
 #include "settings_ui/SettingsPageParts.h"
 
 #include <QHBoxLayout>
@@ -37,8 +38,8 @@ void AboutLanguageBadge::paintEvent(QPaintEvent*)
 AboutView::AboutView(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("aboutView"));
-    auto* stack = new QVBoxLayout(this);
-    stack->setContentsMargins(24, 24 + 10, 24, 24 + 10);
+    auto* content = new QWidget;
+    auto* stack = new QVBoxLayout(content);
     stack->setSpacing(16);
     stack->addWidget(buildHeader(), 0, Qt::AlignHCenter);
 
@@ -55,6 +56,8 @@ AboutView::AboutView(QWidget* parent) : QWidget(parent)
     stack->addWidget(buildLanguageGroup(), 1);
     stack->addWidget(buildCustomizeGroup());
     stack->addWidget(buildFooter());
+    setUpSettingsPage(this, content, localized("Settings", "tab.about"));
+    stack->setContentsMargins(24, 24 + 10, 24, 24 + 10);
 }
 
 QWidget* AboutView::buildHeader()
@@ -83,9 +86,10 @@ QWidget* AboutView::buildHeader()
 
 QWidget* AboutView::buildLanguageGroup()
 {
-    const SettingsGroup group = makeSettingsGroup(QStringLiteral("aboutLanguageGroup"),
-                                                  localized("About", "supported_languages"),
-                                                  QStringLiteral("preferences-desktop-locale"), 0);
+    SettingsGroup group(QStringLiteral("aboutLanguageGroup"),
+                        localized("About", "supported_languages"),
+                        QStringLiteral("preferences-desktop-locale"));
+    group.widget()->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     auto* list = new QWidget;
     auto* rows = new QVBoxLayout(list);
     rows->setContentsMargins(4, 4, 4, 4);
@@ -105,39 +109,38 @@ QWidget* AboutView::buildLanguageGroup()
         rows->addWidget(row);
     }
     rows->addStretch();
-    auto* scroll = new QScrollArea;
+    QScrollArea* scroll = makeListArea(list, 100);
     scroll->setObjectName(QStringLiteral("aboutLanguageList"));
-    scroll->setWidgetResizable(true);
+    scroll->setAccessibleName(localized("About", "supported_languages"));
     scroll->setMinimumHeight(100);
-    scroll->setWidget(list);
-    makeTransparentScrollArea(scroll);
-    group.rows->addWidget(scroll, 1);
-    return group.widget;
+    group.addWideRow(scroll);
+    return group.widget();
 }
 
 QWidget* AboutView::buildCustomizeGroup()
 {
-    const SettingsGroup group =
-        makeSettingsGroup(QStringLiteral("aboutCustomizeGroup"), localized("About", "customize"),
-                          QStringLiteral("preferences-system"), 6);
+    SettingsGroup group(QStringLiteral("aboutCustomizeGroup"), localized("About", "customize"),
+                        QStringLiteral("preferences-system"));
     const QList<std::pair<QString, QString>> lines{
         {localized("About", "ime_settings"), QStringLiteral("input-keyboard")},
         {localized("About", "clock_settings"), QStringLiteral("preferences-system-time")},
         {localized("About", "mouse_cursor_indicator_settings"), QStringLiteral("input-mouse")},
     };
     for (const auto& [text, icon] : lines) {
-        auto* row = new QHBoxLayout;
-        row->setSpacing(6);
-        row->addWidget(themeIconLabel(icon, 14));
+        auto* row = new QWidget;
+        auto* layout = new QHBoxLayout(row);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->setSpacing(6);
+        layout->addWidget(themeIconLabel(icon, 14));
         auto* label = new QLabel(text);
         label->setObjectName(QStringLiteral("aboutCustomizeLine"));
         label->setWordWrap(true);
         applyTextStyle(label, TextStyle::callout);
         makeSecondary(label);
-        row->addWidget(label, 1);
-        group.rows->addLayout(row);
+        layout->addWidget(label, 1);
+        group.addWideRow(row);
     }
-    return group.widget;
+    return group.widget();
 }
 
 QWidget* AboutView::buildFooter()

@@ -6,14 +6,12 @@
 #include "settings_ui/ClockSettingsView.h"
 #include "settings_ui/DateTimeFormatPickers.h"
 #include "settings_ui/SettingsControls.h"
-#include "settings_ui/SettingsPageParts.h"
+#include "settings_ui/SettingsGroup.h"
 
 #include <QComboBox>
-#include <QFontDatabase>
-#include <QFormLayout>
-#include <QLabel>
-#include <QPushButton>
+#include <QGridLayout>
 #include <QSignalBlocker>
+#include <QVBoxLayout>
 
 namespace mirevo {
 namespace {
@@ -49,15 +47,11 @@ template <typename Value, size_t N> int indexIn(const std::array<Value, N>& all,
     return found == all.end() ? -1 : static_cast<int>(found - all.begin());
 }
 
-QFormLayout* addGroup(QVBoxLayout* page, const QString& title, const QString& name)
+SettingsGroup addGroup(QVBoxLayout* page, const QString& title, const QString& name)
 {
-    const SettingsGroup group = makeSettingsGroup(name, title, QString(), 0);
-    auto* form = new QFormLayout;
-    form->setVerticalSpacing(10);
-    form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
-    group.rows->addLayout(form);
-    page->addWidget(group.widget);
-    return form;
+    SettingsGroup group(name, title);
+    page->addWidget(group.widget());
+    return group;
 }
 
 QString wholeNumber(double value)
@@ -69,54 +63,39 @@ QString wholeNumber(double value)
 
 void ClockSettingsView::buildBasicGroup(QVBoxLayout* page)
 {
-    QFormLayout* form = addGroup(page, localized("Clock", "basic"), QStringLiteral("basicGroup"));
+    SettingsGroup group = addGroup(page, localized("Clock", "basic"), QStringLiteral("basicGroup"));
     // Showing or hiding takes effect at once, so this re-applies rather than redraws.
-    addSwitch(form, QStringLiteral("showClockSwitch"), localized("Clock", "show_clock"),
+    addSwitch(group, QStringLiteral("showClockSwitch"), localized("Clock", "show_clock"),
               &ClockSettings::isVisible, Reaction::apply);
 
-    auto* style = new QComboBox;
-    style->setObjectName(QStringLiteral("stylePicker"));
+    QStringList styles;
     for (ClockStyle value : kAllClockStyles)
-        style->addItem(clockStyleLabel(value));
-    connect(style, &QComboBox::currentIndexChanged, this, [this](int index) {
-        if (index < 0)
-            return;
-        edit([style = kAllClockStyles[index]](ClockSettings& c) { applyClockStyle(c, style); },
-             Reaction::refresh);
-    });
-    m_syncs.push_back([style](const ClockSettings& clock) {
-        const QSignalBlocker blocker(style);
-        style->setCurrentIndex(indexIn(kAllClockStyles, clock.style));
-    });
-    form->addRow(localized("Clock", "style"), style);
+        styles << clockStyleLabel(value);
+    addPicker(
+        group, QStringLiteral("stylePicker"), localized("Clock", "style"), styles,
+        [](ClockSettings& c, int index) { applyClockStyle(c, kAllClockStyles.at(index)); },
+        [](const ClockSettings& c) { return indexIn(kAllClockStyles, c.style); });
 
-    auto* content = new QComboBox;
-    content->setObjectName(QStringLiteral("contentPicker"));
+    QStringList contents;
     for (DateTimePosition value : kAllDateTimePositions)
-        content->addItem(positionLabel(value));
-    connect(content, &QComboBox::currentIndexChanged, this, [this](int index) {
-        if (index < 0)
-            return;
-        edit([value =
-                  kAllDateTimePositions[index]](ClockSettings& c) { c.dateTimePosition = value; },
-             Reaction::refresh);
-    });
-    m_syncs.push_back([content](const ClockSettings& clock) {
-        const QSignalBlocker blocker(content);
-        content->setCurrentIndex(indexIn(kAllDateTimePositions, clock.dateTimePosition));
-    });
-    form->addRow(localized("Clock", "content"), content);
+        contents << positionLabel(value);
+    addPicker(
+        group, QStringLiteral("contentPicker"), localized("Clock", "content"), contents,
+        [](ClockSettings& c, int index) { c.dateTimePosition = kAllDateTimePositions.at(index); },
+        [](const ClockSettings& c) { return indexIn(kAllDateTimePositions, c.dateTimePosition); });
 
-    addSwitch(form, QStringLiteral("showSecondsSwitch"), localized("Clock", "show_seconds"),
+    addSwitch(group, QStringLiteral("showSecondsSwitch"), localized("Clock", "show_seconds"),
               &ClockSettings::showSeconds, Reaction::refresh);
 }
 
 void ClockSettingsView::buildFontGroup(QVBoxLayout* page)
 {
-    QFormLayout* form = addGroup(page, localized("Clock", "font"), QStringLiteral("fontGroup"));
+    SettingsGroup group = addGroup(page, localized("Clock", "font"), QStringLiteral("fontGroup"));
     auto* family = new QComboBox;
     family->setObjectName(QStringLiteral("fontFamilyPicker"));
-    const QStringList entries = fontListEntries(QFontDatabase::families(), [](const QString& f) {
+    family->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    family->setMaximumWidth(260);
+    const QStringList entries = fontListEntries(installedFontFamilies(), [](const QString& f) {
         return familyCoversText(f, kFontSampleText);
     });
     for (const QString& entry : entries) {
@@ -125,7 +104,7 @@ void ClockSettingsView::buildFontGroup(QVBoxLayout* page)
             continue;
         }
         family->addItem(entry, entry);
-        family->setItemData(family->count() - 1, QFont(entry, 12), Qt::FontRole);
+        family->setItemData(family->count() - 1, QFont(entry, kFontSamplePointSize), Qt::FontRole);
     }
     connect(family, &QComboBox::currentIndexChanged, this, [this, family](int index) {
         if (index < 0)
@@ -136,22 +115,22 @@ void ClockSettingsView::buildFontGroup(QVBoxLayout* page)
     });
     m_syncs.push_back([family](const ClockSettings& clock) {
         const QSignalBlocker blocker(family);
-        const QString entry =
-            clock.fontName == kSystemFontName ? kSystemFontDisplayName : clock.fontName;
+        const QString entry = clock.fontName == kSystemFontName ? kSystemFontDisplayName
+                                                                : plainFamilyName(clock.fontName);
         // A stored family that is not installed is named but not offered.
         family->setPlaceholderText(clock.fontName);
         family->setCurrentIndex(family->findData(entry));
     });
-    form->addRow(localized("Clock", "font_family"), family);
+    group.addRow(localized("Clock", "font_family"), family);
 
-    addSlider(form, QStringLiteral("fontSize"), localized("Clock", "font_size"),
+    addSlider(group, QStringLiteral("fontSize"), localized("Clock", "font_size"),
               &ClockSettings::fontSize, 12, 100, 1, Reaction::refresh, wholeNumber);
 }
 
 void ClockSettingsView::buildFormatGroups(QVBoxLayout* page, const TimeSource& now)
 {
     const QString locale = displayLocale();
-    QFormLayout* dateForm =
+    SettingsGroup dateGroup =
         addGroup(page, localized("Clock", "date_format"), QStringLiteral("dateFormatGroup"));
     auto* date = new DateFormatPickerView(locale, now);
     connect(date, &FormatPickerView::styleChosen, this, [this](int index) {
@@ -170,9 +149,9 @@ void ClockSettingsView::buildFormatGroups(QVBoxLayout* page, const TimeSource& n
     m_syncs.push_back([date](const ClockSettings& c) {
         date->setValues(c.dateFormatStyle, c.customDateFormat1, c.customDateFormat2);
     });
-    dateForm->addRow(date);
+    dateGroup.addWideRow(date);
 
-    QFormLayout* timeForm =
+    SettingsGroup timeGroup =
         addGroup(page, localized("Clock", "time_format"), QStringLiteral("timeFormatGroup"));
     auto* time = new TimeFormatPickerView(locale, now);
     connect(time, &FormatPickerView::styleChosen, this, [this](int index) {
@@ -191,44 +170,41 @@ void ClockSettingsView::buildFormatGroups(QVBoxLayout* page, const TimeSource& n
     m_syncs.push_back([time](const ClockSettings& c) {
         time->setValues(c.timeFormatStyle, c.customTimeFormat1, c.customTimeFormat2);
     });
-    timeForm->addRow(time);
+    timeGroup.addWideRow(time);
 }
 
 void ClockSettingsView::buildColorGroup(QVBoxLayout* page)
 {
-    QFormLayout* form = addGroup(page, localized("Clock", "color"), QStringLiteral("colorGroup"));
-    addColorWell(form, QStringLiteral("textColorWell"), localized("Clock", "text_color"),
+    SettingsGroup group = addGroup(page, localized("Clock", "color"), QStringLiteral("colorGroup"));
+    addColorWell(group, QStringLiteral("textColorWell"), localized("Clock", "text_color"),
                  &ClockSettings::textColor);
-    addColorWell(form, QStringLiteral("analogColorWell"), localized("Clock", "analog_color"),
+    addColorWell(group, QStringLiteral("analogColorWell"), localized("Clock", "analog_color"),
                  &ClockSettings::analogColor);
-    addSwitch(form, QStringLiteral("useIMEColorsSwitch"),
+    addSwitch(group, QStringLiteral("useIMEColorsSwitch"),
               localized("Clock", "use_ime_indicator_colors"), &ClockSettings::useIMEIndicatorColors,
               Reaction::refresh);
-    auto* background = new QLabel(localized("Clock", "background"));
-    QFont bold = background->font();
-    bold.setBold(true);
-    background->setFont(bold);
-    form->addRow(background);
-    addColorWell(form, QStringLiteral("backgroundOffWell"), localized("Clock", "ime_off"),
+    group.addSection(localized("Clock", "background"));
+    addColorWell(group, QStringLiteral("backgroundOffWell"), localized("Clock", "ime_off"),
                  &ClockSettings::backgroundColorOff);
-    addColorWell(form, QStringLiteral("backgroundOnWell"), localized("Clock", "ime_on"),
+    addColorWell(group, QStringLiteral("backgroundOnWell"), localized("Clock", "ime_on"),
                  &ClockSettings::backgroundColorOn);
-    addSlider(form, QStringLiteral("opacity"), localized("Clock", "opacity"),
+    addSlider(group, QStringLiteral("opacity"), localized("Clock", "opacity"),
               &ClockSettings::backgroundOpacity, 0, 1, 0.05, Reaction::refresh,
               [](double v) { return percentValueText(v); });
 }
 
 void ClockSettingsView::buildPositionGroup(QVBoxLayout* page)
 {
-    QFormLayout* form =
+    SettingsGroup group =
         addGroup(page, localized("Clock", "position"), QStringLiteral("positionGroup"));
-    addPositionField(form, QStringLiteral("positionXField"), localized("Clock", "position_x"),
+    addPositionField(group, QStringLiteral("positionXField"), localized("Clock", "position_x"),
                      &ClockSettings::positionX);
-    addPositionField(form, QStringLiteral("positionYField"), localized("Clock", "position_y"),
+    addPositionField(group, QStringLiteral("positionYField"), localized("Clock", "position_y"),
                      &ClockSettings::positionY);
 
     auto* display = new QComboBox;
     display->setObjectName(QStringLiteral("displayPicker"));
+    display->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     for (int index = 0; index < m_displays.count(); ++index)
         display->addItem(formatCount(localized("Clock", "display_number %lld"), index + 1));
     connect(display, &QComboBox::currentIndexChanged, this, [this](int index) {
@@ -242,43 +218,27 @@ void ClockSettingsView::buildPositionGroup(QVBoxLayout* page)
         display->setCurrentIndex(
             m_displays.isValidIndex(clock.displayIndex) ? int(clock.displayIndex) : -1);
     });
-    form->addRow(localized("Clock", "display"), display);
+    group.addRow(localized("Clock", "display"), display);
 
-    struct Corner {
-        PositionPreset preset;
-        QString name;
-        QString text;
-    };
-    const Corner corners[] = {
-        {PositionPreset::topLeft, QStringLiteral("topLeftButton"), localized("Clock", "top_left")},
-        {PositionPreset::topRight, QStringLiteral("topRightButton"),
-         localized("Clock", "top_right")},
-        {PositionPreset::bottomLeft, QStringLiteral("bottomLeftButton"),
-         localized("Clock", "bottom_left")},
-        {PositionPreset::bottomRight, QStringLiteral("bottomRightButton"),
-         localized("Clock", "bottom_right")},
-    };
-    auto* buttons = new QHBoxLayout;
-    buttons->setSpacing(8);
-    for (const Corner& corner : corners) {
-        auto* button = new QPushButton(corner.text);
-        button->setObjectName(corner.name);
-        connect(button, &QPushButton::clicked, this,
-                [this, preset = corner.preset] { applyPreset(preset); });
-        buttons->addWidget(button);
-    }
-    buttons->addStretch();
-    form->addRow(buttons);
+    auto preset = [this](PositionPreset which) { return [this, which] { applyPreset(which); }; };
+    group.addField(makeCornerButtons(
+        {{{"topLeftButton", localized("Clock", "top_left"), preset(PositionPreset::topLeft)},
+          {"topRightButton", localized("Clock", "top_right"), preset(PositionPreset::topRight)},
+          {"bottomLeftButton", localized("Clock", "bottom_left"),
+           preset(PositionPreset::bottomLeft)},
+          {"bottomRightButton", localized("Clock", "bottom_right"),
+           preset(PositionPreset::bottomRight)}}},
+        this));
 }
 
 void ClockSettingsView::buildSizeGroup(QVBoxLayout* page)
 {
-    QFormLayout* form = addGroup(page, localized("Clock", "size"), QStringLiteral("sizeGroup"));
-    addSlider(form, QStringLiteral("width"), localized("Clock", "width"),
+    SettingsGroup group = addGroup(page, localized("Clock", "size"), QStringLiteral("sizeGroup"));
+    addSlider(group, QStringLiteral("width"), localized("Clock", "width"),
               &ClockSettings::windowWidth, 100, 500, 10, Reaction::apply, wholeNumber);
-    addSlider(form, QStringLiteral("height"), localized("Clock", "height"),
+    addSlider(group, QStringLiteral("height"), localized("Clock", "height"),
               &ClockSettings::windowHeight, 100, 500, 10, Reaction::apply, wholeNumber);
-    addSlider(form, QStringLiteral("analogSize"), localized("Clock", "analog_size"),
+    addSlider(group, QStringLiteral("analogSize"), localized("Clock", "analog_size"),
               &ClockSettings::analogClockSize, 40, 500, 5, Reaction::refresh, wholeNumber);
 }
 

@@ -4,18 +4,17 @@
 #include "settings/AppSettingsManager.h"
 #include "settings_ui/ColorWell.h"
 #include "settings_ui/SettingsControls.h"
+#include "settings_ui/SettingsGroup.h"
+#include "settings_ui/SettingsPageParts.h"
 
 #include <QCheckBox>
-#include <QFormLayout>
+#include <QComboBox>
 #include <QHBoxLayout>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScrollArea>
 #include <QShowEvent>
 #include <QSignalBlocker>
-#include <QStyle>
 
 namespace mirevo {
 
@@ -29,11 +28,8 @@ ClockSettingsView::ClockSettingsView(AppSettingsManager& store, const Displays& 
     auto* content = new QWidget;
     content->setObjectName(QStringLiteral("clockSettingsContent"));
     auto* page = new QVBoxLayout(content);
-    page->setContentsMargins(20, 20, 20, 20);
-    page->setSpacing(20);
-    const QIcon icon = QIcon::fromTheme(QStringLiteral("preferences-system-time"),
-                                        style()->standardIcon(QStyle::SP_BrowserReload));
-    page->addWidget(makePageHeader(icon, localized("Clock", "title"), content));
+    page->setSpacing(16);
+    page->addWidget(makePageHeader(SettingsTab::clock, localized("Clock", "title"), content));
     auto* hint = makeSecondaryLabel(localized("Clock", "drag_hint"));
     hint->setWordWrap(true);
     page->addWidget(hint);
@@ -44,31 +40,21 @@ ClockSettingsView::ClockSettingsView(AppSettingsManager& store, const Displays& 
     buildColorGroup(page);
     buildPositionGroup(page);
     buildSizeGroup(page);
-
-    auto* reset = new QPushButton(localized("Clock", "reset"), content);
-    reset->setObjectName(QStringLiteral("resetButton"));
-    connect(reset, &QPushButton::clicked, this, &ClockSettingsView::resetToDefaults);
-    auto* footer = new QHBoxLayout;
-    footer->addWidget(reset);
-    footer->addStretch();
-    page->addLayout(footer);
     page->addStretch();
+    alignFormLabels(content);
 
-    auto* scroll = new QScrollArea(this);
-    scroll->setWidget(content);
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(scroll);
+    auto* reset = new QPushButton(localized("Clock", "reset"));
+    connect(reset, &QPushButton::clicked, this, &ClockSettingsView::resetToDefaults);
+    setUpSettingsPage(this, content, localized("Clock", "title"), reset);
 
     connect(&m_store, &AppSettingsManager::settingsChanged, this,
             &ClockSettingsView::syncFromStore);
     syncFromStore();
 }
 
-QCheckBox* ClockSettingsView::addSwitch(QFormLayout* form, const QString& name, const QString& text,
-                                        bool ClockSettings::*field, Reaction reaction)
+QCheckBox* ClockSettingsView::addSwitch(SettingsGroup& group, const QString& name,
+                                        const QString& text, bool ClockSettings::*field,
+                                        Reaction reaction)
 {
     auto* toggle = new QCheckBox(text);
     toggle->setObjectName(name);
@@ -79,38 +65,52 @@ QCheckBox* ClockSettingsView::addSwitch(QFormLayout* form, const QString& name, 
         const QSignalBlocker blocker(toggle);
         toggle->setChecked(clock.*field);
     });
-    form->addRow(toggle);
+    group.addField(toggle);
     return toggle;
 }
 
-SteppedSlider* ClockSettingsView::addSlider(QFormLayout* form, const QString& name,
+QComboBox* ClockSettingsView::addPicker(SettingsGroup& group, const QString& name,
+                                        const QString& text, const QStringList& items,
+                                        std::function<void(ClockSettings&, int)> choose,
+                                        std::function<int(const ClockSettings&)> shown)
+{
+    auto* picker = new QComboBox;
+    picker->setObjectName(name);
+    picker->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    picker->addItems(items);
+    connect(picker, &QComboBox::currentIndexChanged, this, [this, choose](int index) {
+        if (index >= 0)
+            edit([&choose, index](ClockSettings& clock) { choose(clock, index); },
+                 Reaction::refresh);
+    });
+    m_syncs.push_back([picker, shown](const ClockSettings& clock) {
+        const QSignalBlocker blocker(picker);
+        picker->setCurrentIndex(shown(clock));
+    });
+    group.addRow(text, picker);
+    return picker;
+}
+
+SteppedSlider* ClockSettingsView::addSlider(SettingsGroup& group, const QString& name,
                                             const QString& text, double ClockSettings::*field,
                                             double minimum, double maximum, double step,
                                             Reaction reaction,
                                             std::function<QString(double)> valueText)
 {
-    auto* slider = new SteppedSlider(minimum, maximum, step);
-    slider->setObjectName(name + QStringLiteral("Slider"));
-    auto* value = makeSecondaryLabel({});
-    value->setObjectName(name + QStringLiteral("Value"));
-    value->setMinimumWidth(45);
-    value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    connect(slider, &SteppedSlider::steppedValueChanged, this, [this, field, reaction](double v) {
-        edit([field, v](ClockSettings& clock) { clock.*field = v; }, reaction);
+    const SliderField slider = makeSliderField(name, minimum, maximum, step, valueText);
+    connect(slider.slider, &SteppedSlider::steppedValueChanged, this,
+            [this, field, reaction](double v) {
+                edit([field, v](ClockSettings& clock) { clock.*field = v; }, reaction);
+            });
+    m_syncs.push_back([slider, field, valueText](const ClockSettings& clock) {
+        slider.slider->showValue(clock.*field);
+        slider.value->setText(valueText(clock.*field));
     });
-    m_syncs.push_back([slider, value, field, valueText](const ClockSettings& clock) {
-        const QSignalBlocker blocker(slider);
-        slider->showValue(clock.*field);
-        value->setText(valueText(clock.*field));
-    });
-    auto* row = new QHBoxLayout;
-    row->addWidget(slider, 1);
-    row->addWidget(value);
-    form->addRow(text, row);
-    return slider;
+    group.addRow(text, slider.layout, slider.slider);
+    return slider.slider;
 }
 
-ColorWell* ClockSettingsView::addColorWell(QFormLayout* form, const QString& name,
+ColorWell* ClockSettingsView::addColorWell(SettingsGroup& group, const QString& name,
                                            const QString& text,
                                            ColorComponents ClockSettings::*field)
 {
@@ -124,37 +124,34 @@ ColorWell* ClockSettingsView::addColorWell(QFormLayout* form, const QString& nam
         const QSignalBlocker blocker(well);
         well->setColor((clock.*field).toQColor());
     });
-    form->addRow(text, well);
+    group.addRow(text, well);
     return well;
 }
 
-QLineEdit* ClockSettingsView::addPositionField(QFormLayout* form, const QString& name,
+QLineEdit* ClockSettingsView::addPositionField(SettingsGroup& group, const QString& name,
                                                const QString& text, double ClockSettings::*field)
 {
     auto* input = new QLineEdit;
     input->setObjectName(name);
-    input->setMaximumWidth(120);
-    auto shown = [field](const ClockSettings& clock) {
-        return QString::asprintf("%.0f", clock.*field);
-    };
-    connect(input, &QLineEdit::editingFinished, this, [this, input, field, shown] {
+    fitWidthToText(input, QStringLiteral("-00000"));
+    connect(input, &QLineEdit::editingFinished, this, [this, input, field] {
         const std::optional<double> value = parsePositionText(input->text());
         if (!value) {
             // Text that is no number changes nothing; the field shows the stored value.
-            input->setText(shown(m_store.settings().clock));
+            input->setText(positionText(m_store.settings().clock.*field));
             return;
         }
         input->setModified(false);
         edit([field, value](ClockSettings& clock) { clock.*field = *value; }, Reaction::apply);
     });
-    m_syncs.push_back([input, shown](const ClockSettings& clock) {
+    m_syncs.push_back([input, field](const ClockSettings& clock) {
         // A number being typed is not overwritten by a move of the clock.
         if (input->hasFocus() && input->isModified())
             return;
         const QSignalBlocker blocker(input);
-        input->setText(shown(clock));
+        input->setText(positionText(clock.*field));
     });
-    form->addRow(text, input);
+    group.addRow(text, input);
     return input;
 }
 

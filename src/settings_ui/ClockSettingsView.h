@@ -11,8 +11,6 @@
 
 class QCheckBox;
 class QComboBox;
-class QFormLayout;
-class QLabel;
 class QLineEdit;
 class QVBoxLayout;
 
@@ -21,6 +19,7 @@ namespace mirevo {
 class AppSettingsManager;
 class ColorWell;
 class Displays;
+class SettingsGroup;
 class SteppedSlider;
 
 // What the page asks of the clock window after an edit. Empty ones are skipped.
@@ -60,15 +59,18 @@ private:
     void buildPositionGroup(QVBoxLayout* page);
     void buildSizeGroup(QVBoxLayout* page);
 
-    QCheckBox* addSwitch(QFormLayout* form, const QString& name, const QString& text,
+    QCheckBox* addSwitch(SettingsGroup& group, const QString& name, const QString& text,
                          bool ClockSettings::*field, Reaction reaction);
-    SteppedSlider* addSlider(QFormLayout* form, const QString& name, const QString& text,
+    QComboBox* addPicker(SettingsGroup& group, const QString& name, const QString& text,
+                         const QStringList& items, std::function<void(ClockSettings&, int)> choose,
+                         std::function<int(const ClockSettings&)> shown);
+    SteppedSlider* addSlider(SettingsGroup& group, const QString& name, const QString& text,
                              double ClockSettings::*field, double minimum, double maximum,
                              double step, Reaction reaction,
                              std::function<QString(double)> valueText);
-    ColorWell* addColorWell(QFormLayout* form, const QString& name, const QString& text,
+    ColorWell* addColorWell(SettingsGroup& group, const QString& name, const QString& text,
                             ColorComponents ClockSettings::*field);
-    QLineEdit* addPositionField(QFormLayout* form, const QString& name, const QString& text,
+    QLineEdit* addPositionField(SettingsGroup& group, const QString& name, const QString& text,
                                 double ClockSettings::*field);
 
     void edit(const std::function<void(ClockSettings&)>& change, Reaction reaction);

@@ -53,7 +53,9 @@ void ColorWell::pickColor(const QColor& color)
 
 void ColorWell::openDialog()
 {
-    pickColor(QColorDialog::getColor(m_color, this, QString(), QColorDialog::ShowAlphaChannel));
+    // Named after the well ("Japanese color"), or Qt's own title when it has no name.
+    pickColor(
+        QColorDialog::getColor(m_color, this, accessibleName(), QColorDialog::ShowAlphaChannel));
 }
 
 void ColorWell::paintEvent(QPaintEvent*)

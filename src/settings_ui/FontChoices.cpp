@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QFontDatabase>
 #include <QRawFont>
+#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -13,6 +14,26 @@ char32_t fontSampleCharacter(const QString& japaneseText)
     const QString text = japaneseText.isEmpty() ? QStringLiteral("\u3042") : japaneseText;
     const QList<uint> characters = text.left(2).toUcs4();
     return characters.isEmpty() ? U'\u3042' : characters.first();
+}
+
+QString plainFamilyName(const QString& family)
+{
+    static const QRegularExpression foundryTag(QStringLiteral("\\s*\\[[^\\]]*\\]\\s*$"));
+    return QString(family).remove(foundryTag);
+}
+
+QStringList installedFontFamilies()
+{
+    QStringList families;
+    for (const QString& family : QFontDatabase::families()) {
+        if (QFontDatabase::isPrivateFamily(family) ||
+            QFontDatabase::writingSystems(family).contains(QFontDatabase::Symbol))
+            continue;
+        families << plainFamilyName(family);
+    }
+    std::sort(families.begin(), families.end());
+    families.removeDuplicates();
+    return families;
 }
 
 bool familyCoversText(const QString& family, const QString& text)
@@ -30,13 +51,8 @@ bool familyCoversText(const QString& family, const QString& text)
 
 QStringList fontFamiliesCovering(const QString& text)
 {
-    QStringList families;
-    for (const QString& family : QFontDatabase::families()) {
-        if (!QFontDatabase::isPrivateFamily(family) && familyCoversText(family, text))
-            families << family;
-    }
-    std::sort(families.begin(), families.end());
-    families.removeDuplicates();
+    QStringList families = installedFontFamilies();
+    families.removeIf([&text](const QString& family) { return !familyCoversText(family, text); });
     return families;
 }
 

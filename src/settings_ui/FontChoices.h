@@ -13,6 +13,14 @@ inline constexpr int kFontSamplePointSize = 12;
 // badge text, or "あ" when that text is empty.
 char32_t fontSampleCharacter(const QString& japaneseText);
 
+// A family name without the foundry tag that Qt adds when several foundries ship a
+// family of that name: "Nimbus Sans [URW ]" is "Nimbus Sans".
+QString plainFamilyName(const QString& family);
+
+// The installed families a user can choose: each plain name once, sorted, without
+// private families and without symbol fonts (which draw letters as pictures).
+QStringList installedFontFamilies();
+
 // Whether the installed family's own 12-point face (no fallback fonts) has a glyph for
 // every character of `text`.
 bool familyCoversText(const QString& family, const QString& text);

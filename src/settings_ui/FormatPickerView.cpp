@@ -2,8 +2,10 @@
 
 #include "clock/DateTimeFormats.h"
 #include "platform/StringTables.h"
+#include "settings_ui/ElidedLabel.h"
 #include "settings_ui/RevealAnimation.h"
 #include "settings_ui/SettingsControls.h"
+#include "settings_ui/SettingsPageParts.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -19,7 +21,17 @@ namespace mirevo {
 namespace {
 
 constexpr int kLabelBoxWidth = 70;
-constexpr int kExampleListHeight = 90;
+// The example list shows about this many examples at once, whatever the font size.
+constexpr double kVisibleExamples = 3.5;
+
+// A preview: one line in the secondary colour, cut with "…" rather than widening the page.
+ElidedLabel* makePreview(QWidget* parent, TextStyle style = TextStyle::caption)
+{
+    auto* label = new ElidedLabel(parent);
+    applyTextStyle(label, style);
+    makeSecondary(label);
+    return label;
+}
 
 // A row that reacts to a click anywhere outside its own buttons.
 class ClickableFrame : public QFrame {
@@ -41,6 +53,7 @@ class ExampleButton : public QPushButton {
 public:
     ExampleButton(const QString& pattern, QLabel* preview, QWidget* parent) : QPushButton(parent)
     {
+        setAccessibleName(pattern);
         auto* row = new QHBoxLayout(this);
         row->setContentsMargins(8, 3, 8, 3);
         auto* text = new QLabel(pattern, this);
@@ -55,7 +68,7 @@ public:
     QSize minimumSizeHint() const override { return layout()->totalMinimumSize(); }
 };
 
-// A non-interactive radio mark: the row it sits in takes the clicks.
+// The summary's radio mark, a picture only: the row takes the clicks.
 QRadioButton* makeRadioMark(QWidget* parent)
 {
     auto* radio = new QRadioButton(parent);
@@ -72,14 +85,6 @@ QToolButton* makeChevron(Qt::ArrowType arrow, QWidget* parent)
     chevron->setAutoRaise(true);
     chevron->setIconSize(QSize(12, 12));
     return chevron;
-}
-
-QFrame* makeDivider(QWidget* parent)
-{
-    auto* line = new QFrame(parent);
-    line->setFrameShape(QFrame::HLine);
-    line->setFrameShadow(QFrame::Sunken);
-    return line;
 }
 
 } // namespace
@@ -116,10 +121,13 @@ QWidget* FormatPickerView::buildSummary()
     mark->setChecked(true);
     m_summaryLabel = new QLabel(summary);
     m_summaryLabel->setObjectName(QStringLiteral("summaryLabel"));
-    m_summaryPreview = makeSecondaryLabel({}, summary);
+    m_summaryPreview = makePreview(summary);
     m_summaryPreview->setObjectName(QStringLiteral("summaryPreview"));
+    // The chevron opens the list from the keyboard too.
     auto* chevron = makeChevron(Qt::DownArrow, summary);
-    chevron->setAttribute(Qt::WA_TransparentForMouseEvents);
+    chevron->setObjectName(QStringLiteral("expandButton"));
+    chevron->setAccessibleName(m_config.heading);
+    connect(chevron, &QToolButton::clicked, this, [this] { setExpanded(true); });
     row->addWidget(mark);
     row->addWidget(m_summaryLabel);
     row->addWidget(m_summaryPreview, 1);
@@ -143,32 +151,35 @@ QWidget* FormatPickerView::buildExpandedPanel()
     heading->addStretch();
     auto* collapse = makeChevron(Qt::UpArrow, m_panel);
     collapse->setObjectName(QStringLiteral("collapseButton"));
+    collapse->setAccessibleName(localized("Clock", "close"));
     connect(collapse, &QToolButton::clicked, this, [this] { setExpanded(false); });
     heading->addWidget(collapse);
     m_panelLayout->addLayout(heading);
 
     int labelWidth = kLabelBoxWidth;
-    QList<QLabel*> labels;
     for (int index = 0; index < m_config.styles.size(); ++index) {
         const FormatPickerStyle& style = m_config.styles[index];
         if (index > 0)
-            m_panelLayout->addWidget(makeDivider(m_panel));
+            m_panelLayout->addWidget(makeDivider());
         auto* frame = new ClickableFrame(m_panel);
         frame->setObjectName(QStringLiteral("row_") + style.rawValue);
         frame->onClick = [this, index] { chooseStyle(index); };
         auto* row = new QHBoxLayout(frame);
         row->setContentsMargins(0, 2, 0, 2);
-        Row entry{frame, makeRadioMark(frame), makeSecondaryLabel({}, frame), nullptr};
+        // The radio button carries the style's name and takes the keyboard focus.
+        auto* radio = new QRadioButton(style.label, frame);
+        radio->setObjectName(QStringLiteral("radio_") + style.rawValue);
+        radio->setAutoExclusive(false);
+        connect(radio, &QRadioButton::clicked, this, [this, index] { chooseStyle(index); });
+        Row entry{frame, radio, makePreview(frame), nullptr};
         entry.preview->setObjectName(QStringLiteral("preview_") + style.rawValue);
-        auto* label = new QLabel(style.label, frame);
-        labels << label;
-        labelWidth = std::max(labelWidth, label->sizeHint().width());
+        labelWidth = std::max(labelWidth, radio->sizeHint().width());
         row->addWidget(entry.radio);
-        row->addWidget(label);
         row->addWidget(entry.preview, 1);
         if (style.customSlot != 0) {
             entry.editButton = new QPushButton(frame);
             entry.editButton->setObjectName(QStringLiteral("edit_") + style.rawValue);
+            entry.editButton->setAccessibleDescription(style.label);
             QFont caption = entry.editButton->font();
             caption.setPointSizeF(caption.pointSizeF() * 0.9);
             entry.editButton->setFont(caption);
@@ -179,9 +190,9 @@ QWidget* FormatPickerView::buildExpandedPanel()
         m_panelLayout->addWidget(frame);
         m_rows << entry;
     }
-    // One width for every label keeps the previews in a column.
-    for (QLabel* label : labels)
-        label->setFixedWidth(labelWidth);
+    // One width for every style name keeps the previews in a column.
+    for (const Row& row : m_rows)
+        row.radio->setFixedWidth(labelWidth);
     m_panelLayout->addWidget(buildEditor());
     m_editor->hide();
     updateSelectionMarks();
@@ -203,9 +214,10 @@ QWidget* FormatPickerView::buildEditor()
     m_patternField = new QLineEdit(m_editor);
     m_patternField->setObjectName(QStringLiteral("patternField"));
     m_patternField->setPlaceholderText(m_config.placeholder);
-    m_patternField->setFixedWidth(140);
+    m_patternField->setAccessibleName(m_config.heading);
+    fitWidthToText(m_patternField, QStringLiteral("yyyy/MM/dd EEE"));
     connect(m_patternField, &QLineEdit::textEdited, this, &FormatPickerView::editPattern);
-    m_patternPreview = new QLabel(m_editor);
+    m_patternPreview = new ElidedLabel(m_editor);
     m_patternPreview->setObjectName(QStringLiteral("patternPreview"));
     QFont medium = m_patternPreview->font();
     medium.setWeight(QFont::Medium);
@@ -215,6 +227,12 @@ QWidget* FormatPickerView::buildEditor()
     editing->addWidget(makeSecondaryLabel(QStringLiteral("→"), m_editor));
     editing->addWidget(m_patternPreview, 1);
     column->addLayout(editing);
+    m_patternError = new QLabel(localized("Clock", "format_invalid"), m_editor);
+    m_patternError->setObjectName(QStringLiteral("patternError"));
+    m_patternError->setWordWrap(true);
+    m_patternError->setStyleSheet(QStringLiteral("color: #d0342c;"));
+    m_patternError->hide();
+    column->addWidget(m_patternError);
 
     column->addWidget(makeSecondaryLabel(localized("Clock", "format_examples"), m_editor));
     auto* list = new QWidget;
@@ -223,7 +241,7 @@ QWidget* FormatPickerView::buildEditor()
     listColumn->setSpacing(2);
     for (int index = 0; index < m_config.examples.size(); ++index) {
         const QString& example = m_config.examples[index];
-        auto* preview = makeSecondaryLabel({});
+        ElidedLabel* preview = makePreview(nullptr, TextStyle::caption2);
         preview->setObjectName(QStringLiteral("examplePreview_%1").arg(index));
         auto* button = new ExampleButton(example, preview, list);
         button->setObjectName(QStringLiteral("example_%1").arg(index));
@@ -235,10 +253,13 @@ QWidget* FormatPickerView::buildEditor()
         m_examplePreviews << preview;
     }
     auto* scroll = new QScrollArea(m_editor);
+    scroll->setAccessibleName(localized("Clock", "format_examples"));
     scroll->setWidget(list);
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setMaximumHeight(kExampleListHeight);
+    const int exampleHeight =
+        listColumn->count() > 0 ? listColumn->itemAt(0)->sizeHint().height() + 2 : 0;
+    scroll->setMaximumHeight(int(exampleHeight * kVisibleExamples));
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     column->addWidget(scroll);
 
@@ -299,6 +320,7 @@ void FormatPickerView::toggleEditor(int index)
     } else {
         m_editing = index;
         m_patternField->setText(customPattern(m_config.styles[index].customSlot));
+        m_patternField->setAccessibleDescription(m_config.styles[index].label);
         placeEditor();
         setRevealed(m_editor, true, kAnimationMs);
     }
@@ -338,9 +360,13 @@ void FormatPickerView::refreshPreviews()
     m_summaryPreview->setText(previewOf(m_selected));
     for (int index = 0; index < m_rows.size(); ++index)
         m_rows[index].preview->setText(previewOf(index));
-    if (m_editing)
-        m_patternPreview->setText(formatWithPattern(
-            m_currentDate, customPattern(m_config.styles[*m_editing].customSlot), m_locale));
+    if (m_editing) {
+        const QString pattern = customPattern(m_config.styles[*m_editing].customSlot);
+        const QString shown = formatWithPattern(m_currentDate, pattern, m_locale);
+        m_patternPreview->setText(shown);
+        // A pattern the formatter rejects shows nothing; say why.
+        m_patternError->setVisible(!pattern.isEmpty() && shown.isEmpty());
+    }
     for (int index = 0; index < m_examplePreviews.size(); ++index)
         m_examplePreviews[index]->setText(
             formatWithPattern(m_currentDate, m_config.examples[index], m_locale));

@@ -17,6 +17,8 @@ class QVBoxLayout;
 
 namespace mirevo {
 
+class ElidedLabel;
+
 // The clock that previews read; tests hand in their own.
 using TimeSource = std::function<QDateTime()>;
 
@@ -81,7 +83,7 @@ private:
     struct Row {
         QWidget* frame = nullptr;
         QRadioButton* radio = nullptr;
-        QLabel* preview = nullptr;
+        ElidedLabel* preview = nullptr;
         QPushButton* editButton = nullptr;
     };
 
@@ -108,14 +110,15 @@ private:
 
     QWidget* m_summary = nullptr;
     QLabel* m_summaryLabel = nullptr;
-    QLabel* m_summaryPreview = nullptr;
+    ElidedLabel* m_summaryPreview = nullptr;
     QWidget* m_panel = nullptr;
     QVBoxLayout* m_panelLayout = nullptr;
     QList<Row> m_rows;
     QWidget* m_editor = nullptr;
     QLineEdit* m_patternField = nullptr;
-    QLabel* m_patternPreview = nullptr;
-    QList<QLabel*> m_examplePreviews;
+    ElidedLabel* m_patternPreview = nullptr;
+    QLabel* m_patternError = nullptr;
+    QList<ElidedLabel*> m_examplePreviews;
 };
 
 } // namespace mirevo

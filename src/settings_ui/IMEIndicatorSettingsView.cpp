@@ -7,12 +7,14 @@
 #include "settings/SettingsNotifications.h"
 #include "settings_ui/ColorWell.h"
 #include "settings_ui/FontChoices.h"
+#include "settings_ui/SettingsControls.h"
+#include "settings_ui/SettingsGroup.h"
 #include "settings_ui/SettingsPageParts.h"
 #include "settings_ui/SteppedSlider.h"
 
+#include <QBoxLayout>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -24,9 +26,8 @@ namespace mirevo {
 namespace {
 
 constexpr QSize kMinimumPageSize{700, 500};
-constexpr int kPadding = 20;
-constexpr int kColumnSpacing = 40;
-constexpr int kGroupSpacing = 20;
+constexpr int kColumnSpacing = 32;
+constexpr int kGroupSpacing = 16;
 
 void setTextIfDifferent(QLineEdit* field, const QString& text)
 {
@@ -36,19 +37,68 @@ void setTextIfDifferent(QLineEdit* field, const QString& text)
     }
 }
 
+// The page's two columns: side by side when the page is wide enough for both, one above
+// the other when it is not (a narrow window, a large desktop font), so nothing is cut.
+class TwoColumns : public QWidget {
+public:
+    TwoColumns(QWidget* left, QWidget* right)
+        : m_left(left), m_right(right), m_layout(new QBoxLayout(QBoxLayout::LeftToRight, this))
+    {
+        m_layout->setContentsMargins(0, 0, 0, 0);
+        m_layout->setSpacing(kColumnSpacing);
+        m_layout->addWidget(left, 1);
+        m_layout->addWidget(right, 1);
+    }
+
+    QSize minimumSizeHint() const override
+    {
+        return {std::max(m_left->sizeHint().width(), m_right->sizeHint().width()),
+                QWidget::minimumSizeHint().height()};
+    }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override
+    {
+        QWidget::resizeEvent(event);
+        const int sideBySide =
+            m_left->sizeHint().width() + kColumnSpacing + m_right->sizeHint().width();
+        const auto direction =
+            width() >= sideBySide ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom;
+        if (m_layout->direction() != direction)
+            m_layout->setDirection(direction);
+    }
+
+private:
+    QWidget* m_left;
+    QWidget* m_right;
+    QBoxLayout* m_layout;
+};
+
+QWidget* column(const QList<QWidget*>& groups, int stretchingGroup)
+{
+    auto* widget = new QWidget;
+    auto* layout = new QVBoxLayout(widget);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(kGroupSpacing);
+    for (int index = 0; index < groups.size(); ++index)
+        layout->addWidget(groups[index], index == stretchingGroup ? 1 : 0);
+    if (stretchingGroup < 0)
+        layout->addStretch();
+    return widget;
+}
+
 } // namespace
 
 IMEIndicatorSettingsView::IMEIndicatorSettingsView(AppSettingsManager& store,
                                                    NotificationCenter& notifications,
                                                    const Displays& displays, QWidget* parent)
-    : QScrollArea(parent), m_store(store), m_notifications(notifications), m_displays(displays)
+    : QWidget(parent), m_store(store), m_notifications(notifications), m_displays(displays)
 {
     setObjectName(QStringLiteral("imeIndicatorSettingsView"));
     setMinimumSize(kMinimumPageSize);
-    setWidgetResizable(true);
-    setFrameShape(QFrame::NoFrame);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    setWidget(buildContent());
+    auto* reset = new QPushButton(localized("IMEIndicator", "reset"));
+    connect(reset, &QPushButton::clicked, this, &IMEIndicatorSettingsView::resetToDefaults);
+    setUpSettingsPage(this, buildContent(), localized("IMEIndicator", "title"), reset);
     syncFromStore();
     connect(&m_store, &AppSettingsManager::settingsChanged, this,
             &IMEIndicatorSettingsView::syncFromStore);
@@ -59,52 +109,15 @@ QWidget* IMEIndicatorSettingsView::buildContent()
     auto* content = new QWidget;
     content->setObjectName(QStringLiteral("imeIndicatorSettingsContent"));
     auto* page = new QVBoxLayout(content);
-    page->setContentsMargins(kPadding, kPadding, kPadding, kPadding);
-    page->setSpacing(0);
-
-    auto* columns = new QHBoxLayout;
-    columns->setSpacing(kColumnSpacing);
-    auto* left = new QVBoxLayout;
-    left->setSpacing(kGroupSpacing);
-    left->addWidget(buildHeader());
-    left->addWidget(buildBasicGroup());
-    left->addWidget(buildSizeGroup());
-    left->addWidget(buildPositionGroup());
-    left->addStretch();
-    auto* right = new QVBoxLayout;
-    right->setSpacing(kGroupSpacing);
-    right->addWidget(buildLanguageGroup(), 1);
-    right->addWidget(buildColorGroup());
-    columns->addLayout(left, 1);
-    columns->addLayout(right, 1);
-    page->addLayout(columns, 1);
-
-    page->addSpacing(20);
-    page->addWidget(makeDivider());
-    page->addSpacing(10);
-    auto* reset = new QPushButton(localized("IMEIndicator", "reset"));
-    reset->setObjectName(QStringLiteral("resetButton"));
-    connect(reset, &QPushButton::clicked, this, &IMEIndicatorSettingsView::resetToDefaults);
-    page->addWidget(reset, 0, Qt::AlignHCenter);
+    page->setSpacing(kGroupSpacing);
+    page->addWidget(makePageHeader(SettingsTab::imeIndicator, localized("IMEIndicator", "title")));
+    QWidget* left = column({buildBasicGroup(), buildSizeGroup(), buildPositionGroup()}, -1);
+    QWidget* right = column({buildLanguageGroup(), buildColorGroup()}, 0);
+    alignFormLabels(left);
+    alignFormLabels(right);
+    page->addWidget(new TwoColumns(left, right));
+    page->addStretch();
     return content;
-}
-
-QWidget* IMEIndicatorSettingsView::buildHeader()
-{
-    auto* header = new QWidget;
-    header->setObjectName(QStringLiteral("imeIndicatorHeader"));
-    auto* row = new QHBoxLayout(header);
-    row->setContentsMargins(0, 0, 0, 10);
-    row->setSpacing(8);
-    auto* symbol = new QLabel;
-    symbol->setPixmap(textBoxSymbol(30, QColor(0, 122, 255), devicePixelRatioF()));
-    row->addWidget(symbol);
-    auto* title = new QLabel(localized("IMEIndicator", "title"));
-    title->setObjectName(QStringLiteral("imeIndicatorTitle"));
-    applyTextStyle(title, TextStyle::title);
-    row->addWidget(title);
-    row->addStretch();
-    return header;
 }
 
 void IMEIndicatorSettingsView::saveAndNotify()
@@ -158,7 +171,13 @@ void IMEIndicatorSettingsView::moveToCorner(IndicatorCorner corner)
 
 void IMEIndicatorSettingsView::resetToDefaults()
 {
-    m_store.edit([](AppSettings& s) { s.imeIndicator = IMEIndicatorSettings(); });
+    // Move mode is no setting but the state of this page: a reset while the page is shown
+    // leaves the badge draggable.
+    m_store.edit([](AppSettings& s) {
+        const bool moveMode = s.imeIndicator.moveMode;
+        s.imeIndicator = IMEIndicatorSettings();
+        s.imeIndicator.moveMode = moveMode;
+    });
     m_store.saveSettings();
     // The colour wells took the default colours from the store as it changed; writing them
     // back through QColor would only round the stored components to 16 bits.
@@ -167,7 +186,7 @@ void IMEIndicatorSettingsView::resetToDefaults()
 
 void IMEIndicatorSettingsView::showEvent(QShowEvent* event)
 {
-    QScrollArea::showEvent(event);
+    QWidget::showEvent(event);
     // A window restored from the taskbar is no new visit of the page.
     if (event->spontaneous())
         return;
@@ -178,7 +197,7 @@ void IMEIndicatorSettingsView::showEvent(QShowEvent* event)
 
 void IMEIndicatorSettingsView::hideEvent(QHideEvent* event)
 {
-    QScrollArea::hideEvent(event);
+    QWidget::hideEvent(event);
     if (event->spontaneous())
         return;
     m_store.edit([](AppSettings& s) { s.imeIndicator.moveMode = false; });
@@ -224,8 +243,8 @@ void IMEIndicatorSettingsView::syncDisplayPopup()
     if (m_displayPopup->count() != count) {
         m_displayPopup->clear();
         for (int i = 0; i < count; ++i) {
-            m_displayPopup->addItem(localized("IMEIndicator", "display_number %lld")
-                                        .replace(QLatin1String("%lld"), QString::number(i + 1)));
+            m_displayPopup->addItem(
+                formatCount(localized("IMEIndicator", "display_number %lld"), i + 1));
         }
     }
     const qint64 index = m_store.settings().imeIndicator.displayIndex;
@@ -250,7 +269,7 @@ void IMEIndicatorSettingsView::syncFontPopup()
     }
     // A stored font that is not in the list (not installed, or not covering the sample)
     // is still named, but selects no item.
-    m_fontPopup->setCurrentIndex(m_fontPopup->findData(s.fontName));
+    m_fontPopup->setCurrentIndex(m_fontPopup->findData(plainFamilyName(s.fontName)));
     m_fontPopup->setPlaceholderText(s.fontName);
 }
 

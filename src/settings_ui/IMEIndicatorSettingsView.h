@@ -2,8 +2,9 @@
 
 #include "input/InputLanguage.h"
 #include "settings_ui/IMEIndicatorPageRules.h"
+#include "settings_ui/SettingsControls.h"
 
-#include <QScrollArea>
+#include <QWidget>
 
 #include <array>
 #include <functional>
@@ -19,14 +20,16 @@ class AppSettingsManager;
 class ColorWell;
 class Displays;
 class NotificationCenter;
+class SettingsGroup;
 class SteppedSlider;
 struct AppSettings;
+struct IMEIndicatorSettings;
 
 // The settings page of the floating IME indicator. Every edit is written to the store,
 // saved and announced at once, so the indicator follows the controls live; while the page
 // is shown the indicator is in move mode. The controls re-read the store whenever its
 // settings change.
-class IMEIndicatorSettingsView : public QScrollArea {
+class IMEIndicatorSettingsView : public QWidget {
     Q_OBJECT
 public:
     IMEIndicatorSettingsView(AppSettingsManager& store, NotificationCenter& notifications,
@@ -48,15 +51,18 @@ private:
     };
 
     QWidget* buildContent();
-    QWidget* buildHeader();
     QWidget* buildBasicGroup();
     QWidget* buildSizeGroup();
     QWidget* buildPositionGroup();
     QWidget* buildLanguageGroup();
     QWidget* buildColorGroup();
     QWidget* buildLanguageRow(InputLanguage language);
-    QWidget* buildPositionRow(const QString& label, bool isX);
-    QWidget* buildCornerButtons();
+    QLineEdit* buildPositionField(bool isX);
+    // A slider row, with its preset buttons, that writes `field` of the indicator's record.
+    SliderField addSlider(SettingsGroup& group, const QString& label, const QString& name,
+                          double lower, double upper, double step,
+                          const std::function<QString(double)>& valueText,
+                          double IMEIndicatorSettings::*field, const QList<Preset>& presets = {});
 
     // Writes one change to the store, saves and announces it.
     void commit(const std::function<void(AppSettings&)>& change);
@@ -75,7 +81,7 @@ private:
 
     QCheckBox* m_showSwitch = nullptr;
     SteppedSlider* m_sizeSlider = nullptr;
-    QLabel* m_sizeLabel = nullptr;
+    QLabel* m_sizeLabel = nullptr; // the slider's value
     SteppedSlider* m_textSizeSlider = nullptr;
     QLabel* m_textSizeLabel = nullptr;
     QLineEdit* m_positionX = nullptr;

@@ -7,14 +7,13 @@
 #include <functional>
 #include <vector>
 
-class QLabel;
 class QVBoxLayout;
 
 namespace mirevo {
 
 class AppSettingsManager;
 class NotificationCenter;
-class SteppedSlider;
+class SettingsGroup;
 
 // The pointer badge's tab of the settings window. Every change is saved at once and
 // announced, so the badge follows the controls live; changes made elsewhere (the tray
@@ -34,13 +33,9 @@ private:
     void buildBasicGroup(QVBoxLayout* page);
     void buildSizeGroup(QVBoxLayout* page);
     void buildAppearanceGroup(QVBoxLayout* page);
-    struct SliderRow {
-        SteppedSlider* slider;
-        QLabel* value;
-    };
-    SliderRow addSlider(const QString& name, double MouseCursorIndicatorSettings::*field,
-                        double minimum, double maximum, double step,
-                        std::function<QString(double)> valueText);
+    void addSlider(SettingsGroup& group, const QString& label, const QString& name,
+                   double MouseCursorIndicatorSettings::*field, double minimum, double maximum,
+                   double step, std::function<QString(double)> valueText);
     void edit(const std::function<void(MouseCursorIndicatorSettings&)>& change);
     void syncFromStore();
 

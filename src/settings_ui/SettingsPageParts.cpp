@@ -1,18 +1,21 @@
 #include "settings_ui/SettingsPageParts.h"
 
+#include "settings_ui/WheelGuard.h"
+
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
 namespace mirevo {
 namespace {
 
-constexpr int kGroupPadding = 8;
+constexpr int kPagePadding = 20;
 
 void setTextRole(QWidget* widget, qreal alpha)
 {
@@ -27,36 +30,6 @@ void setTextRole(QWidget* widget, qreal alpha)
 }
 
 } // namespace
-
-SettingsGroup makeSettingsGroup(const QString& objectName, const QString& title,
-                                const QString& themeIcon, int rowSpacing)
-{
-    auto* widget = new QWidget;
-    widget->setObjectName(objectName);
-    auto* outer = new QVBoxLayout(widget);
-    outer->setContentsMargins(0, 0, 0, 0);
-    outer->setSpacing(4);
-
-    auto* titleRow = new QHBoxLayout;
-    titleRow->setSpacing(6);
-    titleRow->addWidget(themeIconLabel(themeIcon, 16));
-    auto* titleLabel = new QLabel(title);
-    titleLabel->setObjectName(objectName + QStringLiteral("Title"));
-    QFont bold = titleLabel->font();
-    bold.setBold(true);
-    titleLabel->setFont(bold);
-    titleRow->addWidget(titleLabel);
-    titleRow->addStretch();
-    outer->addLayout(titleRow);
-
-    auto* box = new QFrame;
-    box->setFrameShape(QFrame::StyledPanel);
-    auto* rows = new QVBoxLayout(box);
-    rows->setContentsMargins(kGroupPadding, kGroupPadding, kGroupPadding, kGroupPadding);
-    rows->setSpacing(rowSpacing);
-    outer->addWidget(box, 1);
-    return {widget, rows};
-}
 
 QPixmap textBoxSymbol(int size, const QColor& color, qreal devicePixelRatio)
 {
@@ -98,12 +71,56 @@ QFrame* makeDivider()
     return line;
 }
 
-void makeTransparentScrollArea(QScrollArea* area)
+QScrollArea* makeListArea(QWidget* list, int preferredHeight)
 {
+    // The page lays its content out at preferred heights, so a list that asked for all of
+    // its rows would push the rest of the page out of the window.
+    class ListArea : public QScrollArea {
+    public:
+        explicit ListArea(int preferredHeight) : m_preferredHeight(preferredHeight) {}
+        QSize sizeHint() const override
+        {
+            return {QScrollArea::sizeHint().width(), m_preferredHeight};
+        }
+
+    private:
+        int m_preferredHeight;
+    };
+    auto* area = new ListArea(preferredHeight);
+    area->setWidgetResizable(true);
+    area->setWidget(list);
+    area->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
     area->setFrameShape(QFrame::NoFrame);
     area->viewport()->setAutoFillBackground(false);
-    if (QWidget* content = area->widget())
-        content->setAutoFillBackground(false);
+    list->setAutoFillBackground(false);
+    return area;
+}
+
+QScrollArea* setUpSettingsPage(QWidget* page, QWidget* content, const QString& accessibleName,
+                               QPushButton* reset)
+{
+    content->layout()->setContentsMargins(kPagePadding, kPagePadding, kPagePadding, kPagePadding);
+    auto* scroll = new QScrollArea(page);
+    scroll->setObjectName(QStringLiteral("pageScrollArea"));
+    scroll->setAccessibleName(accessibleName);
+    scroll->setWidget(content);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    auto* column = new QVBoxLayout(page);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    column->addWidget(scroll, 1);
+    if (reset) {
+        reset->setObjectName(QStringLiteral("resetButton"));
+        column->addWidget(makeDivider());
+        auto* footer = new QHBoxLayout;
+        footer->setContentsMargins(kPagePadding, 10, kPagePadding, 10);
+        footer->addWidget(reset);
+        footer->addStretch();
+        column->addLayout(footer);
+    }
+    guardWheelEvents(page);
+    return scroll;
 }
 
 void applyTextStyle(QWidget* widget, TextStyle style)

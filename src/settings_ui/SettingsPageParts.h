@@ -6,19 +6,11 @@
 class QFrame;
 class QLabel;
 class QPixmap;
+class QPushButton;
 class QScrollArea;
-class QVBoxLayout;
 class QWidget;
 
 namespace mirevo {
-
-// A titled box: an icon and a bold title above a framed column of rows.
-struct SettingsGroup {
-    QWidget* widget = nullptr;
-    QVBoxLayout* rows = nullptr;
-};
-SettingsGroup makeSettingsGroup(const QString& objectName, const QString& title,
-                                const QString& themeIcon, int rowSpacing);
 
 // The program's "character in a text box" mark, `size` pixels square.
 QPixmap textBoxSymbol(int size, const QColor& color, qreal devicePixelRatio);
@@ -27,8 +19,16 @@ QPixmap textBoxSymbol(int size, const QColor& color, qreal devicePixelRatio);
 QLabel* themeIconLabel(const QString& themeIcon, int size);
 
 QFrame* makeDivider();
-// A scrolling list that shows the page's own background.
-void makeTransparentScrollArea(QScrollArea* area);
+// A scrolling list on the page's own background that asks for `preferredHeight` and
+// takes whatever more height its page has to give.
+QScrollArea* makeListArea(QWidget* list, int preferredHeight);
+
+// Lays out a settings page: `content` scrolls (so the smallest window and large desktop
+// fonts lose nothing), and the page's Reset button, when it has one, sits below it in the
+// same place on every page. Wheel turns over the page's controls scroll the page unless
+// the control has the keyboard focus.
+QScrollArea* setUpSettingsPage(QWidget* page, QWidget* content, const QString& accessibleName,
+                               QPushButton* reset = nullptr);
 
 // Text styles relative to the widget's own font.
 enum class TextStyle { title, subheadline, body, callout, caption, caption2 };

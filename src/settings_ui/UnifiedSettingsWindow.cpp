@@ -8,53 +8,12 @@
 #include <QIcon>
 #include <QScreen>
 #include <QSettings>
-#include <QStyle>
+#include <QShortcut>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 namespace mirevo {
 namespace {
-
-struct TabDescription {
-    SettingsTab tab;
-    const char* labelKey;
-    const char* themeIcon;
-    QStyle::StandardPixmap fallbackIcon;
-};
-
-QString tabLabel(SettingsTab tab)
-{
-    switch (tab) {
-    case SettingsTab::imeIndicator:
-        return localized("Settings", "tab.ime_indicator");
-    case SettingsTab::clock:
-        return localized("Settings", "tab.clock");
-    case SettingsTab::mouseCursor:
-        return localized("Settings", "tab.mouse_cursor");
-    case SettingsTab::about:
-        return localized("Settings", "tab.about");
-    }
-    return {};
-}
-
-QIcon tabIcon(SettingsTab tab, const QStyle* style)
-{
-    switch (tab) {
-    case SettingsTab::imeIndicator:
-        return QIcon::fromTheme(QStringLiteral("input-keyboard"),
-                                style->standardIcon(QStyle::SP_DesktopIcon));
-    case SettingsTab::clock:
-        return QIcon::fromTheme(QStringLiteral("preferences-system-time"),
-                                style->standardIcon(QStyle::SP_BrowserReload));
-    case SettingsTab::mouseCursor:
-        return QIcon::fromTheme(QStringLiteral("input-mouse"),
-                                style->standardIcon(QStyle::SP_ArrowUp));
-    case SettingsTab::about:
-        return QIcon::fromTheme(QStringLiteral("help-about"),
-                                style->standardIcon(QStyle::SP_MessageBoxInformation));
-    }
-    return {};
-}
 
 constexpr SettingsTab kTabsInOrder[] = {SettingsTab::imeIndicator, SettingsTab::clock,
                                         SettingsTab::mouseCursor, SettingsTab::about};
@@ -72,11 +31,16 @@ UnifiedSettingsWindow::UnifiedSettingsWindow(AppSettingsManager& store, Settings
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("settingsTabs"));
     for (SettingsTab tab : kTabsInOrder)
-        m_tabs->addTab(createSettingsPage(tab, store), tabIcon(tab, style()), tabLabel(tab));
+        m_tabs->addTab(createSettingsPage(tab, store), settingsTabIcon(tab), settingsTabLabel(tab));
     m_tabs->setCurrentIndex(static_cast<int>(selectedTab));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_tabs);
+
+    // Esc and Ctrl+W close the window like a dialog.
+    auto* close = new QShortcut(this);
+    close->setKeys({QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)});
+    connect(close, &QShortcut::activated, this, &QWidget::close);
 
     restoreFrame();
 }

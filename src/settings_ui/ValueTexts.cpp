@@ -23,6 +23,12 @@ QString formatCount(const QString& pattern, qint64 value)
     return text.replace(QLatin1String("%lld"), QString::number(value));
 }
 
+QString formatText(const QString& pattern, const QString& value)
+{
+    QString text = pattern;
+    return text.replace(QLatin1String("%@"), value);
+}
+
 QString pixelValueText(double pixels)
 {
     return formatCount(localized("Localizable", "%lld px"), truncated(pixels));

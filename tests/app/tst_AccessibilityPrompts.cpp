@@ -3,9 +3,13 @@
 #include "platform/Accessibility.h"
 #include "platform/StringTables.h"
 
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 using namespace mirevo;
 
@@ -116,6 +120,25 @@ private slots:
                          localized("Localizable", "alert.accessibility.open_settings"), "OK"}));
         QCOMPARE(f.accessibility.settingsOpened, 1);
         QVERIFY(Accessibility::system().isProcessTrusted());
+    }
+
+    void alertsPutTheirHeadingInTheBody()
+    {
+        const auto box =
+            MessageBoxAlertPresenter::buildAlert("Access & more", "Why it matters.", {"A", "B"});
+        QCOMPARE(box->text(), QString("<b>Access &amp; more</b>"));
+        QCOMPARE(box->textFormat(), Qt::RichText);
+        QCOMPARE(box->informativeText(), QString("Why it matters."));
+        QVERIFY(!box->windowTitle().contains("Access"));
+        // The answer is the index of the button as given, whatever order the box shows.
+        QTimer::singleShot(0, [] {
+            auto* shown = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            for (QAbstractButton* button : shown->buttons())
+                if (button->text() == "OK")
+                    button->click();
+        });
+        MessageBoxAlertPresenter presenter;
+        QCOMPARE(presenter.runAlert("Heading", "Text", {"&Open Settings", "OK"}), 1);
     }
 };
 

@@ -32,6 +32,10 @@ private slots:
                                                   << "xkb" << A::runTrayUtility << K::ibus << "";
         QTest::newRow("option with equals") << QStringList({"--input-backend=fcitx5"}) << ""
                                             << A::runTrayUtility << K::fcitx5 << "";
+        QTest::newRow("gnome") << QStringList({"--input-backend", "gnome"}) << ""
+                               << A::runTrayUtility << K::gnome << "";
+        QTest::newRow("kde from the environment")
+            << QStringList({"--print-source"}) << "kde" << A::printSource << K::kde << "";
         QTest::newRow("bad environment backend")
             << QStringList() << "wayland" << A::error << K::automatic << "MIREVO_INPUT_BACKEND";
         QTest::newRow("empty file path") << QStringList({"--input-backend", "file:"}) << ""

@@ -1,43 +1,179 @@
+#include "app/ScriptingHandlers.h"
 #include "app/SingleInstance.h"
+#include "common/FakeInputSource.h"
 #include "common/TestRegistry.h"
+#include "indicator/Fakes.h"
+#include "input/IMEMonitor.h"
+#include "platform/LocalRequestServer.h"
+#include "platform/PrivateRuntimeFolder.h"
 
-#include <QFile>
+#include <QDir>
+#include <QLocalSocket>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QtConcurrent/QtConcurrent>
 
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
 using namespace mirevo;
+using Start = SingleInstance::Start;
+using Arbiter = SingleInstance::Arbiter;
+
+namespace {
+
+// The first instance in `dir`, counting the requests that reach it.
+struct RunningInstance {
+    explicit RunningInstance(const QString& dir) : instance("test.app", dir)
+    {
+        instance.handlers().activate = [this] { ++requests; };
+        QCOMPARE(instance.start(Arbiter::lockFileOnly), Start::primary);
+    }
+    SingleInstance instance;
+    int requests = 0;
+};
+
+// A peer on the instance's socket, outside the protocol of a later start.
+std::unique_ptr<QLocalSocket> connectPeer(const QString& dir)
+{
+    auto peer = std::make_unique<QLocalSocket>();
+    peer->connectToServer(QDir(dir).filePath("instance.socket"));
+    return peer;
+}
+
+mode_t modeOf(const QString& path)
+{
+    struct stat info {};
+    ::stat(QFile::encodeName(path).constData(), &info);
+    return info.st_mode & 0777;
+}
+
+} // namespace
 
 class SingleInstanceTest : public QObject {
     Q_OBJECT
 private slots:
-    void secondInstanceForwardsToTheFirst()
+    void laterStartHandsOverToTheFirst()
     {
         QTemporaryDir dir;
-        SingleInstance first("test.app", dir.path());
-        QVERIFY(!first.forwardToRunningInstance()); // nobody there yet
-        int requests = 0;
-        QVERIFY(first.listen([&] { ++requests; }));
-
-        // The second instance runs its blocking request beside the first one's event loop.
+        RunningInstance first(dir.path());
+        // The later start blocks on its request beside the first one's event loop.
         SingleInstance second("test.app", dir.path());
-        QFuture<bool> forwarded =
-            QtConcurrent::run([&] { return second.forwardToRunningInstance(); });
-        QTRY_VERIFY(forwarded.isFinished());
-        QVERIFY(forwarded.result());
-        QCOMPARE(requests, 1);
+        QFuture<Start> started =
+            QtConcurrent::run([&] { return second.start(Arbiter::lockFileOnly); });
+        QTRY_VERIFY(started.isFinished());
+        QCOMPARE(started.result(), Start::handedOver);
+        QCOMPARE(first.requests, 1);
     }
 
-    void staleSocketFileIsReplaced()
+    void oversizedAndSilentPeersAreDropped()
     {
         QTemporaryDir dir;
-        SingleInstance crashed("test.app", dir.path());
-        QFile stale(crashed.socketPath());
-        QVERIFY(stale.open(QIODevice::WriteOnly));
-        stale.close();
-        QVERIFY(!crashed.forwardToRunningInstance());
-        SingleInstance next("test.app", dir.path());
-        QVERIFY(next.listen({}));
+        RunningInstance first(dir.path());
+        auto oversized = connectPeer(dir.path());
+        auto silent = connectPeer(dir.path());
+        oversized->write(QByteArray(4096, 'x')); // no newline, ever
+        QTRY_COMPARE_WITH_TIMEOUT(oversized->state(), QLocalSocket::UnconnectedState, 500);
+        QCOMPARE(silent->state(), QLocalSocket::ConnectedState);
+        QTRY_COMPARE_WITH_TIMEOUT(silent->state(), QLocalSocket::UnconnectedState, 3000);
+        QCOMPARE(first.requests, 0);
+    }
+
+    void requestsAreServedAgainAfterDescriptorsRunOut()
+    {
+        QTemporaryDir dir;
+        RunningInstance first(dir.path());
+        auto peer = connectPeer(dir.path());
+        QVERIFY(peer->waitForConnected(1000));
+        peer->write(SingleInstance::kShowSettingsRequest + '\n');
+        peer->flush();
+        // Every descriptor taken: accepting the queued peer fails until some are free.
+        rlimit saved{};
+        ::getrlimit(RLIMIT_NOFILE, &saved);
+        rlimit low = saved;
+        low.rlim_cur = 256;
+        ::setrlimit(RLIMIT_NOFILE, &low);
+        std::vector<int> hoard;
+        for (int fd; (fd = ::open("/dev/null", O_RDONLY)) >= 0;)
+            hoard.push_back(fd);
+        QTest::qWait(300);
+        for (int fd : hoard)
+            ::close(fd);
+        ::setrlimit(RLIMIT_NOFILE, &saved);
+        QTRY_COMPARE(first.requests, 1);
+        QTRY_COMPARE(peer->peek(16), LocalRequestServer::kAcknowledgement);
+    }
+
+    void privateRuntimeFolder_data()
+    {
+        QTest::addColumn<bool>("runtimeSet");
+        QTest::addColumn<QString>("before"); // what is at the folder's place beforehand
+        QTest::addColumn<bool>("usable");
+        QTest::newRow("runtime folder") << true << "" << true;
+        QTest::newRow("cache folder without a runtime folder") << false << "" << true;
+        QTest::newRow("made by another user") << true << "other user" << false;
+        QTest::newRow("open to others") << true << "mode 0777" << false;
+        QTest::newRow("a link") << true << "link" << false;
+    }
+    void privateRuntimeFolder()
+    {
+        QFETCH(bool, runtimeSet);
+        QFETCH(QString, before);
+        QFETCH(bool, usable);
+        QTemporaryDir base;
+        const QByteArray savedRuntime = qgetenv("XDG_RUNTIME_DIR");
+        const QByteArray savedCache = qgetenv("XDG_CACHE_HOME");
+        runtimeSet ? qputenv("XDG_RUNTIME_DIR", QFile::encodeName(base.path()))
+                   : qunsetenv("XDG_RUNTIME_DIR");
+        qputenv("XDG_CACHE_HOME", QFile::encodeName(base.path()));
+        const QString expected = base.filePath("test.app");
+        const QByteArray native = QFile::encodeName(expected);
+        if (before == "link") // to a private folder of this user, but placed by anyone
+            QCOMPARE(::symlink(QFile::encodeName(base.path()).constData(), native.constData()), 0);
+        else if (!before.isEmpty())
+            QCOMPARE(::mkdir(native.constData(), 0700), 0);
+        if (before == "other user")
+            QCOMPARE(::chown(native.constData(), 65534, 65534), 0);
+        if (before == "mode 0777")
+            QCOMPARE(::chmod(native.constData(), 0777), 0);
+
+        const PrivateRuntimeFolder folder = mirevo::privateRuntimeFolder("test.app");
+        qputenv("XDG_RUNTIME_DIR", savedRuntime);
+        qputenv("XDG_CACHE_HOME", savedCache);
+        QCOMPARE(folder.path, usable ? expected : QString());
+        QCOMPARE(folder.problem.isEmpty(), usable);
+        if (usable)
+            QCOMPARE(modeOf(expected), mode_t(0700));
+    }
+
+    void scriptsOpenTheNamedTab_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("accepted");
+        QTest::addColumn<int>("tab"); // -1: the tab shown last
+        QTest::newRow("clock") << "clock" << true << int(SettingsTab::clock);
+        QTest::newRow("about") << "about" << true << int(SettingsTab::about);
+        QTest::newRow("pointer badge") << "mouseCursor" << true << int(SettingsTab::mouseCursor);
+        QTest::newRow("empty") << "" << true << -1;
+        QTest::newRow("unknown") << "Clock" << false << -1;
+    }
+    void scriptsOpenTheNamedTab()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, accepted);
+        QFETCH(int, tab);
+        test::FakeInputSource source;
+        IMEMonitor monitor(&source);
+        test::FakeSettingsWindow window;
+        const ApplicationBusHandlers handlers = scriptingHandlers(monitor, window);
+        QCOMPARE(handlers.showSettings(name), accepted);
+        if (accepted)
+            QCOMPARE(window.requests.value(0), settingsTabFromRawValue(tab));
+        else
+            QVERIFY(window.requests.isEmpty());
     }
 };
 

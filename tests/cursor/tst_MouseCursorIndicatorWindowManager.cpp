@@ -165,6 +165,19 @@ private slots:
         QCOMPARE(f.manager->pointerMonitor(), f.lastMonitor.data());
     }
 
+    void staysHiddenOnAWaylandSession()
+    {
+        CursorFixture f;
+        qputenv("XDG_SESSION_TYPE", "wayland");
+        f.manager->show();
+        f.editAndNotify([](AppSettings& s) { s.mouseCursorIndicator.isVisible = true; });
+        const bool shown = f.manager->indicatorWindow() != nullptr;
+        qunsetenv("XDG_SESSION_TYPE");
+        QVERIFY(!shown);
+        QCOMPARE(f.monitorsCreated, 0);
+        QVERIFY(f.store.settings().mouseCursorIndicator.isVisible);
+    }
+
     void sizeChangeResizesInPlace()
     {
         CursorFixture f;

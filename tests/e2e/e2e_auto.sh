@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # auto: with only IBus running it picks IBus; when the daemon stops it falls back to the
 # X keyboard, and when a new daemon starts it returns to IBus, both for fresh
-# `mirevo --print-source` runs and for a running source that follows the daemons.
+# `mirevo --print-source` runs and for a running source that follows the daemons. With an
+# idle fcitx5 running too, the session's declared input method decides.
 set -euo pipefail
 . "$(dirname "$0")/lib/session.sh"
 e2e_enter_session "$0" "$@"
@@ -36,3 +37,8 @@ e2e_log "ok: the running source followed the restarted daemon"
 expect_badge 007d00 chinese_simplified
 # The ibus backend alone also finds the new daemon.
 expect_source ibus chinese_simplified
+
+start_fcitx5 keyboard-us hangul
+line=$("$MIREVO" --print-source 2>&1 || true)
+grep -q 'auto:fcitx5' <<<"$line" || e2e_fail "with no input method declared fcitx5 comes first: $line"
+GTK_IM_MODULE=ibus expect_source auto chinese_simplified "auto:ibus (GTK_IM_MODULE=ibus)"

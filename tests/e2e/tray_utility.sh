@@ -35,14 +35,8 @@ echo "ibus.inputmethod.anthy.Japanese" >"$source_file"
 # A second instance asks the first one to open its settings and exits.
 timeout 10 "$build/mirevo" --input-backend "file:$source_file" || fail "second instance exit status $?"
 kill -0 "$first" || fail "the first instance is gone"
-# Count only this desktop's instances: other tests may run programs of the same name.
-ours=0
-for pid in $(pgrep -x mirevo); do
-    tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qx "XDG_RUNTIME_DIR=$XDG_RUNTIME_DIR" &&
-        ours=$((ours + 1))
-done
-[ "$ours" -eq 1 ] || fail "$ours instances of mirevo run on this desktop"
-e2e_wait_for_window mirevo 5 || fail "the settings window did not open"
+[ "$(e2e_instances)" -eq 1 ] || fail "$(e2e_instances) instances of mirevo run on this desktop"
+e2e_wait_for_settings 5 || fail "the settings window did not open"
 
 settings="$XDG_DATA_HOME/Mirevo/app_settings.json"
 [ -f "$settings" ] || fail "no settings file at $settings"

@@ -66,7 +66,7 @@ private slots:
         MonitorFixture f(kUS);
         auto& [source, monitor, log] = f;
         InputLanguage seenInCallback = InputLanguage::english;
-        monitor.onLanguageChanged = [&](InputLanguage l) {
+        monitor.onLanguageChanged = [&, &monitor = monitor, &log = log](InputLanguage l) {
             seenInCallback = monitor.currentLanguage(); // the field is set before the call
             log.entries << "lang:" + rawValue(l);
         };

@@ -1,10 +1,14 @@
 #include "common/TestRegistry.h"
 #include "platform/FileInputSource.h"
 
+#include <QDir>
 #include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace mirevo;
 
@@ -46,6 +50,30 @@ private slots:
         writeFile(path, content);
         FileInputSource source(path);
         QCOMPARE(source.currentSourceId().value_or(QString()), expected);
+    }
+
+    void nonRegularFileIsNoSource_data()
+    {
+        QTest::addColumn<QString>("kind");
+        for (const char* kind : {"fifo", "device", "folder"})
+            QTest::newRow(kind) << kind;
+    }
+    void nonRegularFileIsNoSource()
+    {
+        QFETCH(QString, kind);
+        QTemporaryDir dir;
+        QString path = dir.filePath("source");
+        if (kind == "fifo")
+            QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        else if (kind == "folder")
+            QVERIFY(QDir(dir.path()).mkdir("source"));
+        else
+            path = "/dev/zero";
+        FileInputSource source(path);
+        alarm(5); // a read that blocks on the FIFO ends the run instead of hanging it
+        const std::optional<QString> id = source.currentSourceId();
+        alarm(0);
+        QCOMPARE(id, std::nullopt);
     }
 
     void missingFileIsNoSourceUntilItAppears()

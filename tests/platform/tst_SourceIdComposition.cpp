@@ -2,6 +2,7 @@
 #include "input/InputLanguage.h"
 #include "input/LanguageRules.h"
 #include "platform/SourceIdComposition.h"
+#include "platform/x11/GnomeSources.h"
 
 #include <QTest>
 
@@ -217,10 +218,27 @@ private slots:
                             << ""
                             << "German" << unused << ""
                             << "english";
-        QTest::newRow("vn types latin") << "vn"
-                                        << ""
-                                        << "Vietnamese" << unused << ""
-                                        << "english";
+        QTest::newRow("vn types vietnamese")
+            << "vn"
+            << ""
+            << "Vietnamese" << unused << "xkb.keylayout.vn.Vietnamese"
+            << "vietnamese";
+        QTest::newRow("us(rus) types cyrillic") << "us"
+                                                << "rus"
+                                                << "Russian (US, phonetic)" << unused << ""
+                                                << "russian";
+        QTest::newRow("jp(kana) types kana") << "jp"
+                                             << "kana"
+                                             << "Japanese (Kana)" << unused << ""
+                                             << "japanese";
+        QTest::newRow("cn(mon_trad) types mongolian") << "cn"
+                                                      << "mon_trad"
+                                                      << "Mongolian (Bichig)" << unused << ""
+                                                      << "mongolian";
+        QTest::newRow("ma(french) types latin") << "ma"
+                                                << "french"
+                                                << "French (Morocco)" << unused << ""
+                                                << "english";
         QTest::newRow("in english variant") << "in"
                                             << "eng"
                                             << "English (India, with rupee)" << unused << ""
@@ -257,6 +275,62 @@ private slots:
         QFETCH(QString, b);
         QFETCH(QString, c);
         checkRow(composeXkbSourceId(a, b, c));
+    }
+
+    // GNOME layout id, described by the real xkeyboard-config registry
+    void gnome_data()
+    {
+        addColumns();
+        const QString unused;
+        QTest::newRow("ru") << "ru" << unused << unused << unused << "gnome.keylayout.ru.Russian"
+                            << "russian";
+        QTest::newRow("variant") << "de+neo" << unused << unused << unused
+                                 << "gnome.keylayout.de+neo.German (Neo 2)"
+                                 << "english";
+        QTest::newRow("jp types latin")
+            << "jp" << unused << unused << unused << "gnome.keylayout.jp.japanese"
+            << "english";
+        QTest::newRow("cyrillic variant of us") << "us+rus" << unused << unused << unused << ""
+                                                << "russian";
+        QTest::newRow("unknown layout")
+            << "xx" << unused << unused << unused << "gnome.keylayout.xx"
+            << "english";
+    }
+    void gnome()
+    {
+        QFETCH(QString, a);
+        checkRow(gnomeLayoutSourceId(a));
+    }
+
+    // short name, variant, long name
+    void kde_data()
+    {
+        addColumns();
+        const QString unused;
+        QTest::newRow("us") << "us"
+                            << ""
+                            << "English (US)" << unused << "kde.keylayout.us.English (US)"
+                            << "english";
+        QTest::newRow("ru with variant")
+            << "ru"
+            << "phonetic"
+            << "Russian (phonetic)" << unused << "kde.keylayout.ru(phonetic).Russian"
+            << "russian";
+        QTest::newRow("jp types latin") << "jp"
+                                        << ""
+                                        << "Japanese" << unused << "kde.keylayout.jp.japanese"
+                                        << "english";
+        QTest::newRow("empty entry") << ""
+                                     << ""
+                                     << "" << unused << "kde.keylayout.unknown"
+                                     << "english";
+    }
+    void kde()
+    {
+        QFETCH(QString, a);
+        QFETCH(QString, b);
+        QFETCH(QString, c);
+        checkRow(composeKdeSourceId(a, b, c));
     }
 };
 

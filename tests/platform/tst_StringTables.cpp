@@ -1,5 +1,7 @@
 #include "common/TestRegistry.h"
+#include "platform/StringTables.h"
 
+#include <QCoreApplication>
 #include <QDirIterator>
 #include <QFile>
 #include <QRegularExpression>
@@ -10,8 +12,9 @@ namespace {
 
 using Table = QMap<QString, QString>; // key -> text
 
-// Reads the texts of one Linguist file, by table (context) name.
-QMap<QString, Table> readTranslations(const QString& path)
+// Reads the texts of one Linguist file, by table (context) name; a key's role for the
+// wording rules ("button", "heading", ...) is its translator comment.
+QMap<QString, Table> readTranslations(const QString& path, QMap<QString, QString>* roles = nullptr)
 {
     QMap<QString, Table> tables;
     QFile file(path);
@@ -27,10 +30,53 @@ QMap<QString, Table> readTranslations(const QString& path)
             context = xml.readElementText();
         else if (xml.name() == QLatin1String("source"))
             source = xml.readElementText();
+        else if (xml.name() == QLatin1String("extracomment") && roles)
+            (*roles)[context + "/" + source] = xml.readElementText();
         else if (xml.name() == QLatin1String("translation"))
             tables[context][source] = xml.readElementText();
     }
     return tables;
+}
+
+// Mnemonic letter of a text ("&Font" and "フォント(&F)" both give "F"), and the text
+// without it.
+QString mnemonic(const QString& text)
+{
+    static const QRegularExpression marker(QStringLiteral("&([^&])"));
+    return marker.match(text).captured(1).toUpper();
+}
+QString withoutMnemonic(QString text)
+{
+    return text.remove(QRegularExpression(QStringLiteral("\\(&.\\)$"))).remove('&');
+}
+
+// Title case for buttons, headings, tabs and menus; sentence case for everything else
+// (capitals only for acronyms, names and the first word of a sentence or clause).
+QString englishWordingProblem(const QString& key, const QString& text, const QString& role)
+{
+    static const QRegularExpression british(
+        QStringLiteral("colour|customis|centre|behaviour|favourite|licence|grey"),
+        QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression names(QStringLiteral("^(Mirevo|Wayland|Plasma)"));
+    static const QStringList smallWords{"a",    "an", "and", "as", "at",  "by", "for", "in",
+                                        "from", "of", "on",  "or", "the", "to", "with"};
+    if (british.match(text).hasMatch())
+        return "British spelling";
+    const bool titleCase = !role.isEmpty();
+    const QStringList words = withoutMnemonic(text).split(' ', Qt::SkipEmptyParts);
+    for (int i = 0; i < words.size(); ++i) {
+        const QString word = words[i];
+        if (!word[0].isLetter() || key.startsWith("lang_"))
+            continue;
+        const bool capital = word[0].isUpper();
+        if (titleCase && !capital && (i == 0 || !smallWords.contains(word)))
+            return "title case wanted at \"" + word + "\"";
+        const bool clauseStart = i == 0 || QStringLiteral(".:!?").contains(words[i - 1].back());
+        if (!titleCase && capital && !clauseStart && word != word.toUpper() &&
+            !names.match(word).hasMatch())
+            return "sentence case wanted at \"" + word + "\"";
+    }
+    return {};
 }
 
 QMap<QString, Table> readLanguage(const QString& language)
@@ -86,6 +132,60 @@ private slots:
                 missing << "ja " + entry;
         }
         QVERIFY2(missing.isEmpty(), qPrintable(missing.join(", ")));
+    }
+
+    void wordingIsConsistent()
+    {
+        QMap<QString, QString> roles;
+        QMap<QString, Table> english;
+        QDirIterator files(QStringLiteral(MIREVO_SOURCE_DIR "/translations"), {"*_en.ts"});
+        while (files.hasNext())
+            english.insert(readTranslations(files.next(), &roles));
+        const auto japanese = readLanguage("ja");
+        // One term for each thing in Japanese, and labels without colons (the forms
+        // place them) in both languages.
+        static const QRegularExpression japaneseVariants(QStringLiteral(
+            "IME[\\p{Han}\\p{Hiragana}\\p{Katakana}]|この画面|マウスカーソル|ウインドウ|[:：]$"));
+        QStringList problems;
+        QMap<QString, QPair<QString, QString>> sharedKeys; // key -> first table, its text
+        for (auto table = english.begin(); table != english.end(); ++table) {
+            for (auto it = table->begin(); it != table->end(); ++it) {
+                const QString where = table.key() + "/" + it.key();
+                const QString en = it.value();
+                const QString ja = japanese.value(table.key()).value(it.key());
+                const QString problem = englishWordingProblem(it.key(), en, roles.value(where));
+                if (!problem.isEmpty())
+                    problems << where + ": " + problem;
+                if (en.endsWith(':') || japaneseVariants.match(ja).hasMatch())
+                    problems << where + ": colon or Japanese variant";
+                if (mnemonic(en) != mnemonic(ja))
+                    problems << where + ": mnemonics differ";
+                // A key that several tables share says the same everywhere.
+                const auto first = sharedKeys.value(it.key());
+                if (!first.first.isEmpty() &&
+                    !QStringList{"title", "drag_hint", "show_indicator"}.contains(it.key()) &&
+                    (withoutMnemonic(first.second) != withoutMnemonic(en) ||
+                     withoutMnemonic(japanese.value(first.first).value(it.key())) !=
+                         withoutMnemonic(ja)))
+                    problems << where + ": differs from " + first.first;
+                if (first.first.isEmpty())
+                    sharedKeys.insert(it.key(), {table.key(), en});
+            }
+        }
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join("\n")));
+    }
+
+    void qtOwnTextsFollowTheLanguage()
+    {
+        mirevo::installTranslations(QLocale(QLocale::Japanese));
+        const QString qtText = QCoreApplication::translate("QColorDialog", "Select Color");
+        const QString ownText = mirevo::localized("Settings", "tab.clock");
+        mirevo::installTranslations(QLocale(QLocale::English));
+        QVERIFY2(qtText != "Select Color", "Qt's Japanese texts are not loaded");
+        QCOMPARE(ownText, QString("時計"));
+        QCOMPARE(QCoreApplication::translate("QColorDialog", "Select Color"),
+                 QString("Select Color"));
+        QCOMPARE(mirevo::localized("Settings", "tab.clock"), QString("Clock"));
     }
 
     void japaneseCoversEveryEnglishKey()

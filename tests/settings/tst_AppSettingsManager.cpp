@@ -3,13 +3,18 @@
 #include "settings/AppSettingsManager.h"
 #include "settings/SettingsJson.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace mirevo;
 using mirevo::test::FileSizeLimit;
@@ -137,24 +142,80 @@ private slots:
         QCOMPARE(store.settings().clock.fontSize, 40.0);
     }
 
-    void brokenFileIsKeptAside()
+    // A file the store cannot use is kept as ".invalid" before any save: a copy of one it
+    // could read, the thing itself when reading it would block or is impossible.
+    void unusableFileIsKeptAside_data()
     {
+        QTest::addColumn<QString>("kind");
+        for (const char* kind : {"undecodable", "fifo", "folder"})
+            QTest::newRow(kind) << kind;
+    }
+    void unusableFileIsKeptAside()
+    {
+        QFETCH(QString, kind);
         QTemporaryDir dir;
         const QString path = dir.filePath("app_settings.json");
         QJsonObject root = QJsonDocument::fromJson(encodeSettings(customSettings())).object();
         root.remove("mouseCursorIndicator");
         const QByteArray broken = QJsonDocument(root).toJson();
-        writeAll(path, broken);
+        if (kind == "undecodable")
+            writeAll(path, broken);
+        else if (kind == "fifo")
+            QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        else
+            QVERIFY(QDir().mkpath(path + "/inside"));
 
+        alarm(5); // a read that blocks on the FIFO ends the run instead of hanging it
         AppSettingsManager store(dir.path());
+        alarm(0);
         QVERIFY(store.settings() == AppSettings{});
-        QCOMPARE(readAll(path), broken); // untouched until the first save
-        QCOMPARE(readAll(path + ".invalid"), broken);
+        if (kind == "undecodable") {
+            QCOMPARE(readAll(path), broken); // untouched until the first save
+            QCOMPARE(readAll(path + ".invalid"), broken);
+        } else {
+            QCOMPARE(QFileInfo(path + ".invalid").isDir(), kind == "folder");
+            QVERIFY(!QFileInfo(path + ".invalid").isFile());
+        }
 
         store.edit([](AppSettings& s) { s.clock.fontSize = 30; });
         QVERIFY(store.saveSettings());
         QCOMPARE(decodeSettings(readAll(path))->clock.fontSize, 30.0);
-        QCOMPARE(readAll(path + ".invalid"), broken);
+        if (kind == "undecodable")
+            QCOMPARE(readAll(path + ".invalid"), broken);
+    }
+
+    void fileThatCannotBeKeptAsideIsNeverSavedOver()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("app_settings.json");
+        writeAll(path, "{ broken");
+        // A folder in the way of the copy, which even root cannot replace with a file.
+        QVERIFY(QDir().mkpath(path + ".invalid/inside"));
+        AppSettingsManager store(dir.path());
+        QVERIFY(store.settings() == AppSettings{});
+        QVERIFY(!store.saveSettings());
+        QCOMPARE(readAll(path), QByteArray("{ broken"));
+    }
+
+    void staleTemporaryFilesAreRemoved()
+    {
+        QTemporaryDir dir;
+        const auto create = [&](const QString& name, int ageSecs) {
+            QFile file(dir.filePath(name));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("{}");
+            file.flush();
+            QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-ageSecs),
+                                     QFileDevice::FileModificationTime));
+        };
+        create("app_settings.json.saving-aXbYcZ", 120); // left by a save killed minutes ago
+        create("app_settings.json.saving-QrStUv", 5);   // may belong to a save in progress
+        create("app_settings.json.invalid", 120);
+        create("app_settings.json.backup", 120); // the user's own copy
+        AppSettingsManager store(dir.path());
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files),
+                 QStringList({"app_settings.json", "app_settings.json.backup",
+                              "app_settings.json.invalid", "app_settings.json.saving-QrStUv"}));
     }
 
     void interruptedSaveLeavesTheOldFileWhole()

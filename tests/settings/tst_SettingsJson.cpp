@@ -1,6 +1,7 @@
 #include "common/TestRegistry.h"
 #include "settings/SettingsJson.h"
 
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -51,6 +52,18 @@ bool near(const ColorComponents& a, const ColorComponents& b)
            close(a.alpha, b.alpha);
 }
 
+// How many leaf values of `a` equal those at the same place in `b`.
+int leavesEqual(const QJsonValue& a, const QJsonValue& b)
+{
+    if (!a.isObject())
+        return a == b ? 1 : 0;
+    int equal = 0;
+    const QJsonObject object = a.toObject();
+    for (auto it = object.begin(); it != object.end(); ++it)
+        equal += leavesEqual(it.value(), b.toObject().value(it.key()));
+    return equal;
+}
+
 // Every object's keys, in the order they appear in the text.
 void collectKeyOrders(const QByteArray& text, QList<QStringList>& orders)
 {
@@ -91,23 +104,31 @@ private slots:
         QVERIFY(*decoded == AppSettings{});
     }
 
-    void changedValuesRoundTrip()
+    // A complete file with every value changed, as an earlier release wrote it: it must
+    // keep loading field for field.
+    void goldenFileLoadsFieldForField()
     {
-        AppSettings settings;
-        settings.imeIndicator.positionX = -12.25;
-        settings.imeIndicator.displayIndex = 3;
-        settings.imeIndicator.colors[languageIndex(InputLanguage::korean)] = {1.5, -0.25, 0.1, 0.3};
-        settings.imeIndicator.texts[languageIndex(InputLanguage::other)] =
-            QStringLiteral("\"?\\\n");
-        settings.clock.style = ClockStyle::digital;
-        settings.clock.dateFormatStyle = DateFormatStyle::long_;
-        settings.clock.timeFormatStyle = TimeFormatStyle::custom2;
-        settings.clock.dateTimePosition = DateTimePosition::timeOnly;
-        settings.clock.analogColor = {0.1234567890123, 0.5, 0.75, 0.25};
-        settings.mouseCursorIndicator.offsetY = -30;
-        const auto decoded = decodeSettings(encodeSettings(settings));
-        QVERIFY(decoded);
-        QVERIFY(*decoded == settings);
+        QFile file(MIREVO_SOURCE_DIR "/tests/settings/golden_settings.json");
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray golden = file.readAll();
+        const std::optional<AppSettings> s = decodeSettings(golden);
+        QVERIFY(s);
+        QVERIFY(QJsonDocument::fromJson(encodeSettings(*s)) == QJsonDocument::fromJson(golden));
+        // No value is its default, so none passes for a field that was never read.
+        QCOMPARE(leavesEqual(QJsonDocument::fromJson(golden).object(), defaultDocument()), 0);
+        // Neighbours of one type, which keys swapped in the table would exchange.
+        QCOMPARE(s->imeIndicator.positionY, 300.25);
+        QCOMPARE(s->clock.positionX, 1200.0);
+        QCOMPARE(s->clock.windowHeight, 96.0);
+        QCOMPARE(s->clock.customDateFormat2, QStringLiteral("d MMM yyyy"));
+        QCOMPARE(s->clock.customTimeFormat1, QStringLiteral("h:mm a"));
+        QCOMPARE(s->clock.timeFormatStyle, TimeFormatStyle::custom1);
+        QCOMPARE(s->clock.analogColor.red, 0.1234567890123);
+        QCOMPARE(s->mouseCursorIndicator.offsetX, -12.0);
+        QCOMPARE(s->imeIndicator.colors[languageIndex(InputLanguage::korean)].red, 1.5);
+        QCOMPARE(s->imeIndicator.textForLanguage(InputLanguage::japanese),
+                 QString::fromUtf8("\xe3\x81\x82\xc2\xb7"));
+        QCOMPARE(s->imeIndicator.textForLanguage(InputLanguage::other), QStringLiteral("\"?\\\n"));
     }
 
     void twoCodePointTextsStayTwoCodePoints()

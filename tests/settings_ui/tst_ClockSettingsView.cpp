@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -306,6 +307,14 @@ private slots:
             families, [](const QString& family) { return family != QLatin1String("Latin Only"); });
         QCOMPARE(entries, QStringList({kSystemFontDisplayName, "Alpha Mincho", "Zeta Sans"}));
         QVERIFY(!familyCoversText(QStringLiteral("No Such Family"), QStringLiteral("A")));
+        // Plain names once each, and no symbol fonts.
+        QCOMPARE(plainFamilyName("Nimbus Sans [URW ]"), QStringLiteral("Nimbus Sans"));
+        const QStringList installed = installedFontFamilies();
+        QVERIFY(installed.contains("DejaVu Sans"));
+        for (const QString& family : installed)
+            QVERIFY2(!family.contains('[') &&
+                         !QFontDatabase::writingSystems(family).contains(QFontDatabase::Symbol),
+                     qPrintable(family));
     }
 };
 

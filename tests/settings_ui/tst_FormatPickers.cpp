@@ -110,9 +110,14 @@ private slots:
         QCOMPARE(f.clock().customDateFormat2, QStringLiteral("M/d (EEE)"));
         QCOMPARE(f.in<QLabel>(date, "preview_custom1")->text(), QString());
         QCOMPARE(f.in<QLabel>(date, "patternPreview")->text(), QString());
+        QVERIFY(!f.in<QWidget>(date, "patternError")->isVisible());
+        QTest::keyClicks(field, "jjj"); // no pattern the formatter takes: it says so
+        QCOMPARE(f.clock().customDateFormat1, QStringLiteral("jjj"));
+        QVERIFY(f.in<QWidget>(date, "patternError")->isVisible());
+        field->selectAll();
         QTest::keyClicks(field, "d");
-        QCOMPARE(f.clock().customDateFormat1, QStringLiteral("d"));
         QCOMPARE(f.in<QLabel>(date, "patternPreview")->text(), QStringLiteral("5"));
+        QVERIFY(!f.in<QWidget>(date, "patternError")->isVisible());
     }
 
     void anExampleFillsThePatternBeingEdited()

@@ -128,6 +128,19 @@ private slots:
         QCOMPARE(f.posted, 1);
     }
 
+    void saysWhyTheBadgeNeedsX11()
+    {
+        for (const bool wayland : {false, true}) {
+            if (wayland)
+                qputenv("XDG_SESSION_TYPE", "wayland");
+            Fixture f;
+            qunsetenv("XDG_SESSION_TYPE");
+            const auto* note = f.view.findChild<QLabel*>("needsX11Note");
+            QCOMPARE(note != nullptr, wayland);
+            QVERIFY(!note || note->text().contains("needs an X11 session"));
+        }
+    }
+
     void resetRestoresTheDefaultColorsToo()
     {
         Fixture f;

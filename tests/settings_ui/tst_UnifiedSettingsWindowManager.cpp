@@ -98,6 +98,22 @@ private slots:
         QCOMPARE(posted, 1);
     }
 
+    void escapeAndControlWClose_data()
+    {
+        QTest::addColumn<QKeySequence>("key");
+        QTest::newRow("Esc") << QKeySequence(Qt::Key_Escape);
+        QTest::newRow("Ctrl+W") << QKeySequence(Qt::CTRL | Qt::Key_W);
+    }
+    void escapeAndControlWClose()
+    {
+        QFETCH(QKeySequence, key);
+        Fixture f;
+        f.manager.showSettings(std::nullopt);
+        QVERIFY(QTest::qWaitForWindowActive(f.manager.settingsWindow()));
+        QTest::keySequence(f.manager.settingsWindow(), key);
+        QVERIFY(!f.manager.isSettingsWindowOpen());
+    }
+
     void otherWindowsClosingIsIgnored()
     {
         Fixture f;

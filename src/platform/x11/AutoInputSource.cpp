@@ -1,8 +1,8 @@
 #include "platform/x11/AutoInputSource.h"
 
-#include "platform/x11/Fcitx5InputSource.h"
+#include "platform/x11/DBusCalls.h"
+#include "platform/x11/GnomeInputSource.h"
 #include "platform/x11/IBusAddress.h"
-#include "platform/x11/IBusInputSource.h"
 #include "platform/x11/XkbInputSource.h"
 
 #include <QDBusMessage>
@@ -10,45 +10,32 @@
 namespace mirevo {
 namespace {
 
-const QString kFcitx5Service = QStringLiteral("org.fcitx.Fcitx5");
-const QString kIBusService = QStringLiteral("org.freedesktop.IBus");
+const QStringList kWatchedNames{
+    QStringLiteral("org.fcitx.Fcitx5"), QStringLiteral("org.freedesktop.IBus"),
+    QStringLiteral("org.gnome.Shell"), QStringLiteral("org.kde.keyboard")};
 // A daemon owns its bus name a little before it is ready to answer (IBus writes its address
 // file after taking the name), so look twice after every change.
 constexpr int kResolveSoonMs = 200;
 constexpr int kResolveLaterMs = 1500;
 
-// Asks the bus daemon, which answers at once; a bus too busy to answer in time counts
-// as "no fcitx5" until the next change of names.
-constexpr int kBusQueryTimeoutMs = 50;
-
-bool fcitx5Running()
-{
-    const QDBusConnection bus = QDBusConnection::sessionBus();
-    if (!bus.isConnected())
-        return false;
-    QDBusMessage query = QDBusMessage::createMethodCall(
-        QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
-        QStringLiteral("org.freedesktop.DBus"), QStringLiteral("NameHasOwner"));
-    query << kFcitx5Service;
-    const QDBusMessage reply = bus.call(query, QDBus::Block, kBusQueryTimeoutMs);
-    return reply.type() == QDBusMessage::ReplyMessage && reply.arguments().value(0).toBool();
-}
-
 } // namespace
 
-AutoInputSource::AutoInputSource(QObject* parent) : InputSource(parent)
+AutoInputSource::AutoInputSource(QObject* parent)
+    : InputSource(parent), m_bus(QDBusConnection::sessionBus())
 {
-    m_watcher.setConnection(QDBusConnection::sessionBus());
-    m_watcher.setWatchMode(QDBusServiceWatcher::WatchForOwnerChange);
-    m_watcher.setWatchedServices({kFcitx5Service, kIBusService});
+    if (m_bus.isConnected()) {
+        m_watcher.setConnection(m_bus);
+        m_watcher.setWatchMode(QDBusServiceWatcher::WatchForOwnerChange);
+        m_watcher.setWatchedServices(kWatchedNames);
+        connect(&m_watcher, &QDBusServiceWatcher::serviceOwnerChanged, this,
+                &AutoInputSource::scheduleResolve);
+    }
     for (QTimer* timer : {&m_soon, &m_later}) {
         timer->setSingleShot(true);
         connect(timer, &QTimer::timeout, this, &AutoInputSource::resolve);
     }
     m_soon.setInterval(kResolveSoonMs);
     m_later.setInterval(kResolveLaterMs);
-    connect(&m_watcher, &QDBusServiceWatcher::serviceOwnerChanged, this,
-            &AutoInputSource::scheduleResolve);
     resolve();
 }
 
@@ -67,7 +54,7 @@ QString AutoInputSource::backendName() const
 
 bool AutoInputSource::isReady() const
 {
-    return !m_backend || m_backend->isReady();
+    return m_decided && (!m_backend || m_backend->isReady());
 }
 
 void AutoInputSource::scheduleResolve()
@@ -76,37 +63,52 @@ void AutoInputSource::scheduleResolve()
     m_later.start();
 }
 
-std::unique_ptr<InputSource> AutoInputSource::choose()
-{
-    const QString current = m_backend ? m_backend->backendName() : QString();
-    if (fcitx5Running()) {
-        if (current == QLatin1String("fcitx5"))
-            return nullptr;
-        return std::make_unique<Fcitx5InputSource>();
-    }
-    if (findIBusAddress()) {
-        const auto* ibus = qobject_cast<IBusInputSource*>(m_backend.get());
-        if (ibus && ibus->isConnected())
-            return nullptr;
-        auto candidate = std::make_unique<IBusInputSource>();
-        if (candidate->isConnected())
-            return candidate;
-    }
-    if (current == QLatin1String("xkb"))
-        return nullptr;
-    auto xkb = std::make_unique<XkbInputSource>();
-    if (xkb->isAvailable())
-        return xkb;
-    // Nothing answers: keep what there is, which reports no source by itself.
-    return nullptr;
-}
-
 void AutoInputSource::resolve()
 {
-    std::unique_ptr<InputSource> chosen = choose();
-    if (!chosen)
+    if (!m_bus.isConnected()) {
+        decide({});
         return;
+    }
+    if (m_queryPending) {
+        m_queryAgain = true;
+        return;
+    }
+    m_queryPending = true;
+    const QDBusMessage listNames = QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
+        QStringLiteral("org.freedesktop.DBus"), QStringLiteral("ListNames"));
+    callAsync(m_bus, listNames, this, [this](const QDBusMessage& reply) {
+        m_queryPending = false;
+        decide(reply.arguments().value(0).toStringList());
+        if (m_queryAgain) {
+            m_queryAgain = false;
+            resolve();
+        }
+    });
+}
+
+void AutoInputSource::decide(const QStringList& busNames)
+{
+    SessionFacts facts;
+    facts.environment = QProcessEnvironment::systemEnvironment();
+    facts.busNames = busNames;
+    facts.ibusRunning = findIBusAddress().has_value();
+    facts.gnomeSettings = GnomeInputSource::isAvailable();
+    const BackendDecision decision = decideInputBackend(facts);
+    m_decided = true;
+    m_reason = decision.reason;
+    // The running backend follows its own daemon's restarts.
+    if (m_backend && decision.kind == m_kind)
+        return;
+    std::unique_ptr<InputSource> chosen = createInputSource(InputBackendChoice{decision.kind, {}});
+    const auto* xkb = qobject_cast<XkbInputSource*>(chosen.get());
+    if (xkb && !xkb->isAvailable()) {
+        // Nothing answers: keep what there is, which reports no source by itself.
+        emit mayHaveChanged();
+        return;
+    }
     m_backend = std::move(chosen);
+    m_kind = decision.kind;
     connect(m_backend.get(), &InputSource::mayHaveChanged, this, &InputSource::mayHaveChanged);
     emit backendChanged();
     emit mayHaveChanged();

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "platform/InputBackendDecision.h"
 #include "platform/InputSource.h"
 
+#include <QDBusConnection>
 #include <QDBusServiceWatcher>
 #include <QTimer>
 
@@ -9,10 +11,10 @@
 
 namespace mirevo {
 
-// Picks the backend that is running: fcitx5 when its name is on the session bus, else
-// IBus when its daemon answers, else the X keyboard. Daemons start late and restart, so
-// the choice is made again whenever one of their names comes or goes; the chosen
-// backend's answers and signal pass straight through.
+// Picks the backend the session uses (decideInputBackend) and passes the chosen backend's
+// answers and signal straight through. Daemons start late and restart, so the choice is
+// made again whenever one of their names comes or goes. The bus is asked without waiting:
+// until its answer arrives the source reports nothing.
 class AutoInputSource : public InputSource {
     Q_OBJECT
 public:
@@ -20,8 +22,9 @@ public:
     ~AutoInputSource() override;
 
     std::optional<QString> currentSourceId() override;
-    // "auto:ibus", "auto:fcitx5", "auto:xkb", or "auto:none" when nothing answers.
+    // "auto:ibus", "auto:gnome", ..., or "auto:none" when nothing answers.
     QString backendName() const override;
+    QString backendReason() const override { return m_reason; }
     bool isReady() const override;
 
     InputSource* backend() const { return m_backend.get(); }
@@ -32,12 +35,18 @@ signals:
 private:
     void resolve();
     void scheduleResolve();
-    std::unique_ptr<InputSource> choose();
+    void decide(const QStringList& busNames);
 
+    QDBusConnection m_bus;
     QDBusServiceWatcher m_watcher;
     std::unique_ptr<InputSource> m_backend;
+    InputBackendChoice::Kind m_kind = InputBackendChoice::Kind::automatic;
+    QString m_reason;
     QTimer m_soon;
     QTimer m_later;
+    bool m_decided = false;
+    bool m_queryPending = false;
+    bool m_queryAgain = false;
 };
 
 } // namespace mirevo

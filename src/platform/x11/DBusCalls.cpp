@@ -4,6 +4,14 @@
 
 namespace mirevo {
 
+QDBusMessage daemonCall(const QString& service, const QString& path, const QString& interface,
+                        const QString& method)
+{
+    QDBusMessage call = QDBusMessage::createMethodCall(service, path, interface, method);
+    call.setAutoStartService(false);
+    return call;
+}
+
 void callAsync(const QDBusConnection& connection, const QDBusMessage& call, QObject* context,
                std::function<void(const QDBusMessage& reply)> done)
 {

@@ -12,6 +12,11 @@ namespace mirevo {
 // asynchronous, so the main thread never waits for them.
 inline constexpr int kDaemonCallTimeoutMs = 2000;
 
+// A method call to a daemon that must already run: the bus would otherwise start one (a
+// second fcitx5, say) for a call to a missing daemon.
+QDBusMessage daemonCall(const QString& service, const QString& path, const QString& interface,
+                        const QString& method);
+
 // Sends `call` without blocking and hands the reply (or the error message) to `done` on
 // `context`'s thread. Nothing is called when `context` is destroyed first.
 void callAsync(const QDBusConnection& connection, const QDBusMessage& call, QObject* context,

@@ -13,14 +13,6 @@ const QString kService = QStringLiteral("org.fcitx.Fcitx5");
 const QString kPath = QStringLiteral("/controller");
 const QString kInterface = QStringLiteral("org.fcitx.Fcitx.Controller1");
 
-QDBusMessage controllerCall(const QString& method)
-{
-    QDBusMessage call = QDBusMessage::createMethodCall(kService, kPath, kInterface, method);
-    // The bus would start a second fcitx5 for a call to a missing one.
-    call.setAutoStartService(false);
-    return call;
-}
-
 } // namespace
 
 Fcitx5InputSource::Fcitx5InputSource(QObject* parent)
@@ -35,7 +27,8 @@ Fcitx5InputSource::Fcitx5InputSource(QObject* parent)
         m_haveCurrent = m_haveMethods = true;
         return;
     }
-    m_bus.connect(kService, kPath, kInterface, QStringLiteral("InputMethodGroupsChanged"), this,
+    // Any sender: naming the service would make QtDBus wait for the bus to name its owner.
+    m_bus.connect(QString(), kPath, kInterface, QStringLiteral("InputMethodGroupsChanged"), this,
                   SLOT(onInputMethodGroupsChanged()));
     requestMethods();
     requestCurrent();
@@ -59,8 +52,8 @@ void Fcitx5InputSource::requestCurrent()
     if (m_currentPending || !m_bus.isConnected())
         return;
     m_currentPending = true;
-    callAsync(m_bus, controllerCall(QStringLiteral("CurrentInputMethod")), this,
-              [this](const QDBusMessage& reply) {
+    callAsync(m_bus, daemonCall(kService, kPath, kInterface, QStringLiteral("CurrentInputMethod")),
+              this, [this](const QDBusMessage& reply) {
                   m_currentPending = false;
                   m_haveCurrent = true;
                   const QVariant value = reply.type() == QDBusMessage::ReplyMessage
@@ -88,8 +81,9 @@ void Fcitx5InputSource::requestMethods()
     if (m_methodsPending || !m_bus.isConnected())
         return;
     m_methodsPending = true;
-    callAsync(m_bus, controllerCall(QStringLiteral("AvailableInputMethods")), this,
-              [this](const QDBusMessage& reply) {
+    callAsync(m_bus,
+              daemonCall(kService, kPath, kInterface, QStringLiteral("AvailableInputMethods")),
+              this, [this](const QDBusMessage& reply) {
                   m_methodsPending = false;
                   m_haveMethods = true;
                   if (reply.type() == QDBusMessage::ReplyMessage) {

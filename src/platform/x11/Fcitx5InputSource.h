@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/InputSource.h"
-#include "platform/x11/Fcitx5MethodList.h"
+#include "platform/x11/DBusStringTuples.h"
 
 #include <QDBusConnection>
 

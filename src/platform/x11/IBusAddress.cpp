@@ -5,16 +5,28 @@
 
 #include <cerrno>
 #include <csignal>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace mirevo {
 namespace {
 
+// Reads a regular file only: a FIFO or a device at the path must not block the caller.
 QByteArray readSmallFile(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
         return {};
-    return file.read(64 * 1024);
+    QByteArray content;
+    struct stat status {};
+    if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode)) {
+        content.resize(64 * 1024);
+        const ssize_t length = ::read(fd, content.data(), content.size());
+        content.resize(length > 0 ? length : 0);
+    }
+    ::close(fd);
+    return content;
 }
 
 QString machineId()

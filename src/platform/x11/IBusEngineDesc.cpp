@@ -1,67 +1,52 @@
 #include "platform/x11/IBusEngineDesc.h"
 
-#include <QDBusArgument>
-#include <QDBusVariant>
+#include "platform/SourceIdComposition.h"
+#include "platform/x11/Gio.h"
 
 namespace mirevo {
 namespace {
 
 // (s a{sv} name longname description language license author icon layout u hotkeys symbol
 //  setup layout_variant ...): older daemons stop before layout_variant.
-const QLatin1StringView kSignaturePrefix("(sa{sv}ssssssssu");
+constexpr char kTypePrefix[] = "(sa{sv}ssssssssu";
+constexpr int kLayoutVariantIndex = 14;
 
-QString readString(const QDBusArgument& argument)
+QString stringAt(GVariant* tuple, gsize index)
 {
-    QString value;
-    argument >> value;
-    return value;
+    if (index >= g_variant_n_children(tuple))
+        return {};
+    return gvariantString(GVariantPtr(g_variant_get_child_value(tuple, index)).get());
 }
 
 } // namespace
 
-std::optional<IBusEngineInfo> parseIBusEngineDesc(const QVariant& value)
+std::optional<IBusEngineInfo> parseIBusEngineDesc(GVariant* value)
 {
-    QVariant current = value;
-    for (int depth = 0; depth < 8 && current.metaType() == QMetaType::fromType<QDBusVariant>();
+    if (!value)
+        return std::nullopt;
+    GVariantPtr current(g_variant_ref(value));
+    for (int depth = 0; depth < 8 && g_variant_is_of_type(current.get(), G_VARIANT_TYPE_VARIANT);
          ++depth)
-        current = qvariant_cast<QDBusVariant>(current).variant();
-    if (current.metaType() != QMetaType::fromType<QDBusArgument>())
+        current.reset(g_variant_get_variant(current.get()));
+    if (!g_str_has_prefix(g_variant_get_type_string(current.get()), kTypePrefix) ||
+        stringAt(current.get(), 0) != QLatin1String("IBusEngineDesc"))
         return std::nullopt;
-    // Reading needs a const argument: the non-const structure calls are the writer's.
-    const QDBusArgument argument = qvariant_cast<QDBusArgument>(current);
-    const QString signature = argument.currentSignature();
-    if (!signature.startsWith(kSignaturePrefix))
-        return std::nullopt;
-    qsizetype trailingStrings = 0;
-    while (kSignaturePrefix.size() + trailingStrings < signature.size() &&
-           signature.at(kSignaturePrefix.size() + trailingStrings) == QLatin1Char('s'))
-        ++trailingStrings;
-
-    argument.beginStructure();
-    if (readString(argument) != QLatin1String("IBusEngineDesc"))
-        return std::nullopt;
-    QVariantMap attachments;
-    argument >> attachments;
     IBusEngineInfo info;
-    info.name = readString(argument);
-    info.longname = readString(argument);
-    info.description = readString(argument);
-    info.language = readString(argument);
-    readString(argument); // license
-    readString(argument); // author
-    readString(argument); // icon
-    info.layout = readString(argument);
-    uint rank = 0;
-    argument >> rank;
-    if (trailingStrings >= 4) {
-        readString(argument); // hotkeys
-        readString(argument); // symbol
-        readString(argument); // setup
-        info.layoutVariant = readString(argument);
-    }
+    info.name = stringAt(current.get(), 2);
+    info.longname = stringAt(current.get(), 3);
+    info.description = stringAt(current.get(), 4);
+    info.language = stringAt(current.get(), 5);
+    info.layout = stringAt(current.get(), 9);
+    info.layoutVariant = stringAt(current.get(), kLayoutVariantIndex);
     if (info.name.isEmpty())
         return std::nullopt;
     return info;
+}
+
+QString ibusSourceId(const IBusEngineInfo& engine)
+{
+    return composeIBusSourceId(engine.name, engine.language, engine.longname, engine.layout,
+                               engine.layoutVariant);
 }
 
 } // namespace mirevo

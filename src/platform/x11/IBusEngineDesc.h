@@ -1,9 +1,10 @@
 #pragma once
 
 #include <QString>
-#include <QVariant>
 
 #include <optional>
+
+typedef struct _GVariant GVariant;
 
 namespace mirevo {
 
@@ -17,8 +18,11 @@ struct IBusEngineInfo {
     QString layoutVariant;
 };
 
-// Reads the value of the GlobalEngine property as QtDBus delivers it: variants nested
-// around the IBusEngineDesc structure. Anything else gives nothing.
-std::optional<IBusEngineInfo> parseIBusEngineDesc(const QVariant& value);
+// Reads an IBusEngineDesc structure, as the GlobalEngine property and GetEnginesByNames
+// deliver it: inside any number of variants. Anything else gives nothing.
+std::optional<IBusEngineInfo> parseIBusEngineDesc(GVariant* value);
+
+// The identifier the engine stands for ("ibus.inputmethod.hangul.Korean").
+QString ibusSourceId(const IBusEngineInfo& engine);
 
 } // namespace mirevo

@@ -5,6 +5,8 @@
 #   e2e_start_tray                     a tray host (trayer)
 #   e2e_spawn CMD...                   runs CMD in the background, stopped at exit
 #   e2e_wait_for_window NAME SECONDS   waits until a window of that WM_CLASS is mapped
+#   e2e_wait_for_settings SECONDS      waits until Mirevo's settings window is mapped
+#   e2e_instances                      prints how many Mirevo processes run on this desktop
 source "$(dirname "${BASH_SOURCE[0]}")/session.sh"
 e2e_init
 
@@ -40,4 +42,19 @@ root_has_property() {
 e2e_wait_for_window() {
     wait_until "$2" xdotool search --onlyvisible --classname "$1" ||
         { echo "no visible window of class $1" >&2; return 1; }
+}
+
+e2e_wait_for_settings() {
+    wait_until "$1" xdotool search --onlyvisible --name '^Mirevo Settings$' ||
+        { echo "no settings window" >&2; return 1; }
+}
+
+# Only this desktop's processes count: other tests may run programs of the same name.
+e2e_instances() {
+    local pid count=0
+    for pid in $(pgrep -x mirevo); do
+        tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qx "XDG_RUNTIME_DIR=$XDG_RUNTIME_DIR" &&
+            count=$((count + 1))
+    done
+    echo $count
 }

@@ -46,8 +46,8 @@ e2e_init() {
   export XDG_RUNTIME_DIR=$E2E_TMP/runtime
   mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME" "$XDG_RUNTIME_DIR"
   chmod 700 "$XDG_RUNTIME_DIR"
-  unset IBUS_ADDRESS IBUS_ADDRESS_FILE GTK_IM_MODULE QT_IM_MODULE XMODIFIERS
-  unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+  unset IBUS_ADDRESS IBUS_ADDRESS_FILE GTK_IM_MODULE QT_IM_MODULE XMODIFIERS INPUT_METHOD
+  unset WAYLAND_DISPLAY XDG_SESSION_TYPE XDG_CURRENT_DESKTOP QT_QPA_PLATFORM
   # Keep the GTK helpers of the daemons from starting accessibility and dconf services.
   export NO_AT_BRIDGE=1 GSETTINGS_BACKEND=memory
   export LANG=C.UTF-8 LC_ALL=C.UTF-8
@@ -86,6 +86,16 @@ e2e_enter_session() {
   if [ -z "${MIREVO_E2E_SESSION:-}" ]; then
     MIREVO_E2E_SESSION=1 exec dbus-run-session -- bash "$@"
   fi
+}
+
+# The real dconf-service, started here so that it writes under the private HOME (the bus
+# would start it with the environment the bus itself was started with). GSettings in this
+# shell and its children then uses dconf.
+start_dconf() {
+  export GSETTINGS_BACKEND=dconf
+  /usr/libexec/dconf-service >"$E2E_TMP/dconf.log" 2>&1 &
+  E2E_PIDS+=($!)
+  wait_until 5 bus_has_owner ca.desrt.dconf || e2e_fail "dconf-service did not start"
 }
 
 bus_has_owner() {
@@ -156,12 +166,14 @@ start_fcitx5_client() {
 }
 
 # expect_source BACKEND LANGUAGE [BACKEND_NAME]: mirevo --print-source must report LANGUAGE
-# (retrying for a second, since daemons apply switches asynchronously).
+# (retrying for a second, since daemons apply switches asynchronously). BACKEND_NAME may
+# leave out the reason given in parentheses after the name.
 expect_source() {
-  local backend=$1 language=$2 name=${3:-$1} line deadline=$((SECONDS + 3))
+  local backend=$1 language=$2 name=${3:-$1} line got deadline=$((SECONDS + 3))
   while :; do
     line=$("$MIREVO" --print-source --input-backend "$backend" 2>&1) || true
-    [ "$(echo "$line" | cut -f2)" = "$language" ] && [ "$(echo "$line" | cut -f3)" = "$name" ] &&
+    got=$(echo "$line" | cut -f3)
+    [ "$(echo "$line" | cut -f2)" = "$language" ] && [[ "$got" = "$name" || "${got%% (*}" = "$name" ]] &&
       break
     [ $SECONDS -ge $deadline ] && e2e_fail "expected $language from $name, got: $line"
     sleep 0.1

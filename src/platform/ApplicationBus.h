@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+namespace mirevo {
+
+class ApplicationBusObject;
+
+// What the program's object on the session bus answers with; set by the application.
+struct ApplicationBusHandlers {
+    std::function<void()> activate;
+    // False when `tab` names no tab of the settings window.
+    std::function<bool(const QString& tab)> showSettings;
+    std::function<QString()> currentLanguage;
+    std::function<QString()> currentSourceId;
+    std::function<QString()> backend;
+};
+
+// The program's well-known name on the session bus (its application id). Owning it makes a
+// process the one running instance: the bus grants a name to one caller only, however
+// many ask at once. The object under the name answers org.freedesktop.Application
+// (Activate) and the scripting interface kScriptingInterface.
+class ApplicationBus : public QObject {
+    Q_OBJECT
+public:
+    static inline const QString kScriptingInterface = QStringLiteral("io.github.mirevo.Mirevo1");
+
+    enum class Claim { owned, ownedElsewhere, noBus, failed };
+
+    explicit ApplicationBus(const QString& applicationId, QObject* parent = nullptr);
+    ~ApplicationBus() override;
+
+    // Exports the object, then asks for the name, waiting at most `timeoutMs` for the bus.
+    Claim claim(int timeoutMs);
+    // Asks the name's owner to activate; false when it did not answer within `timeoutMs`.
+    bool activateOwner(int timeoutMs);
+    // The process that owns the name, or 0 when the bus does not say.
+    qint64 ownerProcessId(int timeoutMs) const;
+
+    // Sends the scripting interface's LanguageChanged signal.
+    void announceLanguageChanged(const QString& language, const QString& sourceId);
+
+    ApplicationBusHandlers handlers;
+
+    QString name() const { return m_name; }
+    // The application id with dots as slashes: "/io/github/mirevo/Mirevo".
+    static QString objectPath(const QString& applicationId);
+
+private:
+    QString m_name;
+    std::unique_ptr<ApplicationBusObject> m_object;
+    bool m_exported = false;
+};
+
+} // namespace mirevo

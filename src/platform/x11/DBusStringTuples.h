@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+
+#include <optional>
+
+namespace mirevo {
+
+// Replies that are arrays of string structures, as QtDBus delivers them.
+
+// The strings of each structure of an array whose signature is exactly `signature`
+// ("a(sss)"; a trailing boolean, as in "a(ssb)", is skipped). Anything else gives nothing.
+std::optional<QList<QStringList>> parseStringTuples(const QVariant& value,
+                                                    QLatin1StringView signature);
+
+// One entry of fcitx5's AvailableInputMethods.
+struct Fcitx5Method {
+    QString uniqueName;   // "hangul", "keyboard-ru"
+    QString name;         // "Hangul", "Keyboard - Russian"
+    QString languageCode; // "ko", "ru"
+};
+
+// Reads an a(ssssssb) reply argument: (uniqueName, name, nativeName, icon, label,
+// languageCode, configurable).
+std::optional<QList<Fcitx5Method>> parseFcitx5Methods(const QVariant& value);
+
+// One entry of KDE's getLayoutsList.
+struct KdeLayout {
+    QString shortName; // "us", "ru"
+    QString variant;   // "phonetic"
+    QString longName;  // "English (US)"
+};
+
+// Reads an a(sss) reply argument: (short name, variant, long name).
+std::optional<QList<KdeLayout>> parseKdeLayouts(const QVariant& value);
+
+} // namespace mirevo

@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# KDE Plasma: the kde backend follows the keyboard daemon's layoutChanged and
+# layoutListChanged signals. Plasma's daemon cannot run here, so a small stand-in service
+# (tests/tools/kde_layouts_standin.cpp) serves its documented org.kde.KeyboardLayouts
+# interface on the session bus; what this checks is Mirevo's side of that interface.
+set -euo pipefail
+. "$(dirname "$0")/lib/session.sh"
+e2e_enter_session "$0" "$@"
+e2e_init
+start_xvfb
+"$MIREVO_TOOLS/kde_layouts_standin" "us=English (US)" "ru:phonetic=Russian (phonetic)" \
+  "gr=Greek" >"$E2E_TMP/standin.log" 2>&1 &
+E2E_PIDS+=($!)
+wait_until 5 bus_has_owner org.kde.keyboard || e2e_fail "the stand-in did not start"
+layouts() {
+  gdbus call --session --dest org.kde.keyboard --object-path /Layouts --method "$@" >/dev/null
+}
+
+start_mirevo kde
+expect_badge 0000b3 english
+layouts org.kde.KeyboardLayouts.setLayout 1
+expect_badge 7d0036 russian
+expect_source kde russian
+layouts org.kde.KeyboardLayouts.setLayout 2
+expect_badge 00478f greek
+# A new list under the same index: the daemon announces the list, not a switch.
+layouts org.mirevo.StandIn.setLayoutsList "['us=English (US)', 'ru=Russian', 'ara=Arabic']"
+expect_badge b35900 arabic
+expect_source auto arabic "auto:kde (org.kde.keyboard on the session bus)"
