@@ -50,7 +50,8 @@ int runTrayUtility(int argc, char** argv, const InputBackendChoice& backend)
     filterFontShapingWarnings();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Mirevo"));
-    QApplication::setOrganizationName(QStringLiteral("Mirevo"));
+    // Qt's own settings (window frame, alert choices) beside app_settings.json.
+    QApplication::setOrganizationName(AppSettingsManager::folderName(applicationId()));
     QApplication::setApplicationVersion(applicationVersion());
     QApplication::setDesktopFileName(applicationId());
     QApplication::setQuitOnLastWindowClosed(false);
