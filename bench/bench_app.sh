@@ -15,10 +15,10 @@ e2e_start_desktop 1920x1080
 source_file="$E2E_TMP/input-source"
 echo "xkb.keylayout.us.English (US)" >"$source_file"
 # Only the badge: the clock and the pointer badge have benchmarks of their own.
-mkdir -p "$XDG_DATA_HOME/Mirevo"
+mkdir -p "$XDG_CONFIG_HOME/Mirevo"
 "$build/tools/settings-defaults" |
     jq '.clock.isVisible = false | .mouseCursorIndicator.isVisible = false' \
-        >"$XDG_DATA_HOME/Mirevo/app_settings.json"
+        >"$XDG_CONFIG_HOME/Mirevo/app_settings.json"
 x=44 y=878
 
 start=$(bench_now_ms)

@@ -13,7 +13,7 @@ ticks_per_second=$(getconf CLK_TCK)
 
 e2e_start_desktop 1920x1080
 source_file="$E2E_TMP/input-source"
-settings_dir="$XDG_DATA_HOME/Mirevo"
+settings_dir="$XDG_CONFIG_HOME/Mirevo"
 mkdir -p "$settings_dir"
 
 # utime + stime of a process, in clock ticks.

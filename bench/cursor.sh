@@ -13,7 +13,7 @@ source "$(dirname "$0")/../tests/e2e/lib/desktop.sh"
 e2e_start_desktop 1024x768
 source_file=$E2E_TMP/source
 echo "xkb.keylayout.us.English (US)" >"$source_file"
-settings_dir=$XDG_DATA_HOME/Mirevo
+settings_dir=$XDG_CONFIG_HOME/Mirevo
 mkdir -p "$settings_dir"
 
 start_mirevo() {

@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
 # Installs every Debian 12 package Mirevo needs to build, run and test.
-# Usage: scripts/install-deps.sh [build|run|test]   (default: test, the superset)
-# Runs apt-get only when something is missing, so repeated runs are quick.
+# Usage: scripts/install-deps.sh [--list] [build|run|package|test]   (default: test, the superset)
+# Runs apt-get only when something is missing, so repeated runs are quick; --list only
+# prints the packages of that list.
 set -euo pipefail
 
+list_only=false
+[ "${1:-}" = --list ] && { list_only=true; shift; }
 what=${1:-test}
 
 build_pkgs=(
@@ -14,9 +17,14 @@ build_pkgs=(
   libxcb-shape0-dev libxcb-xfixes0-dev libglib2.0-dev libxkbregistry-dev
   fonts-dejavu-core fonts-noto-cjk
 )
-run_pkgs=(xvfb openbox trayer dbus dbus-x11 xauth x11-utils xkb-data qt6-translations-l10n)
+run_pkgs=(
+  xvfb openbox trayer dbus dbus-x11 xauth x11-utils x11-xserver-utils xcompmgr procps
+  xkb-data qt6-translations-l10n fonts-noto-core fonts-urw-base35
+)
+package_pkgs=(dpkg-dev file)
 test_pkgs=(
-  xdotool x11-xkb-utils x11-xserver-utils xcompmgr jq procps libglib2.0-bin fonts-urw-base35
+  xdotool x11-xkb-utils jq bc python3 shfmt libglib2.0-bin
+  appstream desktop-file-utils man-db valgrind
   ibus ibus-hangul ibus-libpinyin
   fcitx5 fcitx5-hangul fcitx5-modules
   dconf-service dconf-gsettings-backend gsettings-desktop-schemas
@@ -26,9 +34,14 @@ test_pkgs=(
 case "$what" in
   build) pkgs=("${build_pkgs[@]}") ;;
   run) pkgs=("${build_pkgs[@]}" "${run_pkgs[@]}") ;;
-  test) pkgs=("${build_pkgs[@]}" "${run_pkgs[@]}" "${test_pkgs[@]}") ;;
-  *) echo "usage: $0 [build|run|test]" >&2; exit 2 ;;
+  package) pkgs=("${build_pkgs[@]}" "${package_pkgs[@]}") ;;
+  test) pkgs=("${build_pkgs[@]}" "${run_pkgs[@]}" "${package_pkgs[@]}" "${test_pkgs[@]}") ;;
+  *) echo "usage: $0 [--list] [build|run|package|test]" >&2; exit 2 ;;
 esac
+if $list_only; then
+  printf '%s\n' "${pkgs[@]}"
+  exit 0
+fi
 
 missing=()
 for p in "${pkgs[@]}"; do

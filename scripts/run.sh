@@ -8,7 +8,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh run
-scripts/build.sh
+# Only the program, and the screen probe the headless demo takes its picture with.
+scripts/build.sh mirevo screen-probe
 
 if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
     exec build/mirevo "$@"

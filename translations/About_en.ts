@@ -22,6 +22,15 @@
         <translation>Supported Languages</translation>
     </message>
     <message>
+        <source>startup</source>
+        <extracomment>heading</extracomment>
+        <translation>Startup</translation>
+    </message>
+    <message>
+        <source>start_at_login</source>
+        <translation>Start Mirevo at &amp;login</translation>
+    </message>
+    <message>
         <source>customize</source>
         <extracomment>heading</extracomment>
         <translation>Customize</translation>

@@ -20,6 +20,15 @@
         <translation>対応言語</translation>
     </message>
     <message>
+        <source>startup</source>
+        <extracomment>heading</extracomment>
+        <translation>起動</translation>
+    </message>
+    <message>
+        <source>start_at_login</source>
+        <translation>ログイン時に Mirevo を起動(&amp;L)</translation>
+    </message>
+    <message>
         <source>customize</source>
         <translation>カスタマイズ</translation>
     </message>

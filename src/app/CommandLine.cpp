@@ -1,5 +1,7 @@
 #include "app/CommandLine.h"
 
+#include <QCommandLineParser>
+
 namespace mirevo {
 namespace {
 
@@ -11,44 +13,94 @@ CommandLine failure(const QString& message)
     return line;
 }
 
+// Qt's own options, which QApplication reads from the same arguments: accepted here and
+// left for Qt. Those of the first list take a value.
+const QStringList kQtOptionsWithValue{
+    QStringLiteral("platform"),
+    QStringLiteral("platformpluginpath"),
+    QStringLiteral("platformtheme"),
+    QStringLiteral("plugin"),
+    QStringLiteral("qwindowgeometry"),
+    QStringLiteral("geometry"),
+    QStringLiteral("qwindowtitle"),
+    QStringLiteral("title"),
+    QStringLiteral("qwindowicon"),
+    QStringLiteral("icon"),
+    QStringLiteral("session"),
+    QStringLiteral("style"),
+    QStringLiteral("stylesheet"),
+    QStringLiteral("display"),
+    QStringLiteral("name"),
+    QStringLiteral("visual"),
+    QStringLiteral("qmljsdebugger"),
+};
+const QStringList kQtFlags{QStringLiteral("reverse"), QStringLiteral("widgetcount"),
+                           QStringLiteral("nograb"),  QStringLiteral("dograb"),
+                           QStringLiteral("sync"),    QStringLiteral("testability")};
+
+struct Options {
+    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}};
+    QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")}};
+    QCommandLineOption detect{QStringLiteral("detect"), {}, QStringLiteral("ID")};
+    QCommandLineOption printSource{QStringLiteral("print-source")};
+    QCommandLineOption inputBackend{QStringLiteral("input-backend"), {}, QStringLiteral("BACKEND")};
+};
+
+void addQtOptions(QCommandLineParser& parser)
+{
+    for (const QString& name : kQtOptionsWithValue) {
+        QCommandLineOption option(name, {}, QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    for (const QString& name : kQtFlags) {
+        QCommandLineOption option(name);
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+}
+
 } // namespace
 
 CommandLine CommandLine::parse(const QStringList& arguments, const QString& environmentBackend)
 {
+    const Options options;
+    QCommandLineParser parser;
+    // Qt's options are single-dash words (-platform, -style); so are -h and -v.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.addOptions(
+        {options.help, options.version, options.detect, options.printSource, options.inputBackend});
+    addQtOptions(parser);
+    if (!parser.parse(arguments))
+        return failure(parser.errorText());
+    if (!parser.positionalArguments().isEmpty())
+        return failure(QStringLiteral("unexpected argument '%1'")
+                           .arg(parser.positionalArguments().constFirst()));
+
     CommandLine line;
-    QString backendText = environmentBackend;
-    QString backendOrigin = QStringLiteral("MIREVO_INPUT_BACKEND");
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        const QString& argument = arguments[i];
-        if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
-            line.action = Action::help;
-        } else if (argument == QLatin1String("--version")) {
-            line.action = Action::version;
-        } else if (argument == QLatin1String("--print-source")) {
-            line.action = Action::printSource;
-        } else if (argument == QLatin1String("--detect")) {
-            if (++i >= arguments.size())
-                return failure(QStringLiteral("--detect needs an identifier"));
-            line.action = Action::detect;
-            line.detectId = arguments[i];
-        } else if (argument == QLatin1String("--input-backend")) {
-            if (++i >= arguments.size())
-                return failure(QStringLiteral("--input-backend needs a value"));
-            backendText = arguments[i];
-            backendOrigin = QStringLiteral("--input-backend");
-        } else if (argument.startsWith(QLatin1String("--input-backend="))) {
-            backendText = argument.section(QLatin1Char('='), 1);
-            backendOrigin = QStringLiteral("--input-backend");
-        } else {
-            return failure(QStringLiteral("unknown option: %1").arg(argument));
-        }
-    }
+    line.platform = parser.value(QStringLiteral("platform"));
+    line.display = parser.value(QStringLiteral("display"));
+    if (parser.isSet(options.help))
+        line.action = Action::help;
+    else if (parser.isSet(options.version))
+        line.action = Action::version;
+    else if (parser.isSet(options.detect))
+        line.action = Action::detect;
+    else if (parser.isSet(options.printSource))
+        line.action = Action::printSource;
+    line.detectId = parser.value(options.detect);
+
+    const bool fromOption = parser.isSet(options.inputBackend);
+    const QString backendText =
+        fromOption ? parser.value(options.inputBackend) : environmentBackend;
     if (!backendText.isEmpty()) {
         const std::optional<InputBackendChoice> choice = InputBackendChoice::parse(backendText);
         if (!choice) {
             return failure(QStringLiteral("%1: unknown input backend \"%2\" "
                                           "(use auto, fcitx5, ibus, xkb, gnome, kde or file:PATH)")
-                               .arg(backendOrigin, backendText));
+                               .arg(fromOption ? QStringLiteral("--input-backend")
+                                               : QStringLiteral("MIREVO_INPUT_BACKEND"),
+                                    backendText));
         }
         line.inputBackend = *choice;
     }
@@ -60,17 +112,20 @@ QString CommandLine::helpText()
     return QStringLiteral(
         "Usage: mirevo [options]\n"
         "Shows the active keyboard input source as a floating badge, a pointer badge and a\n"
-        "desktop clock. Without options it runs in the system tray.\n"
+        "desktop clock. Without options it runs in the system tray; started again, it opens\n"
+        "the running one's settings window.\n"
         "\n"
         "Options:\n"
         "  --detect ID               print the input language that ID maps to, and exit\n"
-        "  --print-source            print the backend, the current source identifier and\n"
-        "                            its language, and exit\n"
-        "  --input-backend BACKEND   auto (default), fcitx5, ibus, xkb, gnome, kde or\n"
-        "                            file:PATH\n"
-        "                            (also MIREVO_INPUT_BACKEND)\n"
-        "  --help                    show this help\n"
-        "  --version                 show the version\n");
+        "  --print-source            print the current source identifier, its language and\n"
+        "                            the backend, and exit\n"
+        "  --input-backend BACKEND   auto (default), fcitx5, ibus, gnome, kde, xkb or\n"
+        "                            file:PATH (also MIREVO_INPUT_BACKEND)\n"
+        "  -h, --help                show this help\n"
+        "  -v, --version             show the version\n"
+        "\n"
+        "Qt's standard options, such as -platform NAME and -style NAME, are accepted too.\n"
+        "See mirevo(1).\n");
 }
 
 } // namespace mirevo

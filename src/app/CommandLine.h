@@ -18,6 +18,8 @@ struct CommandLine {
     QString detectId;                // for Action::detect
     InputBackendChoice inputBackend; // --input-backend, else MIREVO_INPUT_BACKEND, else auto
     QString errorMessage;            // for Action::error
+    QString platform;                // Qt's -platform, when given
+    QString display;                 // Qt's -display, when given
 
     // `environmentBackend` is the value of MIREVO_INPUT_BACKEND (empty when unset).
     static CommandLine parse(const QStringList& arguments, const QString& environmentBackend);

@@ -44,13 +44,21 @@ constexpr int kPrintSourceWaitMs = 3000;
 
 } // namespace
 
-int runTrayUtility(int argc, char** argv, const InputBackendChoice& backend)
+int runTrayUtility(int argc, char** argv, const CommandLine& line)
 {
     preferX11OnWayland();
+    // Qt would abort with advice to reinstall; say plainly what is missing instead.
+    const QString platform =
+        line.platform.isEmpty() ? qEnvironmentVariable("QT_QPA_PLATFORM") : line.platform;
+    if (const std::optional<QString> problem = displayProblem(platform, line.display)) {
+        std::fprintf(stderr, "mirevo: %s\n", problem->toLocal8Bit().constData());
+        return 1;
+    }
     filterFontShapingWarnings();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Mirevo"));
-    QApplication::setOrganizationName(QStringLiteral("Mirevo"));
+    // Qt's own settings (window frame, alert choices) beside app_settings.json.
+    QApplication::setOrganizationName(AppSettingsManager::folderName(applicationId()));
     QApplication::setApplicationVersion(applicationVersion());
     QApplication::setDesktopFileName(applicationId());
     QApplication::setQuitOnLastWindowClosed(false);
@@ -70,7 +78,7 @@ int runTrayUtility(int argc, char** argv, const InputBackendChoice& backend)
 
     AppSettingsManager& store = AppSettingsManager::shared();
     NotificationCenter& notifications = NotificationCenter::defaultCenter();
-    IMEMonitor::installSharedSource(createInputSource(backend));
+    IMEMonitor::installSharedSource(createInputSource(line.inputBackend));
     IMEMonitor& monitor = IMEMonitor::shared();
 
     UnifiedSettingsWindowManager& settingsWindow = UnifiedSettingsWindowManager::shared();

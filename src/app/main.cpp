@@ -47,5 +47,5 @@ int main(int argc, char** argv)
     case CommandLine::Action::runTrayUtility:
         break;
     }
-    return runTrayUtility(argc, argv, line.inputBackend);
+    return runTrayUtility(argc, argv, line);
 }

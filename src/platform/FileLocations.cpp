@@ -4,12 +4,26 @@
 
 namespace mirevo {
 
-std::optional<QString> applicationSupportDirectory()
+namespace {
+
+std::optional<QString> writableFolder(QStandardPaths::StandardLocation location)
 {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    const QString folder = QStandardPaths::writableLocation(location);
     if (folder.isEmpty())
         return std::nullopt;
     return folder;
+}
+
+} // namespace
+
+std::optional<QString> applicationSupportDirectory()
+{
+    return writableFolder(QStandardPaths::GenericConfigLocation);
+}
+
+std::optional<QString> earlierApplicationSupportDirectory()
+{
+    return writableFolder(QStandardPaths::GenericDataLocation);
 }
 
 QString applicationId()

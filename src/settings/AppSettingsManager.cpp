@@ -3,6 +3,7 @@
 #include "platform/FileLocations.h"
 #include "platform/RegularFile.h"
 #include "settings/AtomicWrite.h"
+#include "settings/SettingsFolderMove.h"
 #include "settings/SettingsJson.h"
 
 #include <QDateTime>
@@ -79,7 +80,10 @@ AppSettingsManager& AppSettingsManager::shared()
             std::fputs("Application Support directory not found\n", stderr);
             std::exit(1);
         }
-        return new AppSettingsManager(QDir(*base).filePath(folderName(applicationId())));
+        const QString folder = QDir(*base).filePath(folderName(applicationId()));
+        if (const std::optional<QString> earlier = earlierApplicationSupportDirectory())
+            moveEarlierSettings(QDir(*earlier).filePath(folderName(applicationId())), folder);
+        return new AppSettingsManager(folder);
     }();
     return *store;
 }

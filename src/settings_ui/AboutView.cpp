@@ -1,11 +1,13 @@
 #include "settings_ui/AboutView.h"
 
+#include "platform/Autostart.h"
 #include "platform/FileLocations.h"
 #include "platform/StringTables.h"
 #include "settings_ui/AboutLanguages.h"
 #include "settings_ui/SettingsGroup.h"
 #include "settings_ui/SettingsPageParts.h"
 
+#include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
@@ -54,6 +56,7 @@ AboutView::AboutView(QWidget* parent) : QWidget(parent)
     stack->addWidget(makeDivider());
     stack->addSpacing(8);
     stack->addWidget(buildLanguageGroup(), 1);
+    stack->addWidget(buildStartupGroup());
     stack->addWidget(buildCustomizeGroup());
     stack->addWidget(buildFooter());
     setUpSettingsPage(this, content, localized("Settings", "tab.about"));
@@ -115,6 +118,34 @@ QWidget* AboutView::buildLanguageGroup()
     scroll->setMinimumHeight(100);
     group.addWideRow(scroll);
     return group.widget();
+}
+
+QWidget* AboutView::buildStartupGroup()
+{
+    SettingsGroup group(QStringLiteral("aboutStartupGroup"), localized("About", "startup"),
+                        QStringLiteral("system-run"));
+    m_startAtLogin = new QCheckBox(localized("About", "start_at_login"));
+    m_startAtLogin->setObjectName(QStringLiteral("startAtLogin"));
+    connect(m_startAtLogin, &QCheckBox::toggled, this, [this](bool checked) {
+        // A folder that refuses the entry leaves the box showing what is true.
+        if (!Autostart::forCurrentUser().setEnabled(checked))
+            showAutostartState();
+    });
+    group.addWideRow(m_startAtLogin);
+    showAutostartState();
+    return group.widget();
+}
+
+void AboutView::showAutostartState()
+{
+    const QSignalBlocker blocker(m_startAtLogin);
+    m_startAtLogin->setChecked(Autostart::forCurrentUser().isEnabled());
+}
+
+void AboutView::showEvent(QShowEvent* event)
+{
+    showAutostartState();
+    QWidget::showEvent(event);
 }
 
 QWidget* AboutView::buildCustomizeGroup()

@@ -2,20 +2,30 @@
 
 #include <QWidget>
 
+class QCheckBox;
+
 namespace mirevo {
 
 // The About tab: the program's name and version, what it does, the languages it tells
-// apart and where to customise it.
+// apart, whether it starts at login and where to customize it.
 class AboutView : public QWidget {
     Q_OBJECT
 public:
     explicit AboutView(QWidget* parent = nullptr);
 
+protected:
+    // The login entry may have been added or removed elsewhere since the page last showed.
+    void showEvent(QShowEvent* event) override;
+
 private:
     QWidget* buildHeader();
     QWidget* buildLanguageGroup();
+    QWidget* buildStartupGroup();
     QWidget* buildCustomizeGroup();
     QWidget* buildFooter();
+    void showAutostartState();
+
+    QCheckBox* m_startAtLogin = nullptr;
 };
 
 // A language's round badge: a 20 px disc in its colour with the sample in white.

@@ -1,6 +1,8 @@
 #include "app/CommandLine.h"
 #include "common/TestRegistry.h"
 
+#include <QFile>
+#include <QRegularExpression>
 #include <QTest>
 
 using namespace mirevo;
@@ -41,8 +43,14 @@ private slots:
         QTest::newRow("empty file path") << QStringList({"--input-backend", "file:"}) << ""
                                          << A::error << K::automatic << "file:";
         QTest::newRow("unknown option")
-            << QStringList({"--frobnicate"}) << "" << A::error << K::automatic << "--frobnicate";
-        QTest::newRow("help") << QStringList({"--help"}) << "" << A::help << K::automatic << "";
+            << QStringList({"--frobnicate"}) << "" << A::error << K::automatic << "frobnicate";
+        QTest::newRow("stray argument")
+            << QStringList({"hangul"}) << "" << A::error << K::automatic << "hangul";
+        QTest::newRow("help") << QStringList({"-h"}) << "" << A::help << K::automatic << "";
+        QTest::newRow("version") << QStringList({"-v"}) << "" << A::version << K::automatic << "";
+        QTest::newRow("Qt's platform option")
+            << QStringList({"-platform", "offscreen", "-style=Fusion", "-reverse"}) << ""
+            << A::runTrayUtility << K::automatic << "offscreen";
     }
     void parse()
     {
@@ -62,6 +70,19 @@ private slots:
             QCOMPARE(line.detectId, detail);
         if (backend == InputBackendChoice::Kind::file)
             QCOMPARE(line.inputBackend.filePath, detail);
+        if (arguments.contains("-platform"))
+            QCOMPARE(line.platform, detail);
+    }
+
+    // A new option has to reach the manual page too.
+    void manualPageNamesEveryOption()
+    {
+        QFile page(MIREVO_SOURCE_DIR "/resources/mirevo.1");
+        QVERIFY(page.open(QIODevice::ReadOnly));
+        const QString manual = QString::fromUtf8(page.readAll()).remove(QLatin1Char('\\'));
+        static const QRegularExpression option(QStringLiteral("--[a-z-]+"));
+        for (const auto& match : option.globalMatch(CommandLine::helpText()))
+            QVERIFY2(manual.contains(match.captured()), qPrintable(match.captured()));
     }
 };
 

@@ -20,7 +20,7 @@ expect_pixel() {
 e2e_start_desktop 1024x768
 source_file=$E2E_TMP/source
 echo "xkb.keylayout.us.English (US)" >"$source_file"
-settings_dir=$XDG_DATA_HOME/Mirevo
+settings_dir=$XDG_CONFIG_HOME/Mirevo
 mkdir -p "$settings_dir"
 
 # A grey window under the badge that records the clicks it gets.

@@ -67,9 +67,9 @@ monitor_case() {
     e2e_start_desktop 3840x1080
     xrandr --setmonitor '*left' 1920/508x1080/286+0+0 screen
     xrandr --setmonitor right 1920/508x1080/286+1920+0 none
-    mkdir -p "$XDG_DATA_HOME/Mirevo"
+    mkdir -p "$XDG_CONFIG_HOME/Mirevo"
     "$build/tools/settings-defaults" | jq '.imeIndicator.displayIndex = 1' \
-        >"$XDG_DATA_HOME/Mirevo/app_settings.json"
+        >"$XDG_CONFIG_HOME/Mirevo/app_settings.json"
     echo "xkb.keylayout.us.English (US)" >"$E2E_TMP/source"
     e2e_spawn "$build/mirevo" --input-backend "file:$E2E_TMP/source"
     "$probe" wait 1966 878 0000b3 20 10000 >/dev/null || fail "no badge on the second monitor"

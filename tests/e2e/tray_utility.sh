@@ -38,7 +38,7 @@ kill -0 "$first" || fail "the first instance is gone"
 [ "$(e2e_instances)" -eq 1 ] || fail "$(e2e_instances) instances of mirevo run on this desktop"
 e2e_wait_for_settings 5 || fail "the settings window did not open"
 
-settings="$XDG_DATA_HOME/Mirevo/app_settings.json"
+settings="$XDG_CONFIG_HOME/Mirevo/app_settings.json"
 [ -f "$settings" ] || fail "no settings file at $settings"
 for expected in '"indicatorSize": 100' '"positionX": 24' '"fontName": "MyricaM M"' \
     '"dateTimePosition": "date_time_vertical"' '"offsetX": 16'; do

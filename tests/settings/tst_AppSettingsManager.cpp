@@ -1,6 +1,7 @@
 #include "common/FileSizeLimit.h"
 #include "common/TestRegistry.h"
 #include "settings/AppSettingsManager.h"
+#include "settings/SettingsFolderMove.h"
 #include "settings/SettingsJson.h"
 
 #include <QDateTime>
@@ -216,6 +217,56 @@ private slots:
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files),
                  QStringList({"app_settings.json", "app_settings.json.backup",
                               "app_settings.json.invalid", "app_settings.json.saving-QrStUv"}));
+    }
+
+    // Files in the earlier data folder and the configuration folder, as "name=content"
+    // lists, before and after the move.
+    void earlierFolderMovesOnce_data()
+    {
+        QTest::addColumn<QStringList>("earlier");
+        QTest::addColumn<QStringList>("current");
+        QTest::addColumn<QStringList>("earlierAfter");
+        QTest::addColumn<QStringList>("currentAfter");
+        QTest::newRow("earlier only")
+            << QStringList{"app_settings.json=old", "notes.txt=mine"} << QStringList{}
+            << QStringList{"notes.txt=mine"} << QStringList{"app_settings.json=old"};
+        QTest::newRow("current only") << QStringList{} << QStringList{"app_settings.json=new"}
+                                      << QStringList{} << QStringList{"app_settings.json=new"};
+        QTest::newRow("both: the current file wins")
+            << QStringList{"app_settings.json=old", "settings.json=legacy"}
+            << QStringList{"app_settings.json=new"}
+            << QStringList{"app_settings.json=old", "settings.json=legacy"}
+            << QStringList{"app_settings.json=new"};
+        QTest::newRow("older files go along for their migration")
+            << QStringList{"ime_settings.json=a", "settings.json=b"} << QStringList{}
+            << QStringList{} << QStringList{"ime_settings.json=a", "settings.json=b"};
+    }
+    void earlierFolderMovesOnce()
+    {
+        QFETCH(QStringList, earlier);
+        QFETCH(QStringList, current);
+        QFETCH(QStringList, earlierAfter);
+        QFETCH(QStringList, currentAfter);
+        QTemporaryDir base;
+        const QString from = base.filePath("data/Mirevo"), to = base.filePath("config/Mirevo");
+        const auto fill = [](const QString& folder, const QStringList& files) {
+            QDir().mkpath(folder);
+            for (const QString& file : files)
+                writeAll(folder + '/' + file.section('=', 0, 0), file.section('=', 1).toUtf8());
+        };
+        const auto contents = [](const QString& folder) {
+            QStringList files;
+            for (const QString& name : QDir(folder).entryList(QDir::Files))
+                files << name + '=' + readAll(folder + '/' + name);
+            return files;
+        };
+        fill(from, earlier);
+        fill(to, current);
+        moveEarlierSettings(from, to);
+        QCOMPARE(contents(from), earlierAfter);
+        QCOMPARE(contents(to), currentAfter);
+        moveEarlierSettings(from, to); // a second start changes nothing
+        QCOMPARE(contents(to), currentAfter);
     }
 
     void interruptedSaveLeavesTheOldFileWhole()

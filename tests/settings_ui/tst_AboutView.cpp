@@ -1,16 +1,35 @@
 #include "common/TestRegistry.h"
+#include "platform/Autostart.h"
 #include "platform/FileLocations.h"
 #include "settings_ui/AboutLanguages.h"
 #include "settings_ui/AboutView.h"
 
+#include <QCheckBox>
 #include <QCoreApplication>
+#include <QFile>
 #include <QImage>
 #include <QLabel>
+#include <QProcess>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace mirevo;
+
+namespace {
+
+// desktop-file-validate's verdict on the entry, empty when it passes.
+QString validationProblems(const QString& path)
+{
+    QProcess validate;
+    validate.start(QStringLiteral("desktop-file-validate"), {path});
+    if (!validate.waitForFinished(10000))
+        return QStringLiteral("desktop-file-validate did not run");
+    return validate.exitCode() == 0 ? QString() : QString::fromUtf8(validate.readAll());
+}
+
+} // namespace
 
 class AboutViewTest : public QObject {
     Q_OBJECT
@@ -67,6 +86,41 @@ private slots:
         badge.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
         QCOMPARE(image.pixelColor(3, 10).rgb(), QColor(0, 122, 255).rgb()); // the disc's edge
         QCOMPARE(image.pixelColor(0, 0).alpha(), 0);                        // outside the circle
+    }
+
+    void startAtLoginWritesAndRemovesTheEntry()
+    {
+        QTemporaryDir config;
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+        const QString entry = Autostart::forCurrentUser().entryPath();
+        QVERIFY(entry.startsWith(config.path() + "/autostart/"));
+        AboutView view;
+        view.show();
+        auto* box = view.findChild<QCheckBox*>("startAtLogin");
+        QVERIFY(!box->isChecked());
+        box->click();
+        QVERIFY(QFile::exists(entry));
+        QCOMPARE(validationProblems(entry), QString());
+        QFile file(entry);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().contains(
+            "Exec=" + QFile::encodeName(QCoreApplication::applicationFilePath())));
+        box->click();
+        QVERIFY(!QFile::exists(entry));
+        // An entry made elsewhere shows the next time the page does.
+        view.hide();
+        QVERIFY(Autostart::forCurrentUser().setEnabled(true));
+        view.show();
+        QVERIFY(box->isChecked());
+        qunsetenv("XDG_CONFIG_HOME");
+    }
+
+    void entryForAProgramPathWithSpacesValidates()
+    {
+        QTemporaryDir config;
+        const Autostart autostart(config.filePath("entry.desktop"), "/opt/My $Apps/mirevo");
+        QVERIFY(autostart.setEnabled(true));
+        QCOMPARE(validationProblems(autostart.entryPath()), QString());
     }
 
     void versionLine_data()
