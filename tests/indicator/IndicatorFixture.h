@@ -1,16 +1,24 @@
 #pragma once
 
-#include "Fakes.h"
 #include "platform/Displays.h"
 #include "platform/NotificationCenter.h"
 #include "settings/AppSettingsManager.h"
+#include "settings/SettingsWindowAccess.h"
 
-#include <QApplication>
-#include <QMouseEvent>
 #include <QTemporaryDir>
-#include <QWidget>
+#include <QTest>
 
 namespace mirevo::test {
+
+// A settings window that only records what it was asked to do.
+class FakeSettingsWindow : public SettingsWindowAccess {
+public:
+    bool open = false;
+    QList<std::optional<SettingsTab>> requests;
+
+    bool isSettingsWindowOpen() const override { return open; }
+    void showSettings(std::optional<SettingsTab> tab) override { requests << tab; }
+};
 
 // Two 1920x1080 displays side by side, a store in a temporary folder and a private
 // notification center.
@@ -27,23 +35,13 @@ struct IndicatorFixture {
     }
 };
 
-inline void sendMouse(QWidget* widget, QEvent::Type type, QPointF global, Qt::MouseButton button,
-                      Qt::MouseButtons buttons)
+// Drags the window with the left button from `from` (window coordinates) by `delta`, as
+// the user would.
+inline void drag(QWidget* window, QPoint from, QPoint delta)
 {
-    QMouseEvent event(type, widget->mapFromGlobal(global), global, button, buttons, Qt::NoModifier);
-    QApplication::sendEvent(widget, &event);
-}
-
-// Presses the left button in the window's middle, moves the pointer by `delta` in two
-// steps and releases it there.
-inline void drag(QWidget* window, QPoint delta)
-{
-    const QPointF start = QRectF(window->geometry()).center();
-    sendMouse(window, QEvent::MouseButtonPress, start, Qt::LeftButton, Qt::LeftButton);
-    sendMouse(window, QEvent::MouseMove, start + QPointF(delta) / 2, Qt::NoButton, Qt::LeftButton);
-    sendMouse(window, QEvent::MouseMove, start + QPointF(delta), Qt::NoButton, Qt::LeftButton);
-    sendMouse(window, QEvent::MouseButtonRelease, start + QPointF(delta), Qt::LeftButton,
-              Qt::NoButton);
+    QTest::mousePress(window, Qt::LeftButton, {}, from);
+    QTest::mouseMove(window, from + delta);
+    QTest::mouseRelease(window, Qt::LeftButton, {}, from + delta);
 }
 
 } // namespace mirevo::test
