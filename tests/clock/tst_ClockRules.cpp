@@ -13,8 +13,6 @@ using namespace mirevo;
 
 Q_DECLARE_METATYPE(mirevo::DateTimePosition)
 Q_DECLARE_METATYPE(mirevo::ClockStyle)
-Q_DECLARE_METATYPE(mirevo::DateFormatStyle)
-Q_DECLARE_METATYPE(mirevo::TimeFormatStyle)
 
 namespace {
 
@@ -125,48 +123,40 @@ private slots:
                                                           : std::nullopt);
     }
 
-    void dates_data()
+    void texts_data()
     {
-        QTest::addColumn<QString>("locale");
-        QTest::addColumn<DateFormatStyle>("style");
+        QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("expected");
-        using S = DateFormatStyle;
-        QTest::newRow("en numeric") << "en-US" << S::numeric << "3/5/26";
-        QTest::newRow("en abbreviated") << "en-US" << S::abbreviated << "Mar 5, 2026";
-        QTest::newRow("en long") << "en-US" << S::long_ << "March 5, 2026";
-        QTest::newRow("en complete") << "en-US" << S::complete << "Thursday, March 5, 2026";
-        QTest::newRow("ja numeric") << "ja-JP" << S::numeric << "2026/03/05";
-        QTest::newRow("ja custom1") << "ja-JP" << S::custom1 << QString::fromUtf8("2026/03/05 木");
-        QTest::newRow("en custom2") << "en-US" << S::custom2 << "3/5 (Thu)";
+        auto date = [](const char* locale, DateFormatStyle style) {
+            return formattedDate(sampleTime(), style, locale, "yyyy/MM/dd E", "M/d (EEE)");
+        };
+        auto time = [](const char* locale, TimeFormatStyle style) {
+            return formattedTime(sampleTime(), style, locale, "HH:mm:ss.SSS", "H:mm");
+        };
+        using D = DateFormatStyle;
+        using T = TimeFormatStyle;
+        QTest::newRow("en numeric") << date("en-US", D::numeric) << "3/5/26";
+        QTest::newRow("en abbreviated") << date("en-US", D::abbreviated) << "Mar 5, 2026";
+        QTest::newRow("en long") << date("en-US", D::long_) << "March 5, 2026";
+        QTest::newRow("en complete") << date("en-US", D::complete) << "Thursday, March 5, 2026";
+        QTest::newRow("ja numeric") << date("ja-JP", D::numeric) << "2026/03/05";
+        QTest::newRow("ja custom1")
+            << date("ja-JP", D::custom1) << QString::fromUtf8("2026/03/05 木");
+        QTest::newRow("en custom2") << date("en-US", D::custom2) << "3/5 (Thu)";
+        QTest::newRow("en standard") << time("en-US", T::standard) << nnbsp("3:04:05_PM");
+        QTest::newRow("en shortened") << time("en-US", T::shortened) << nnbsp("3:04_PM");
+        QTest::newRow("en complete time")
+            << time("en-US", T::complete) << nnbsp("3:04:05_PM GMT+9");
+        QTest::newRow("ja standard") << time("ja-JP", T::standard) << "15:04:05";
+        QTest::newRow("ja complete") << time("ja-JP", T::complete) << "15:04:05 JST";
+        QTest::newRow("custom1") << time("en-US", T::custom1) << "15:04:05.250";
+        QTest::newRow("custom2") << time("en-US", T::custom2) << "15:04";
     }
-    void dates()
+    void texts()
     {
-        QFETCH(QString, locale);
-        QFETCH(DateFormatStyle, style);
+        QFETCH(QString, text);
         QFETCH(QString, expected);
-        QCOMPARE(formattedDate(sampleTime(), style, locale, "yyyy/MM/dd E", "M/d (EEE)"), expected);
-    }
-
-    void times_data()
-    {
-        QTest::addColumn<QString>("locale");
-        QTest::addColumn<TimeFormatStyle>("style");
-        QTest::addColumn<QString>("expected");
-        using S = TimeFormatStyle;
-        QTest::newRow("en standard") << "en-US" << S::standard << nnbsp("3:04:05_PM");
-        QTest::newRow("en shortened") << "en-US" << S::shortened << nnbsp("3:04_PM");
-        QTest::newRow("en complete") << "en-US" << S::complete << nnbsp("3:04:05_PM GMT+9");
-        QTest::newRow("ja standard") << "ja-JP" << S::standard << "15:04:05";
-        QTest::newRow("ja complete") << "ja-JP" << S::complete << "15:04:05 JST";
-        QTest::newRow("custom1") << "en-US" << S::custom1 << "15:04:05.250";
-        QTest::newRow("custom2") << "en-US" << S::custom2 << "15:04";
-    }
-    void times()
-    {
-        QFETCH(QString, locale);
-        QFETCH(TimeFormatStyle, style);
-        QFETCH(QString, expected);
-        QCOMPARE(formattedTime(sampleTime(), style, locale, "HH:mm:ss.SSS", "H:mm"), expected);
+        QCOMPARE(text, expected);
     }
 
     void textsFollowTheHostZone_data()

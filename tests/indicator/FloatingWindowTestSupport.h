@@ -1,11 +1,7 @@
 #pragma once
 
-#include "platform/Displays.h"
-#include "platform/NotificationCenter.h"
-#include "settings/AppSettingsManager.h"
 #include "settings/SettingsWindowAccess.h"
 
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace mirevo::test {
@@ -18,21 +14,6 @@ public:
 
     bool isSettingsWindowOpen() const override { return open; }
     void showSettings(std::optional<SettingsTab> tab) override { requests << tab; }
-};
-
-// Two 1920x1080 displays side by side, a store in a temporary folder and a private
-// notification center.
-struct IndicatorFixture {
-    QTemporaryDir folder;
-    AppSettingsManager store{folder.path()};
-    FixedDisplays displays{{QRect(0, 0, 1920, 1080), QRect(1920, 0, 1920, 1080)}};
-    NotificationCenter center;
-    FakeSettingsWindow settingsWindow;
-
-    template <typename Edit> void editIndicator(Edit&& change)
-    {
-        store.edit([&](AppSettings& s) { change(s.imeIndicator); });
-    }
 };
 
 // Drags the window with the left button from `from` (window coordinates) by `delta`, as
