@@ -2,7 +2,7 @@
 #include "clock/ClockWindowManager.h"
 #include "clock/ContextMenuHostingView.h"
 #include "common/TestRegistry.h"
-#include "indicator/FloatingWindowTestSupport.h"
+#include "indicator/Fakes.h"
 #include "platform/Displays.h"
 #include "settings/AppSettingsManager.h"
 

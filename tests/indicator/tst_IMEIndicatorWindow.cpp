@@ -1,4 +1,4 @@
-#include "FloatingWindowTestSupport.h"
+#include "Fakes.h"
 #include "common/TestRegistry.h"
 #include "indicator/DraggableHostingView.h"
 #include "indicator/IMEIndicatorWindowManager.h"
