@@ -77,11 +77,6 @@ ClockView* ClockWindowManager::makeClockRootView()
     return new ClockView(m_store, m_sources);
 }
 
-std::optional<int> ClockWindowManager::screenForDisplay(qint64 index) const
-{
-    return m_displays.indexOrMain(index);
-}
-
 QSize ClockWindowManager::windowWillResize(QSize proposed)
 {
     return {std::clamp(proposed.width(), kMinimumSide, kMaximumSide),

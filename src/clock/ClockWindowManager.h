@@ -49,8 +49,6 @@ public:
 
     // Each dimension of a size the user proposes, bounded to 100...500.
     static QSize windowWillResize(QSize proposed);
-    // The display a window of the clock settings goes on: the named one, else the main one.
-    std::optional<int> screenForDisplay(qint64 index) const;
 
     ContextMenuHostingView* clockWindow() const;
     ClockView* clockView() const;

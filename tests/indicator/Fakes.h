@@ -2,7 +2,7 @@
 
 #include "settings/SettingsWindowAccess.h"
 
-#include <QList>
+#include <QTest>
 
 namespace mirevo::test {
 
@@ -15,5 +15,14 @@ public:
     bool isSettingsWindowOpen() const override { return open; }
     void showSettings(std::optional<SettingsTab> tab) override { requests << tab; }
 };
+
+// Drags the window with the left button from `from` (window coordinates) by `delta`, as
+// the user would.
+inline void drag(QWidget* window, QPoint from, QPoint delta)
+{
+    QTest::mousePress(window, Qt::LeftButton, {}, from);
+    QTest::mouseMove(window, from + delta);
+    QTest::mouseRelease(window, Qt::LeftButton, {}, from + delta);
+}
 
 } // namespace mirevo::test

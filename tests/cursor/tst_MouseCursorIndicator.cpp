@@ -1,0 +1,215 @@
+#include "common/TestRegistry.h"
+#include "cursor/MouseCursorIndicatorView.h"
+#include "cursor/MouseCursorIndicatorWindowManager.h"
+#include "platform/Displays.h"
+#include "platform/NotificationCenter.h"
+#include "platform/PointerMonitor.h"
+#include "settings/AppSettingsManager.h"
+#include "settings/SettingsNotifications.h"
+
+#include <QPointer>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace mirevo;
+
+namespace {
+
+// Counts the moves, restacks and paints that reach the objects it watches.
+struct EventCounter : QObject {
+    QHash<QEvent::Type, int> counts;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (QList{QEvent::Move, QEvent::ZOrderChange, QEvent::Paint}.contains(event->type()))
+            ++counts[event->type()];
+        return false;
+    }
+};
+
+// A manager on a private store, one 1920x1080 display, a settable pointer and a fake
+// raw-motion monitor that the tests fire themselves.
+struct CursorFixture {
+    QTemporaryDir folder;
+    AppSettingsManager store{folder.path()};
+    FixedDisplays displays{{QRect(0, 0, 1920, 1080)}};
+    NotificationCenter center;
+    QPoint pointer{500, 680}; // (500, 400) in stored coordinates
+    bool hasXInput = true;
+    QPointer<PointerMonitor> lastMonitor;
+    InputLanguage monitorLanguage = InputLanguage::english;
+    MouseCursorIndicatorWindowManager manager{store,
+                                              displays,
+                                              center,
+                                              [this] { return pointer; },
+                                              [this] { return makeMonitor(); },
+                                              [this] { return monitorLanguage; }};
+
+    std::unique_ptr<PointerMonitor> makeMonitor()
+    {
+        auto monitor = hasXInput ? std::make_unique<PointerMonitor>() : nullptr;
+        lastMonitor = monitor.get();
+        return monitor;
+    }
+    template <typename Edit> void editAndNotify(Edit&& change)
+    {
+        store.edit(change);
+        center.post(notifications::kMouseCursorIndicatorSettingsChanged);
+    }
+};
+
+} // namespace
+
+class MouseCursorIndicatorTest : public QObject {
+    Q_OBJECT
+private slots:
+    void drawsTheCurrentLanguageInTheIMEIndicatorLook()
+    {
+        CursorFixture f;
+        f.store.edit([](AppSettings& s) {
+            s.imeIndicator.colors[languageIndex(InputLanguage::korean)] = {0, 0, 1, 1};
+            // The badge's own colour fields are stored but never drawn.
+            for (ColorComponents& colour : s.mouseCursorIndicator.colors)
+                colour = {0, 1, 0, 1};
+        });
+        // Showing takes the input-source monitor's language, not one kept while hidden.
+        f.manager.updateLanguage(InputLanguage::thai);
+        f.monitorLanguage = InputLanguage::japanese;
+        f.manager.show();
+        MouseCursorIndicatorView* view = f.manager.indicatorView();
+        QCOMPARE(view->currentLanguage(), InputLanguage::japanese);
+        f.manager.updateLanguage(InputLanguage::korean);
+        // Not a language: ignored.
+        f.center.post(notifications::kMouseCursorIndicatorLanguageChanged, QString("english"));
+        QCOMPARE(view->currentLanguage(), InputLanguage::korean);
+        // A point on the disc left of the text, in blue; outside the circle nothing.
+        const QImage image = view->grab().toImage();
+        const QColor disc = image.pixelColor(4, 10);
+        QVERIFY2(disc.blue() > 100 && disc.red() == 0 && disc.green() == 0,
+                 qPrintable(disc.name()));
+        QCOMPARE(image.pixelColor(0, 0).alpha(), 0);
+        // The pointer badge's own opacity, not the IME indicator's.
+        f.store.edit([](AppSettings& s) { s.mouseCursorIndicator.opacity /= 3; });
+        QVERIFY(view->grab().toImage().pixelColor(4, 10).alpha() < disc.alpha() * 0.6);
+    }
+
+    void placesTheBadgeBesideThePointer_data()
+    {
+        QTest::addColumn<bool>("rawMotion");
+        QTest::addColumn<QPoint>("pointer");
+        QTest::addColumn<QPointF>("offset");
+        QTest::addColumn<int>("side");
+        QTest::addColumn<QPoint>("expectedTopLeft");
+        // Stored (500, 400) is Qt (500, 680) on the 1080-high display.
+        const QPoint p(500, 680);
+        QTest::newRow("defaults") << true << p << QPointF(16, 8) << 20 << QPoint(516, 688);
+        QTest::newRow("larger, same top") << true << p << QPointF(16, 8) << 40 << QPoint(516, 688);
+        QTest::newRow("negative offsets")
+            << true << p << QPointF(-30, -40) << 20 << QPoint(470, 640);
+        QTest::newRow("past the bottom-right corner")
+            << true << QPoint(1915, 1075) << QPointF(16, 8) << 20 << QPoint(1931, 1083);
+        // Without raw motion the timer alone follows the pointer.
+        QTest::newRow("timer") << false << p << QPointF(16, 8) << 20 << QPoint(516, 688);
+    }
+    void placesTheBadgeBesideThePointer()
+    {
+        QFETCH(bool, rawMotion);
+        QFETCH(QPoint, pointer);
+        QFETCH(QPointF, offset);
+        QFETCH(int, side);
+        QFETCH(QPoint, expectedTopLeft);
+        CursorFixture f;
+        f.hasXInput = rawMotion;
+        f.store.edit([&](AppSettings& s) {
+            s.mouseCursorIndicator.offsetX = offset.x();
+            s.mouseCursorIndicator.offsetY = offset.y();
+            s.mouseCursorIndicator.size = side;
+        });
+        f.pointer = QPoint(900, 100);
+        f.manager.show();
+        f.pointer = pointer;
+        if (rawMotion)
+            emit f.lastMonitor->pointerMoved();
+        QTRY_COMPARE(f.manager.indicatorWindow()->geometry(),
+                     QRect(expectedTopLeft, QSize(side, side)));
+    }
+
+    void restingCostsNoMoveAndNoRepaint()
+    {
+        CursorFixture f;
+        f.manager.show();
+        QWidget* window = f.manager.indicatorWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        EventCounter events;
+        window->installEventFilter(&events);
+        f.manager.indicatorView()->installEventFilter(&events);
+        QCoreApplication::processEvents();
+        events.counts.clear();
+        // A resting pointer, the same language again and settings the badge does not draw.
+        for (int tick = 0; tick < 3; ++tick) {
+            f.manager.updatePosition();
+            emit f.lastMonitor->pointerMoved();
+            QCoreApplication::processEvents();
+        }
+        f.manager.updateLanguage(InputLanguage::english);
+        f.store.edit([](AppSettings& s) {
+            s.clock.isVisible = !s.clock.isVisible;
+            s.mouseCursorIndicator.offsetX = 16;
+            s.imeIndicator.colors[languageIndex(InputLanguage::korean)] = {0, 1, 0, 1};
+        });
+        QCoreApplication::processEvents();
+        QCOMPARE(events.counts, (QHash<QEvent::Type, int>{}));
+
+        f.pointer += QPoint(3, 0);
+        f.manager.updatePosition();
+        f.store.edit([](AppSettings& s) { s.imeIndicator.texts[0] = QStringLiteral("E"); });
+        QCoreApplication::processEvents();
+        QCOMPARE(events.counts.value(QEvent::Move), 1);
+        QCOMPARE(events.counts.value(QEvent::ZOrderChange), 1);
+        QTRY_VERIFY(events.counts.value(QEvent::Paint) > 0);
+    }
+
+    void hidingRemovesWindowMonitorAndTimer()
+    {
+        CursorFixture f;
+        f.manager.show();
+        QPointer<QWidget> firstWindow = f.manager.indicatorWindow();
+        QPointer<PointerMonitor> firstMonitor = f.lastMonitor;
+        f.editAndNotify([](AppSettings& s) { s.mouseCursorIndicator.isVisible = false; });
+        QVERIFY(!firstWindow && !firstMonitor);
+        QVERIFY(!f.manager.isTracking());
+        f.manager.updatePosition(); // nothing to move, nothing to crash
+
+        f.editAndNotify([](AppSettings& s) { s.mouseCursorIndicator.isVisible = true; });
+        QVERIFY(f.manager.indicatorWindow()->isVisible());
+        QVERIFY(f.manager.isPositionTimerActive());
+        QCOMPARE(f.manager.pointerMonitor(), f.lastMonitor.data());
+    }
+
+    void staysHiddenOnAWaylandSession()
+    {
+        CursorFixture f;
+        qputenv("XDG_SESSION_TYPE", "wayland");
+        f.manager.show();
+        const bool shown = f.manager.indicatorWindow();
+        qunsetenv("XDG_SESSION_TYPE");
+        QVERIFY(!shown && !f.lastMonitor);
+    }
+
+    void sizeChangesResizeInPlace()
+    {
+        CursorFixture f;
+        f.manager.show();
+        QWidget* window = f.manager.indicatorWindow();
+        const QPoint place = window->pos();
+        // Sizes a hand-edited file may hold still make a usable window.
+        for (auto [size, side] : {std::pair{36.0, 36}, {-5.0, 1}, {1e300, 2048}, {qQNaN(), 1}}) {
+            f.editAndNotify([&](AppSettings& s) { s.mouseCursorIndicator.size = size; });
+            QCOMPARE(f.manager.indicatorWindow(), window);
+            QCOMPARE(window->geometry(), QRect(place, QSize(side, side)));
+            f.manager.indicatorView()->grab(); // paints without crashing
+        }
+    }
+};
+
+MIREVO_TEST_CLASS(MouseCursorIndicatorTest)
+#include "tst_MouseCursorIndicator.moc"
