@@ -12,13 +12,21 @@ using mirevo::test::FakeInputSource;
 
 namespace {
 
-// Launch steps that write what they were asked into one log.
-struct RecordingSteps {
+// A delegate on a temp-folder store and a fake source, its launch steps writing what they
+// were asked into one log.
+struct DelegateFixture {
+    QTemporaryDir dir;
+    AppSettingsManager store{dir.path()};
+    FakeInputSource source;
+    IMEMonitor monitor{&source};
     QStringList log;
     InputLanguage indicator = InputLanguage::english;
+    std::unique_ptr<AppDelegate> delegate;
 
-    LaunchSteps steps()
+    explicit DelegateFixture(const QString& initialId, bool cursorVisible = true)
     {
+        source.id = initialId;
+        store.edit([=](AppSettings& s) { s.mouseCursorIndicator.isVisible = cursorVisible; });
         LaunchSteps s;
         s.checkAccessibilityPermission = [this] { log << "accessibility"; };
         s.setupMenuBar = [this] { log << "menu"; };
@@ -33,25 +41,7 @@ struct RecordingSteps {
         s.updateMouseCursorLanguage = [this](InputLanguage l) { log << "cursor:" + rawValue(l); };
         s.updateMenuInputStatus = [this](bool on) { log << (on ? "status:on" : "status:off"); };
         s.redrawClock = [this] { log << "clock-redraw"; };
-        return s;
-    }
-};
-
-// A delegate on a temp-folder store and a fake source, with its launch steps recorded.
-struct DelegateFixture {
-    QTemporaryDir dir;
-    AppSettingsManager store{dir.path()};
-    FakeInputSource source;
-    IMEMonitor monitor{&source};
-    RecordingSteps recorder;
-    std::unique_ptr<AppDelegate> delegate;
-
-    explicit DelegateFixture(const QString& initialId, bool cursorVisible = true)
-    {
-        source.id = initialId;
-        store.edit(
-            [cursorVisible](AppSettings& s) { s.mouseCursorIndicator.isVisible = cursorVisible; });
-        delegate = std::make_unique<AppDelegate>(store, monitor, recorder.steps());
+        delegate = std::make_unique<AppDelegate>(store, monitor, s);
         delegate->applicationDidFinishLaunching();
     }
 };
@@ -82,7 +72,7 @@ private slots:
         QFETCH(bool, cursorVisible);
         QFETCH(QStringList, log);
         DelegateFixture f(source, cursorVisible);
-        QCOMPARE(f.recorder.log, log);
+        QCOMPARE(f.log, log);
         QVERIFY(f.monitor.isMonitoring());
         QTRY_COMPARE(f.store.isJapaneseInput(), source.contains("Japanese"));
     }
@@ -90,19 +80,19 @@ private slots:
     void languageChanges()
     {
         DelegateFixture f(QStringLiteral("xkb.keylayout.us.English (US)"));
-        f.recorder.log.clear();
+        f.log.clear();
         f.source.switchTo(QStringLiteral("ibus.inputmethod.hangul.Korean"));
         QTRY_VERIFY(f.store.isJapaneseInput());
         f.source.switchTo(QStringLiteral("xkb.keylayout.us.English (US)"));
-        QCOMPARE(f.recorder.log,
+        QCOMPARE(f.log,
                  QStringList({"animate:korean", "cursor:korean", "status:on", "clock-redraw",
                               "animate:english", "cursor:english", "status:off", "clock-redraw"}));
         QTRY_VERIFY(!f.store.isJapaneseInput());
         // An indicator that already shows the language is left alone; the rest still hear.
-        f.recorder.log.clear();
-        f.recorder.indicator = InputLanguage::greek;
+        f.log.clear();
+        f.indicator = InputLanguage::greek;
         f.delegate->handleLanguageChange(InputLanguage::greek);
-        QCOMPARE(f.recorder.log, QStringList({"cursor:greek", "status:on", "clock-redraw"}));
+        QCOMPARE(f.log, QStringList({"cursor:greek", "status:on", "clock-redraw"}));
     }
 };
 
