@@ -264,6 +264,7 @@ private slots:
             "#400000ff");
         row(clock, "backgroundOnWell", "#ffffff00", "backgroundColorOn=#ffffff00", "refresh",
             "#ffffff00");
+        row(clock, "backgroundOnWell", "", "", "", "#ffff2600"); // a cancelled dialog
         row(clock, "opacitySlider", "7", "backgroundOpacity=0.35", "refresh", "35%");
         row(clock, "positionXField", "300", "positionX=300", "apply", "300");
         row(clock, "positionXField", "12a", "", "", "2869");
@@ -339,10 +340,10 @@ private slots:
             pages.store.saveSettings();
             const std::unique_ptr<QWidget> page = pages.make(tab);
             page->show();
-            QWidget* target = reach(page.get(), control);
             pages.heard.clear();
             pages.fileWhenHeard.clear();
             const QByteArray file = pages.savedFile();
+            QWidget* target = reach(page.get(), control); // the way there writes nothing
             if (!byUser) {
                 setFromOutside(pages.store, expected);
                 QCOMPARE(pages.savedFile(), file);
