@@ -1,59 +1,157 @@
+#include "PagesFixture.h"
 #include "common/TestRegistry.h"
-#include "platform/Displays.h"
-#include "platform/NotificationCenter.h"
 #include "platform/StringTables.h"
-#include "settings/AppSettingsManager.h"
-#include "settings/SettingsWindowAccess.h"
-#include "settings_ui/AboutView.h"
-#include "settings_ui/ClockSettingsView.h"
+#include "settings/SettingsJson.h"
+#include "settings_ui/ColorWell.h"
 #include "settings_ui/ElidedLabel.h"
 #include "settings_ui/FormatPickerView.h"
-#include "settings_ui/IMEIndicatorSettingsView.h"
-#include "settings_ui/MouseCursorIndicatorSettingsView.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
-#include <QFile>
+#include <QComboBox>
 #include <QFormLayout>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLineEdit>
 #include <QScopeGuard>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QWheelEvent>
 
 using namespace mirevo;
+using mirevo::test::Pages;
 
 namespace {
 
-// Every page of the settings window on a private store, displays and notification centre.
-struct Pages {
-    QTemporaryDir dir;
-    AppSettingsManager store{dir.path()};
-    NotificationCenter notifications;
-    FixedDisplays displays{{QRect(0, 0, 1920, 1080), QRect(1920, 0, 1280, 1024)}};
+QString recordOf(SettingsTab tab)
+{
+    return tab == SettingsTab::clock          ? "clock"
+           : tab == SettingsTab::imeIndicator ? "imeIndicator"
+                                              : "mouseCursorIndicator";
+}
 
-    std::unique_ptr<QWidget> make(SettingsTab tab)
-    {
-        switch (tab) {
-        case SettingsTab::imeIndicator:
-            return std::make_unique<IMEIndicatorSettingsView>(store, notifications, displays);
-        case SettingsTab::clock:
-            return std::make_unique<ClockSettingsView>(store, displays, ClockPageActions{});
-        case SettingsTab::mouseCursor:
-            return std::make_unique<MouseCursorIndicatorSettingsView>(store, notifications);
-        case SettingsTab::about:
-            return std::make_unique<AboutView>();
+// "key=value;..." as "record.key" fields of the settings file, `record` where a key names
+// none; values are JSON where they parse as such, text otherwise.
+QJsonObject parseFields(const QString& text, const QString& record)
+{
+    QJsonObject fields;
+    for (const QString& pair : text.split(';', Qt::SkipEmptyParts)) {
+        const QString key = pair.section('=', 0, 0), value = pair.section('=', 1);
+        const QJsonArray json = QJsonDocument::fromJson(('[' + value + ']').toUtf8()).array();
+        fields[key.contains('.') ? key : record + '.' + key] =
+            json.isEmpty() ? QJsonValue(value) : json[0];
+    }
+    return fields;
+}
+
+// The fields of the settings file whose values differ from `before`'s, colours as
+// "#aarrggbb".
+QString changedFields(const QByteArray& before, const QByteArray& file)
+{
+    QJsonObject changed;
+    const QJsonObject was = QJsonDocument::fromJson(before).object();
+    const QJsonObject records = QJsonDocument::fromJson(file).object();
+    for (const QString& record : records.keys()) {
+        const QJsonObject values = records[record].toObject();
+        for (const QString& key : values.keys()) {
+            const QJsonObject c = values[key].toObject();
+            if (values[key] != was[record].toObject()[key])
+                changed[record + '.' + key] =
+                    c.isEmpty() ? values[key]
+                                : QColor::fromRgbF(c["red"].toDouble(), c["green"].toDouble(),
+                                                   c["blue"].toDouble(), c["alpha"].toDouble())
+                                      .name(QColor::HexArgb);
         }
-        return {};
     }
-    QByteArray savedFile() const
-    {
-        QFile file(*store.settingsFilePath());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return QJsonDocument(changed).toJson(QJsonDocument::Compact);
+}
+
+// Puts `fields` into the store as another part of the program would.
+void setFromOutside(AppSettingsManager& store, const QJsonObject& fields)
+{
+    QJsonObject file = QJsonDocument::fromJson(encodeSettings(store.settings())).object();
+    for (const QString& name : fields.keys()) {
+        const QString recordName = name.section('.', 0, 0), key = name.section('.', 1);
+        QJsonObject record = file[recordName].toObject();
+        const QColor color(fields[name].toString());
+        record[key] = fields[name].toString().startsWith('#')
+                          ? QJsonObject{{"red", color.redF()},
+                                        {"green", color.greenF()},
+                                        {"blue", color.blueF()},
+                                        {"alpha", color.alphaF()}}
+                          : fields[name];
+        file[recordName] = record;
     }
-};
+    AppSettings settings = decodeSettings(QJsonDocument(file).toJson()).value();
+    settings.clock.moveMode = store.settings().clock.moveMode; // no setting, the pages' state
+    settings.imeIndicator.moveMode = store.settings().imeIndicator.moveMode;
+    store.setSettings(settings);
+}
+
+bool inMoveMode(const AppSettings& settings, SettingsTab tab)
+{
+    return tab == SettingsTab::clock ? settings.clock.moveMode : settings.imeIndicator.moveMode;
+}
+
+// The control at the end of a "/"-separated path of object names; the buttons on the way
+// are clicked, as a user opens an editor before typing in it.
+QWidget* reach(QWidget* page, const QString& path)
+{
+    QWidget* scope = page;
+    QWidget* control = nullptr;
+    for (const QString& name : path.split('/')) {
+        if (auto* button = qobject_cast<QAbstractButton*>(control))
+            button->click();
+        if (!(control = scope->findChild<QWidget*>(name)))
+            qFatal("no control %s", qPrintable(name));
+        scope = scope == page ? control : scope;
+    }
+    return control;
+}
+
+// What a user does with `input` on each kind of control.
+void operate(QWidget* control, const QString& input)
+{
+    bool isNumber = false;
+    const int number = input.toInt(&isNumber);
+    if (auto* well = qobject_cast<ColorWell*>(control)) {
+        well->pickColor(QColor(input));
+    } else if (auto* slider = qobject_cast<QSlider*>(control)) {
+        slider->setValue(number);
+    } else if (auto* box = qobject_cast<QComboBox*>(control)) {
+        box->setCurrentIndex(isNumber ? number : box->findData(input));
+        if (box->currentIndex() < 0)
+            qFatal("no item %s", qPrintable(input));
+    } else if (auto* field = qobject_cast<QLineEdit*>(control)) {
+        field->selectAll();
+        field->insert(input); // one edit, as a paste
+        QTest::keyClick(field, Qt::Key_Return);
+    } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+        button->click();
+    }
+}
+
+// What a control shows: a slider its value label, a colour well its colour, a check box
+// whether it is on, a drop-down its choice or its placeholder, a field its text.
+QString shownBy(QWidget* control)
+{
+    auto* button = qobject_cast<QAbstractButton*>(control);
+    auto* box = qobject_cast<QComboBox*>(control);
+    if (auto* well = qobject_cast<ColorWell*>(control))
+        return well->color().name(QColor::HexArgb);
+    if (auto* slider = qobject_cast<QSlider*>(control))
+        return control->window()
+            ->findChild<QLabel*>(slider->objectName().replace("Slider", "Value"))
+            ->text();
+    if (button)
+        return button->isCheckable() ? (button->isChecked() ? "on" : "off") : QString();
+    if (box)
+        return box->currentIndex() < 0 ? box->placeholderText() : box->currentText();
+    return qobject_cast<QLineEdit*>(control)->text();
+}
 
 void turnWheel(QWidget* widget)
 {
@@ -119,6 +217,156 @@ QStringList pageProblems(QWidget* page)
 class SettingsPagesTest : public QObject {
     Q_OBJECT
 private slots:
+    // One row per control: what the user does, the fields the settings file holds
+    // afterwards that it did not before, what the program hears of it and what the control
+    // shows. A field set from outside shows in the control without anything written.
+    void everyControlWritesItsField_data()
+    {
+        QTest::addColumn<SettingsTab>("tab");
+        QTest::addColumn<QString>("before"); // fields set before the page opens
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<QString>("changed");
+        QTest::addColumn<QString>("heard");
+        QTest::addColumn<QString>("shown");
+        const auto row = [](SettingsTab tab, const char* control, const char* input,
+                            const char* changed, const char* heard, const char* shown = "",
+                            const char* before = "") {
+            QTest::addRow("%s %s %s %s", qPrintable(recordOf(tab)), control, input, before)
+                << tab << before << control << input << changed << heard << shown;
+        };
+        const SettingsTab clock = SettingsTab::clock;
+        row(clock, "showClockSwitch", "", "isVisible=false", "apply", "off");
+        row(clock, "stylePicker", "1", "style=digital", "refresh", "Digital");
+        row(clock, "stylePicker", "0", "style=analog;windowWidth=200;windowHeight=200", "refresh",
+            "Analog", "clock.style=digital;clock.windowWidth=150;clock.windowHeight=120");
+        row(clock, "stylePicker", "0", "style=analog;windowHeight=200", "refresh", "Analog",
+            "clock.style=digital;clock.windowHeight=120");
+        row(clock, "contentPicker", "5", "dateTimePosition=time_only", "refresh", "Time only");
+        row(clock, "showSecondsSwitch", "", "showSeconds=false", "refresh", "off");
+        row(clock, "fontFamilyPicker", "Noto Sans CJK JP", "fontName=Noto Sans CJK JP", "refresh",
+            "Noto Sans CJK JP");
+        row(clock, "fontFamilyPicker", "0", "fontName=.AppleSystemUIFont", "refresh", "System font",
+            "clock.fontName=No Such Family");
+        row(clock, "fontSizeSlider", "28", "fontSize=40", "refresh", "40");
+        row(clock, "dateFormatPicker/radio_custom2", "", "dateFormatStyle=custom2", "refresh",
+            "on");
+        row(clock, "dateFormatPicker/edit_custom1/patternField", "d", "customDateFormat1=d",
+            "refresh", "d");
+        row(clock, "timeFormatPicker/radio_custom1", "", "timeFormatStyle=custom1", "refresh",
+            "on");
+        row(clock, "timeFormatPicker/edit_custom2/example_5", "", "customTimeFormat2=HH:mm:ss.SSS",
+            "refresh");
+        row(clock, "textColorWell", "#80ff0000", "textColor=#80ff0000", "refresh", "#80ff0000");
+        row(clock, "analogColorWell", "#ff00ff00", "analogColor=#ff00ff00", "refresh", "#ff00ff00");
+        row(clock, "useIMEColorsSwitch", "", "useIMEIndicatorColors=true", "refresh", "on");
+        row(clock, "backgroundOffWell", "#400000ff", "backgroundColorOff=#400000ff", "refresh",
+            "#400000ff");
+        row(clock, "backgroundOnWell", "#ffffff00", "backgroundColorOn=#ffffff00", "refresh",
+            "#ffffff00");
+        row(clock, "backgroundOnWell", "", "", "", "#ffff2600"); // a cancelled dialog
+        row(clock, "opacitySlider", "7", "backgroundOpacity=0.35", "refresh", "35%");
+        row(clock, "positionXField", "300", "positionX=300", "apply", "300");
+        row(clock, "positionXField", "12a", "", "", "2869");
+        row(clock, "positionYField", "42.6", "positionY=42.6", "apply", "43");
+        row(clock, "displayPicker", "1", "displayIndex=1;positionX=960;positionY=0", "apply",
+            "Display 2");
+        row(clock, "topLeftButton", "", "positionX=0;positionY=860", "apply");
+        row(clock, "topRightButton", "", "positionX=1600;positionY=860", "apply");
+        row(clock, "bottomLeftButton", "", "positionX=0;positionY=0", "apply");
+        row(clock, "bottomRightButton", "", "positionX=1600;positionY=0", "apply");
+        row(clock, "topLeftButton", "", "", "", "", "clock.displayIndex=2");
+        row(clock, "widthSlider", "5", "windowWidth=150", "apply", "150");
+        row(clock, "heightSlider", "40", "windowHeight=500", "apply", "500");
+        row(clock, "analogSizeSlider", "1", "analogClockSize=45", "refresh", "45");
+        row(clock, "resetButton", "",
+            "imeIndicator.indicatorSize=100;mouseCursorIndicator.size=20;fontSize=24", "apply", "",
+            "imeIndicator.indicatorSize=140;mouseCursorIndicator.size=31;clock.fontSize=60");
+
+        const SettingsTab ime = SettingsTab::imeIndicator;
+        row(ime, "showIndicatorSwitch", "", "isVisible=false", "ime", "off");
+        row(ime, "indicatorSizeSlider", "18", "indicatorSize=120", "ime", "120 px");
+        row(ime, "sizePreset2", "", "indicatorSize=80", "ime");
+        row(ime, "textSizeSlider", "10", "fontSizeRatio=0.8", "ime", "80%");
+        row(ime, "textSizePreset0", "", "fontSizeRatio=0.4", "ime");
+        row(ime, "positionXField", "-35.5", "positionX=-35.5", "ime", "-36");
+        row(ime, "positionYField", "12a", "", "", "152");
+        row(ime, "displayPopup", "1", "displayIndex=1;positionX=20;positionY=20", "ime",
+            "Display 2");
+        row(ime, "topRightButton", "", "positionX=1800;positionY=960", "ime");
+        row(ime, "bottomRightButton", "", "positionX=1800;positionY=20", "ime");
+        row(ime, "topLeftButton", "", "positionX=20;positionY=960", "ime");
+        row(ime, "bottomLeftButton", "", "positionX=20;positionY=20", "ime");
+        row(ime, "topRightButton", "", "positionX=1200;positionY=944", "ime", "",
+            "imeIndicator.displayIndex=1;imeIndicator.indicatorSize=60");
+        row(ime, "topRightButton", "", "", "", "", "imeIndicator.displayIndex=5");
+        row(ime, "textField_japanese", "A", "japaneseText=A", "ime", "A");
+        row(ime, "colorWell_korean", "#800a141e", "koreanColor=#800a141e", "ime", "#800a141e");
+        row(ime, "fontPopup", "Noto Sans CJK JP", "fontName=Noto Sans CJK JP", "ime",
+            "Noto Sans CJK JP");
+        row(ime, "opacitySlider", "7", "backgroundOpacity=0.35", "ime", "35%");
+        row(ime, "resetButton", "", "indicatorSize=100;englishColor=#ff0000ff;otherText=?", "ime",
+            "",
+            "imeIndicator.indicatorSize=140;imeIndicator.englishColor=#ffffff00;"
+            "imeIndicator.otherText=X");
+
+        const SettingsTab cursor = SettingsTab::mouseCursor;
+        row(cursor, "showIndicatorSwitch", "", "isVisible=false", "cursor", "off");
+        row(cursor, "size_small", "", "size=16", "cursor");
+        row(cursor, "size_medium", "", "size=20", "cursor", "", "mouseCursorIndicator.size=13");
+        row(cursor, "size_large", "", "size=28", "cursor");
+        row(cursor, "sizeSlider", "10", "size=22", "cursor", "22 px");
+        row(cursor, "offsetXSlider", "0", "offsetX=-30", "cursor", "-30");
+        row(cursor, "offsetYSlider", "30", "offsetY=0", "cursor", "+0");
+        row(cursor, "opacitySlider", "9", "opacity=0.95", "cursor", "95%");
+        row(cursor, "resetButton", "",
+            "size=20;useSameColorAsIMEIndicator=true;englishColor=#ff0000ff", "cursor", "",
+            "mouseCursorIndicator.size=31;mouseCursorIndicator.useSameColorAsIMEIndicator=false;"
+            "mouseCursorIndicator.englishColor=#ff102030");
+    }
+    void everyControlWritesItsField()
+    {
+        QFETCH(SettingsTab, tab);
+        QFETCH(QString, before);
+        QFETCH(QString, control);
+        QFETCH(QString, input);
+        QFETCH(QString, changed);
+        QFETCH(QString, heard);
+        QFETCH(QString, shown);
+        const QJsonObject expected = parseFields(changed, recordOf(tab));
+        for (const bool byUser : {false, true}) {
+            Pages pages;
+            setFromOutside(pages.store, parseFields(before, recordOf(tab)));
+            pages.store.saveSettings();
+            const std::unique_ptr<QWidget> page = pages.make(tab);
+            page->show();
+            pages.heard.clear();
+            pages.fileWhenHeard.clear();
+            const QByteArray file = pages.savedFile();
+            QWidget* target = reach(page.get(), control); // the way there writes nothing
+            if (!byUser) {
+                setFromOutside(pages.store, expected);
+                QCOMPARE(pages.savedFile(), file);
+                QCOMPARE(pages.heard, QStringList());
+            } else {
+                operate(target, input);
+                QCOMPARE(changedFields(file, pages.savedFile()),
+                         QJsonDocument(expected).toJson(QJsonDocument::Compact));
+                QCOMPARE(pages.heard, heard.isEmpty() ? QStringList() : QStringList(heard));
+                for (const QByteArray& atThatMoment : pages.fileWhenHeard)
+                    QVERIFY2(atThatMoment == pages.savedFile(), "heard of before it was saved");
+            }
+            if (!shown.isEmpty())
+                QCOMPARE(shownBy(target), shown);
+            if (tab == SettingsTab::mouseCursor)
+                continue;
+            // The page's display can be dragged while the page shows, whatever was edited.
+            QVERIFY(inMoveMode(pages.store.settings(), tab));
+            page->hide();
+            QVERIFY(!inMoveMode(pages.store.settings(), tab));
+        }
+    }
+
     void wheelChangesOnlyFocusedControls_data()
     {
         QTest::addColumn<SettingsTab>("tab");

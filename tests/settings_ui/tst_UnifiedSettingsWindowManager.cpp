@@ -5,8 +5,6 @@
 #include "settings_ui/UnifiedSettingsWindow.h"
 #include "settings_ui/UnifiedSettingsWindowManager.h"
 
-#include <QElapsedTimer>
-#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -34,6 +32,7 @@ struct Fixture {
 class UnifiedSettingsWindowManagerTest : public QObject {
     Q_OBJECT
 private slots:
+    // Opens on the requested tab, else on the last one; an open window is raised as it is.
     void opensOnTheRequestedOrRememberedTab()
     {
         Fixture f;
@@ -43,59 +42,35 @@ private slots:
         QVERIFY(!f.manager.isSettingsWindowOpen());
         f.manager.showSettings(SettingsTab::clock);
         QCOMPARE(f.shownTab(), SettingsTab::clock);
-        f.close();
-        f.manager.showSettings(std::nullopt);
-        QCOMPARE(f.shownTab(), SettingsTab::clock);
-    }
-
-    void raisingKeepsTheTab()
-    {
-        Fixture f;
-        f.manager.showSettings(SettingsTab::clock);
         QWidget* window = f.manager.settingsWindow();
         f.manager.showSettings(SettingsTab::about);
         QCOMPARE(f.manager.settingsWindow(), window);
         QCOMPARE(f.shownTab(), SettingsTab::clock);
-        QCOMPARE(f.manager.currentTab(), SettingsTab::about);
-    }
-
-    void windowGeometry()
-    {
-        Fixture f;
+        f.close();
         f.manager.showSettings(std::nullopt);
-        QWidget* window = f.manager.settingsWindow();
-        QCOMPARE(window->minimumSize(), QSize(800, 600));
-        QCOMPARE(window->maximumSize(), QSize(1400, 1000));
-        QCOMPARE(window->findChild<QTabWidget*>("settingsTabs")->count(), 4);
+        QCOMPARE(f.shownTab(), SettingsTab::about);
     }
 
+    // Both displays can be dragged while the window is open, and no longer once it closes;
+    // the badge hears of it once its page has gone.
     void moveModesFollowTheWindow()
     {
         Fixture f;
-        f.manager.showSettings(std::nullopt);
-        QVERIFY(f.store.settings().clock.moveMode);
-        QCOMPARE(f.clockMoveModeApplied, 1);
-        f.manager.showSettings(std::nullopt);
-        QCOMPARE(f.clockMoveModeApplied, 2);
-        f.store.edit([](AppSettings& s) { s.imeIndicator.moveMode = true; });
-
         int posted = 0;
-        QElapsedTimer sinceClose;
-        qint64 delay = -1;
-        f.notifications.observe(notifications::kIMEIndicatorSettingsChanged, &f.manager, [&](auto) {
-            ++posted;
-            delay = sinceClose.elapsed();
-        });
-        sinceClose.start();
+        f.notifications.observe(notifications::kIMEIndicatorSettingsChanged, &f.manager,
+                                [&](auto) { ++posted; });
+        f.manager.showSettings(SettingsTab::imeIndicator);
+        QVERIFY(f.store.settings().clock.moveMode && f.store.settings().imeIndicator.moveMode);
+        QCOMPARE(f.clockMoveModeApplied, 1);
+        QWidget other;
+        f.manager.windowWillClose(&other); // another window's close changes nothing
+        QVERIFY(f.store.settings().clock.moveMode);
+        posted = 0;
         f.close();
-        QVERIFY(!f.store.settings().clock.moveMode);
-        QVERIFY(!f.store.settings().imeIndicator.moveMode);
-        QCOMPARE(f.clockMoveModeApplied, 3);
+        QVERIFY(!f.store.settings().clock.moveMode && !f.store.settings().imeIndicator.moveMode);
+        QCOMPARE(f.clockMoveModeApplied, 2);
         QCOMPARE(posted, 0);
         QTRY_COMPARE(posted, 1);
-        QVERIFY(delay >= 40);
-        QTest::qWait(100);
-        QCOMPARE(posted, 1);
     }
 
     void escapeAndControlWClose_data()
@@ -112,17 +87,6 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(f.manager.settingsWindow()));
         QTest::keySequence(f.manager.settingsWindow(), key);
         QVERIFY(!f.manager.isSettingsWindowOpen());
-    }
-
-    void otherWindowsClosingIsIgnored()
-    {
-        Fixture f;
-        f.manager.showSettings(std::nullopt);
-        QWidget other;
-        f.manager.windowWillClose(&other);
-        f.manager.windowWillClose(nullptr);
-        QVERIFY(f.manager.isSettingsWindowOpen());
-        QVERIFY(f.store.settings().clock.moveMode);
     }
 };
 

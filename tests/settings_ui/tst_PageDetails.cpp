@@ -1,0 +1,219 @@
+#include "PagesFixture.h"
+#include "clock/DateTimeFormats.h"
+#include "common/TestRegistry.h"
+#include "platform/StringTables.h"
+#include "settings_ui/ColorWell.h"
+#include "settings_ui/DateTimeFormatPickers.h"
+#include "settings_ui/FontChoices.h"
+
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+using namespace mirevo;
+using mirevo::test::Pages;
+
+// What the pages do beyond writing one field per control: typing, font lists, the format
+// pickers' list, editor and previews, and the colour wells' swatches.
+class PageDetailsTest : public QObject {
+    Q_OBJECT
+    QDateTime m_now{QDate(2024, 3, 5), QTime(10, 0, 0)};
+    TimeSource clock()
+    {
+        return [this] { return m_now; };
+    }
+
+private slots:
+    // What the position fields take: a whole decimal number in the C locale, nothing else.
+    void positionTexts()
+    {
+        for (const char* refused : {"12a", "3,5", "", " 5", "1e999", "nan", "inf", "-"})
+            QVERIFY2(!parsePositionText(refused), refused);
+        QCOMPARE(parsePositionText(".5"), std::optional<double>(0.5));
+    }
+
+    // Value labels truncate, as the stored 0.57 shows 56%.
+    void valueLabelsTruncate()
+    {
+        QCOMPARE(percentValueText(0.57), QStringLiteral("56%"));
+        QCOMPARE(pixelValueText(57.9), QStringLiteral("57 px"));
+    }
+
+    void positionFieldKeepsWhatIsBeingTyped()
+    {
+        Pages pages;
+        const std::unique_ptr<QWidget> page = pages.make(SettingsTab::imeIndicator);
+        auto* field = page->findChild<QLineEdit*>("positionYField");
+        field->selectAll();
+        QTest::keyClicks(field, "7.");
+        QCOMPARE(pages.store.settings().imeIndicator.positionY, 7.0);
+        QCOMPARE(field->text(), QStringLiteral("7."));
+        QTest::keyClicks(field, "6");
+        emit field->editingFinished();
+        QCOMPARE(field->text(), QStringLiteral("8"));
+    }
+
+    void badgeFontListFollowsTheJapaneseText_data()
+    {
+        QTest::addColumn<QString>("japaneseText");
+        QTest::addColumn<bool>("listsDejaVu");
+        QTest::newRow("empty tests あ") << "" << false;
+        QTest::newRow("latin") << "A" << true;
+        QTest::newRow("kanji first") << "\u6F22a" << false;
+    }
+    void badgeFontListFollowsTheJapaneseText()
+    {
+        QFETCH(QString, japaneseText);
+        QFETCH(bool, listsDejaVu);
+        Pages pages;
+        const std::unique_ptr<QWidget> page = pages.make(SettingsTab::imeIndicator);
+        pages.store.edit([&](AppSettings& s) {
+            s.imeIndicator.texts[languageIndex(InputLanguage::japanese)] = japaneseText;
+        });
+        auto* popup = page->findChild<QComboBox*>("fontPopup");
+        QStringList families;
+        for (int i = 2; i < popup->count(); ++i)
+            families << popup->itemData(i).toString();
+        QCOMPARE(families.contains("DejaVu Sans"), listsDejaVu);
+        QVERIFY(families.contains("Noto Sans CJK JP"));
+        QStringList sorted = families;
+        sorted.sort();
+        sorted.removeDuplicates();
+        QCOMPARE(families, sorted);
+        // A stored name with a foundry tag still selects its family.
+        pages.store.edit(
+            [](AppSettings& s) { s.imeIndicator.fontName = "Noto Sans CJK JP [GOOG]"; });
+        QCOMPARE(popup->currentData().toString(), QStringLiteral("Noto Sans CJK JP"));
+    }
+
+    void clockFontListKeepsFamiliesThatDrawTheSample()
+    {
+        const QStringList families{"Zeta Sans", "Alpha Mincho", "Latin Only", "Alpha Mincho"};
+        QCOMPARE(fontListEntries(families, [](const QString& f) { return f != "Latin Only"; }),
+                 QStringList({kSystemFontDisplayName, "Alpha Mincho", "Zeta Sans"}));
+        // Plain names once each, and no symbol fonts.
+        QCOMPARE(plainFamilyName("Nimbus Sans [URW ]"), QStringLiteral("Nimbus Sans"));
+        const QStringList installed = installedFontFamilies();
+        QVERIFY(installed.contains("DejaVu Sans"));
+        for (const QString& family : installed)
+            QVERIFY2(!family.contains('[') &&
+                         !QFontDatabase::writingSystems(family).contains(QFontDatabase::Symbol),
+                     qPrintable(family));
+        // A stored family that is not installed is named but not offered.
+        Pages pages;
+        pages.store.edit([](AppSettings& s) { s.clock.fontName = "No Such Family"; });
+        const std::unique_ptr<QWidget> page = pages.make(SettingsTab::clock);
+        auto* picker = page->findChild<QComboBox*>("fontFamilyPicker");
+        QCOMPARE(picker->currentIndex(), -1);
+        QCOMPARE(picker->placeholderText(), QStringLiteral("No Such Family"));
+    }
+
+    void pointerPageSaysWhyTheBadgeNeedsX11()
+    {
+        for (const bool wayland : {false, true}) {
+            if (wayland)
+                qputenv("XDG_SESSION_TYPE", "wayland");
+            Pages pages;
+            const std::unique_ptr<QWidget> page = pages.make(SettingsTab::mouseCursor);
+            qunsetenv("XDG_SESSION_TYPE");
+            const auto* note = page->findChild<QLabel*>("needsX11Note");
+            QCOMPARE(note != nullptr, wayland);
+            QVERIFY(!note || note->text().contains("needs an X11 session"));
+        }
+    }
+
+    // The editor opens without choosing its style; choosing a row closes list and editor.
+    void formatListAndEditor()
+    {
+        DateFormatPickerView date(displayLocale(), clock());
+        date.setValues(DateFormatStyle::complete, "yyyy/MM/dd E", "M/d (EEE)");
+        date.show();
+        auto* summary = date.findChild<QWidget*>("summaryRow");
+        QTest::mouseClick(summary, Qt::LeftButton, {}, summary->rect().center());
+        QVERIFY(date.isExpanded());
+        auto* edit = date.findChild<QPushButton*>("edit_custom1");
+        edit->click();
+        QCOMPARE(edit->text(), localized("Clock", "close"));
+        QCOMPARE(date.findChild<QLineEdit*>("patternField")->text(), "yyyy/MM/dd E");
+        date.findChild<QRadioButton*>("radio_custom2")->click();
+        QVERIFY(!date.isExpanded());
+        QCOMPARE(date.editingCustom(), std::nullopt);
+        QCOMPARE(edit->text(), localized("Clock", "edit"));
+        QCOMPARE(date.findChild<QLabel*>("summaryLabel")->text(),
+                 localized("Clock", "date_format_custom2"));
+        QCOMPARE(date.findChild<QLabel*>("summaryPreview")->text(), QStringLiteral("3/5 (Tue)"));
+    }
+
+    // An empty pattern previews empty; one the formatter refuses says so.
+    void patternPreviewAndError()
+    {
+        DateFormatPickerView date(displayLocale(), clock());
+        date.show();
+        date.setExpanded(true);
+        date.findChild<QPushButton*>("edit_custom1")->click();
+        auto* field = date.findChild<QLineEdit*>("patternField");
+        auto* preview = date.findChild<QLabel*>("patternPreview");
+        auto* error = date.findChild<QWidget*>("patternError");
+        const auto type = [field](const char* text) {
+            field->selectAll();
+            QTest::keyClick(field, Qt::Key_Delete);
+            QTest::keyClicks(field, text);
+        };
+        type("");
+        QCOMPARE(preview->text(), QString());
+        QVERIFY(!error->isVisibleTo(&date));
+        type("jjj");
+        QVERIFY(error->isVisibleTo(&date));
+        type("d");
+        QCOMPARE(preview->text(), QStringLiteral("5"));
+        QVERIFY(!error->isVisibleTo(&date));
+    }
+
+    void previewsFollowTheClockWhileShown()
+    {
+        TimeFormatPickerView time(displayLocale(), clock());
+        time.setValues(TimeFormatStyle::standard, "HH:mm:ss", "H:mm");
+        time.show();
+        auto* row = time.findChild<QLabel*>("preview_custom1");
+        auto* example = time.findChild<QLabel*>("examplePreview_4"); // "h:mm:ss a"
+        QCOMPARE(row->text(), QStringLiteral("10:00:00"));
+        m_now = m_now.addSecs(1);
+        QTRY_COMPARE(row->text(), QStringLiteral("10:00:01"));
+        QCOMPARE(example->text(), QStringLiteral("10:00:01 AM"));
+        time.hide();
+        QVERIFY(!time.findChild<QTimer*>("previewTimer")->isActive());
+    }
+
+    // Translucent colours show the checkerboard through them; opaque ones hide it.
+    void swatchShowsTranslucency_data()
+    {
+        QTest::addColumn<QColor>("color");
+        QTest::addColumn<bool>("checkered");
+        QTest::newRow("opaque") << QColor(200, 0, 0) << false;
+        QTest::newRow("half") << QColor(200, 0, 0, 128) << true;
+    }
+    void swatchShowsTranslucency()
+    {
+        QFETCH(QColor, color);
+        QFETCH(bool, checkered);
+        ColorWell well;
+        well.setColor(color);
+        well.resize(well.sizeHint());
+        QImage image(well.size(), QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        well.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+        // Two neighbouring checker cells in the middle of the swatch.
+        const QColor first = image.pixelColor(10, 11);
+        const QColor second = image.pixelColor(15, 11);
+        QCOMPARE(first != second, checkered);
+        QVERIFY(first.red() > first.green() + 40); // the colour is on top
+    }
+};
+
+MIREVO_TEST_CLASS(PageDetailsTest)
+#include "tst_PageDetails.moc"
