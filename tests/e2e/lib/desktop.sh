@@ -4,7 +4,8 @@
 #   e2e_start_compositor               xcompmgr, for translucent windows
 #   e2e_start_tray                     a tray host (trayer)
 #   e2e_spawn CMD...                   runs CMD in the background, stopped at exit
-#   e2e_wait_for_window NAME SECONDS   waits until a window of that WM_CLASS is mapped
+#   expect_window W H X Y              waits for a visible W x H window of Mirevo whose
+#                                      top-left corner is (X, Y)
 #   e2e_wait_for_settings SECONDS      waits until Mirevo's settings window is mapped
 #   e2e_instances                      prints how many Mirevo processes run on this desktop
 source "$(dirname "${BASH_SOURCE[0]}")/session.sh"
@@ -22,8 +23,9 @@ e2e_start_desktop() {
     export DBUS_SESSION_BUS_ADDRESS=$(sed -n 1p <<<"$bus")
     E2E_PIDS+=("$(sed -n 2p <<<"$bus")")
     e2e_spawn openbox --sm-disable
-    wait_until 10 root_has_property _NET_SUPPORTING_WM_CHECK || e2e_fail "openbox did not start"
+    wait_until 10 window_manager_runs || e2e_fail "openbox did not start"
 }
+window_manager_runs() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
 
 e2e_start_compositor() {
     e2e_spawn xcompmgr -n
@@ -35,25 +37,30 @@ e2e_start_tray() {
     sleep 0.5
 }
 
-root_has_property() {
-    xprop -root "$1" 2>/dev/null | grep -q 'window id'
+# sized_window W H: "X Y ID" of a visible W x H window of Mirevo (its top-left corner).
+sized_window() {
+    local id
+    for id in $(xdotool search --onlyvisible --classname mirevo); do
+        xwininfo -id "$id" | awk -v id="$id" -v w="$1" -v h="$2" '/Absolute upper-left X/ { x = $NF }
+            /Absolute upper-left Y/ { y = $NF } /Width:/ { ww = $NF } /Height:/ { hh = $NF }
+            END { if (ww == w && hh == h) print x, y, id; exit ww != w || hh != h }' && return
+    done
+    return 1
 }
-
-e2e_wait_for_window() {
-    wait_until "$2" xdotool search --onlyvisible --classname "$1" ||
-        { echo "no visible window of class $1" >&2; return 1; }
+window_at() { [[ $(sized_window "$1" "$2") == "$3 $4 "* ]]; }
+expect_window() {
+    wait_until 20 window_at "$@" || e2e_fail "no $1x$2 window of Mirevo at ($3, $4): $(sized_window "$1" "$2")"
 }
 
 e2e_wait_for_settings() {
-    wait_until "$1" xdotool search --onlyvisible --name '^Mirevo Settings$' ||
-        { echo "no settings window" >&2; return 1; }
+    wait_until "$1" xdotool search --onlyvisible --name '^Mirevo Settings$'
 }
 
 # Only this desktop's processes count: other tests may run programs of the same name.
 e2e_instances() {
     local pid count=0
     for pid in $(pgrep -x mirevo); do
-        tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qx "XDG_RUNTIME_DIR=$XDG_RUNTIME_DIR" &&
+        grep -qxz "XDG_RUNTIME_DIR=$XDG_RUNTIME_DIR" "/proc/$pid/environ" 2>/dev/null &&
             count=$((count + 1))
     done
     echo $count
