@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # auto: with only IBus running it picks IBus; when the daemon stops it falls back to the
 # X keyboard, and when a new daemon starts it returns to IBus, both for fresh
-# `mirevo --print-source` runs and for a running source that follows the daemons. With an
+# `mirevo --print-source` runs and for the running program's badge. With an
 # idle fcitx5 running too, the session's declared input method decides.
 set -euo pipefail
 . "$(dirname "$0")/lib/session.sh"
@@ -11,8 +11,6 @@ start_xvfb
 start_ibus
 ibus_switch hangul
 expect_source auto korean auto:ibus
-watch_sources auto
-expect_watched $'korean\tauto:ibus'
 start_mirevo auto
 expect_badge 6b006b korean
 
@@ -21,13 +19,11 @@ stop_ibus
 setxkbmap -layout us,ru
 "$MIREVO_TOOLS/xkb_lock_group" 1
 expect_source auto russian auto:xkb
-expect_watched $'russian\tauto:xkb'
 expect_badge 7d0036 russian
 
 start_ibus
 ibus_switch libpinyin
 expect_source auto chinese_simplified auto:ibus
-expect_watched $'chinese_simplified\tauto:ibus'
 expect_badge 007d00 chinese_simplified
 # The ibus backend alone also finds the new daemon.
 expect_source ibus chinese_simplified

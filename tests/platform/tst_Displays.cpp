@@ -41,13 +41,6 @@ private slots:
         QCOMPARE(origin - displays.frame(index)->topLeft(), position);
     }
 
-    void pointsFlipAboutThePrimaryBottom()
-    {
-        const FixedDisplays displays = twoDisplays();
-        QCOMPARE(displays.storedPoint(QPointF(500, 680)), QPointF(500, 400));
-        QCOMPARE(displays.qtPoint(QPointF(500, 400)), QPointF(500, 680));
-    }
-
     void offScreenWindowsAreKeptInView_data()
     {
         QTest::addColumn<QRectF>("rect");

@@ -12,28 +12,30 @@ namespace {
 
 using Table = QMap<QString, QString>; // key -> text
 
-// Reads the texts of one Linguist file, by table (context) name; a key's role for the
-// wording rules ("button", "heading", ...) is its translator comment.
-QMap<QString, Table> readTranslations(const QString& path, QMap<QString, QString>* roles = nullptr)
+// The texts of one language's Linguist files, by table (context) name; a key's role for
+// the wording rules ("button", "heading", ...) is its translator comment.
+QMap<QString, Table> readLanguage(const QString& language, QMap<QString, QString>* roles = nullptr)
 {
     QMap<QString, Table> tables;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return tables;
-    QXmlStreamReader xml(&file);
-    QString context, source;
-    while (!xml.atEnd()) {
-        xml.readNext();
-        if (!xml.isStartElement())
-            continue;
-        if (xml.name() == QLatin1String("name"))
-            context = xml.readElementText();
-        else if (xml.name() == QLatin1String("source"))
-            source = xml.readElementText();
-        else if (xml.name() == QLatin1String("extracomment") && roles)
-            (*roles)[context + "/" + source] = xml.readElementText();
-        else if (xml.name() == QLatin1String("translation"))
-            tables[context][source] = xml.readElementText();
+    QDirIterator files(QStringLiteral(MIREVO_SOURCE_DIR "/translations"),
+                       {"*_" + language + ".ts"});
+    while (files.hasNext()) {
+        QFile file(files.next());
+        file.open(QIODevice::ReadOnly);
+        QXmlStreamReader xml(&file);
+        QString context, source;
+        while (!xml.atEnd()) {
+            if (xml.readNext() != QXmlStreamReader::StartElement)
+                continue;
+            if (xml.name() == QLatin1String("name"))
+                context = xml.readElementText();
+            else if (xml.name() == QLatin1String("source"))
+                source = xml.readElementText();
+            else if (xml.name() == QLatin1String("extracomment") && roles)
+                (*roles)[context + "/" + source] = xml.readElementText();
+            else if (xml.name() == QLatin1String("translation"))
+                tables[context][source] = xml.readElementText();
+        }
     }
     return tables;
 }
@@ -77,19 +79,6 @@ QString englishWordingProblem(const QString& key, const QString& text, const QSt
             return "sentence case wanted at \"" + word + "\"";
     }
     return {};
-}
-
-QMap<QString, Table> readLanguage(const QString& language, QMap<QString, QString>* roles = nullptr)
-{
-    QMap<QString, Table> all;
-    QDirIterator files(QStringLiteral(MIREVO_SOURCE_DIR "/translations"),
-                       {"*_" + language + ".ts"});
-    while (files.hasNext()) {
-        const auto tables = readTranslations(files.next(), roles);
-        for (auto it = tables.begin(); it != tables.end(); ++it)
-            all[it.key()].insert(it.value());
-    }
-    return all;
 }
 
 // Every literal key the program looks up, as "Table/key".

@@ -65,16 +65,7 @@ QStringList contents(const QString& folder)
 class AppSettingsManagerTest : public QObject {
     Q_OBJECT
 private slots:
-    void firstStartWritesDefaults()
-    {
-        QTemporaryDir base;
-        const QString folder = base.filePath("nested/Mirevo");
-        AppSettingsManager store(folder);
-        QVERIFY(store.settings() == AppSettings{});
-        QVERIFY(decodeSettings(readAll(folder + "/app_settings.json")) == AppSettings{});
-        QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList({"app_settings.json"}));
-    }
-
+    // The older single-record files on a first start (both absent: the defaults).
     void migration_data()
     {
         QTest::addColumn<QString>("ime");   // valid, invalid or absent

@@ -1,16 +1,14 @@
-# Session helpers for end-to-end scripts and benchmarks: a private X server, session bus and
-# input-method daemons, all stopped by process id on exit. Source this file, call e2e_init,
-# then the start_* functions (desktop.sh does the first two and adds openbox).
+# Helpers for end-to-end scripts, benchmarks and the headless demo: a private X server or
+# desktop (with openbox), session bus and input-method daemons, all stopped by process id on
+# exit. Source this file and call e2e_init (desktop.sh does both), then the start_* functions.
 # Sets E2E_TMP (private temp folder, also HOME and XDG_*), DISPLAY and E2E_PIDS (everything
 # started here); expects MIREVO (the program) and MIREVO_TOOLS (the test helpers' folder).
 
 E2E_PIDS=()
 
-e2e_log() { echo "[$(date +%T.%N | cut -c1-12)] $*" >&2; }
-
 # Says what failed and keeps the screen as /tmp/mirevo-<script>-failure.png.
 e2e_fail() {
-  e2e_log "FAIL: $*"
+  echo "[$(date +%T)] FAIL: $*" >&2
   [ -z "${DISPLAY:-}" ] ||
     "$MIREVO_TOOLS/screen-probe" png "/tmp/mirevo-$(basename "$0" .sh)-failure.png" 2>/dev/null || true
   exit 1
@@ -178,3 +176,63 @@ expect_pixel() {
 # expect_badge RRGGBB LANGUAGE: the default badge's disc, left of its text, on the 1280x800
 # screen; without a compositor its 70 % fill shows as 70 % of the language's colour on black.
 expect_badge() { expect_pixel 46 598 "$1" 24 "the badge does not show $2"; }
+
+# e2e_spawn CMD...: runs CMD in the background, stopped at exit.
+e2e_spawn() {
+  "$@" >>"$E2E_TMP/spawned.log" 2>&1 &
+  E2E_PIDS+=($!)
+}
+
+# e2e_start_desktop [WIDTHxHEIGHT]: X server (1920x1080 unless given), bus and openbox.
+e2e_start_desktop() {
+  start_xvfb "${1:-1920x1080}"
+  local bus
+  bus=$(dbus-daemon --session --fork --print-address=1 --print-pid=1 --nopidfile)
+  export DBUS_SESSION_BUS_ADDRESS=$(sed -n 1p <<<"$bus")
+  E2E_PIDS+=("$(sed -n 2p <<<"$bus")")
+  e2e_spawn openbox --sm-disable
+  wait_until 10 window_manager_runs || e2e_fail "openbox did not start"
+}
+window_manager_runs() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
+
+# xcompmgr, for translucent windows, and a tray host.
+e2e_start_compositor() {
+  e2e_spawn xcompmgr -n
+  sleep 0.5 # xcompmgr takes the _NET_WM_CM_S0 selection right after it starts
+}
+
+e2e_start_tray() {
+  e2e_spawn trayer --edge bottom --align right --width 10 --height 24
+  sleep 0.5
+}
+
+# sized_window W H: "X Y ID" of a visible W x H window of Mirevo (its top-left corner);
+# expect_window W H X Y waits for one at (X, Y).
+sized_window() {
+  local id
+  for id in $(xdotool search --onlyvisible --classname mirevo); do
+    xwininfo -id "$id" | awk -v id="$id" -v w="$1" -v h="$2" '/Absolute upper-left X/ { x = $NF }
+      /Absolute upper-left Y/ { y = $NF } /Width:/ { ww = $NF } /Height:/ { hh = $NF }
+      END { if (ww == w && hh == h) print x, y, id; exit ww != w || hh != h }' && return
+  done
+  return 1
+}
+window_at() { [[ $(sized_window "$1" "$2") == "$3 $4 "* ]]; }
+expect_window() {
+  wait_until 20 window_at "$@" || e2e_fail "no $1x$2 window of Mirevo at ($3, $4): $(sized_window "$1" "$2")"
+}
+
+# e2e_wait_for_settings SECONDS: the settings window is mapped within SECONDS.
+e2e_wait_for_settings() {
+  wait_until "$1" xdotool search --onlyvisible --name '^Mirevo Settings$'
+}
+
+# How many Mirevo processes run on this desktop. Only this desktop's processes count: other tests may run programs of the same name.
+e2e_instances() {
+  local pid count=0
+  for pid in $(pgrep -x mirevo); do
+    grep -qxz "XDG_RUNTIME_DIR=$XDG_RUNTIME_DIR" "/proc/$pid/environ" 2>/dev/null &&
+      count=$((count + 1))
+  done
+  echo $count
+}
