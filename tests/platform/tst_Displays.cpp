@@ -92,9 +92,9 @@ private slots:
     void displayAtAWindow()
     {
         const FixedDisplays displays = twoDisplays();
-        QCOMPARE(displays.displayAt(QRect(1900, 10, 100, 100)), std::optional(1));   // its centre
-        QCOMPARE(displays.displayAt(QRect(1880, 1000, 100, 100)), std::optional(0)); // most of it
-        QCOMPARE(displays.displayAt(QRect(5000, 10, 100, 100)), std::optional(0));   // the main one
+        QCOMPARE(displays.displayAt(QRect(1900, 10, 100, 100)), std::optional(1));  // its centre
+        QCOMPARE(displays.displayAt(QRect(1900, 990, 100, 100)), std::optional(1)); // most of it
+        QCOMPARE(displays.displayAt(QRect(5000, 10, 100, 100)), std::optional(0));  // the main one
         QCOMPARE(FixedDisplays({}).displayAt(QRect(0, 0, 10, 10)), std::nullopt);
     }
 };
