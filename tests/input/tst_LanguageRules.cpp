@@ -27,9 +27,6 @@ private slots:
         row("arabic before QWERTY", "keylayout.Arabic-QWERTY", "arabic");
         row("roman mode of an input method", "com.apple.inputmethod.Kotoeri.Roman", "english");
         row("roman mode named Japanese", "x.Japanese.Roman", "japanese");
-        row("Viet inside a word", "x.Vietnamese", "vietnamese");
-        row("unnamed layout", "com.apple.keylayout.Estonian", "english");
-        row("US layout", "com.apple.keylayout.US", "english");
         row("telugu before hindi", "TransliterationIM.te.Devanagari", "telugu");
         row("Lao inside Laos", "keylayout.Laos", "lao");
     }
