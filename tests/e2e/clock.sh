@@ -41,5 +41,6 @@ sample() {
 first=$(sample)
 sleep 2
 second=$(sample)
+# Forward, however long the sampling took on a busy machine; not stuck, not backwards.
 step=$(((second - first + 60) % 60))
-((step >= 1 && step <= 8)) || e2e_fail "the second hand went from $first to $second"
+((step >= 1 && step < 30)) || e2e_fail "the second hand went from $first to $second"
