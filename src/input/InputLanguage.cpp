@@ -65,15 +65,6 @@ QString displayKey(InputLanguage language)
     return QStringLiteral("lang_") + rawValue(language);
 }
 
-std::optional<InputLanguage> inputLanguageFromRawValue(QStringView raw)
-{
-    for (int i = 0; i < kInputLanguageCount; ++i) {
-        if (raw == QLatin1String(kNames[i].raw))
-            return static_cast<InputLanguage>(i);
-    }
-    return std::nullopt;
-}
-
 size_t qHash(InputLanguage language, size_t seed)
 {
     return ::qHash(rawValue(language), seed);

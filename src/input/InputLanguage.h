@@ -56,9 +56,6 @@ QString caseName(InputLanguage language);
 // String-table key of the language's name ("lang_chinese_simplified").
 QString displayKey(InputLanguage language);
 
-// Exact, case-sensitive lookup; anything that is not one of the 24 raw values is no language.
-std::optional<InputLanguage> inputLanguageFromRawValue(QStringView raw);
-
 // The IME state: every language but english counts as an active input method.
 inline constexpr bool isIMEActive(InputLanguage language)
 {

@@ -106,11 +106,7 @@ const std::array kRules{
 
 } // namespace
 
-std::span<const LanguageRule> languageRules()
-{
-    return kRules;
-}
-
+// The first rule with a matching text decides.
 InputLanguage detectLanguage(QStringView sourceId)
 {
     for (const LanguageRule& rule : kRules) {

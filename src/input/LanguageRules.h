@@ -15,9 +15,6 @@ struct LanguageRule {
     std::span<const QLatin1StringView> texts;
 };
 
-// The ordered rule table; the first rule with a matching text decides.
-std::span<const LanguageRule> languageRules();
-
 // Maps an input-source identifier to its language by case-sensitive substring rules.
 // An identifier no rule names is english.
 InputLanguage detectLanguage(QStringView sourceId);

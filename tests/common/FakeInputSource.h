@@ -4,18 +4,13 @@
 
 namespace mirevo::test {
 
-// An input source whose identifier the test sets; counts how often it was read.
+// An input source whose identifier the test sets.
 class FakeInputSource : public InputSource {
     Q_OBJECT
 public:
     std::optional<QString> id;
-    int reads = 0;
 
-    std::optional<QString> currentSourceId() override
-    {
-        ++reads;
-        return id;
-    }
+    std::optional<QString> currentSourceId() override { return id; }
     QString backendName() const override { return QStringLiteral("fake"); }
 
     // Switches the source and announces it, as a framework's change signal would.

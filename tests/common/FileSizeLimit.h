@@ -9,12 +9,10 @@ namespace mirevo::test {
 // Permission bits cannot stand in for this: the tests run as root.
 class FileSizeLimit {
 public:
-    explicit FileSizeLimit(rlim_t bytes)
+    explicit FileSizeLimit(rlim_t bytes) : m_savedHandler(std::signal(SIGXFSZ, SIG_IGN))
     {
         getrlimit(RLIMIT_FSIZE, &m_saved);
-        m_savedHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limited = m_saved;
-        limited.rlim_cur = bytes;
+        const rlimit limited{bytes, m_saved.rlim_max};
         setrlimit(RLIMIT_FSIZE, &limited);
     }
     ~FileSizeLimit()
@@ -23,11 +21,10 @@ public:
         std::signal(SIGXFSZ, m_savedHandler);
     }
     FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
 
 private:
+    void (*m_savedHandler)(int);
     rlimit m_saved{};
-    void (*m_savedHandler)(int) = nullptr;
 };
 
 } // namespace mirevo::test

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QTest>
 
 #include <functional>
 #include <memory>
@@ -12,6 +13,12 @@ namespace mirevo::test {
 using TestFactory = std::function<std::unique_ptr<QObject>()>;
 
 std::vector<TestFactory>& registeredTests();
+
+// One row of a data table: the row's name, then its values in column order.
+template <typename... Values> void row(const char* name, const Values&... values)
+{
+    (QTest::newRow(name) << ... << values);
+}
 
 struct TestRegistration {
     explicit TestRegistration(TestFactory factory)

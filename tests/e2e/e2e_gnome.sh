@@ -10,24 +10,23 @@ start_xvfb
 start_ibus
 ibus_switch xkb:us::eng
 start_dconf
-schema=org.gnome.desktop.input-sources
-gsettings set $schema sources "[('xkb', 'us'), ('xkb', 'ru'), ('ibus', 'hangul')]"
-gsettings set $schema mru-sources "[('xkb', 'us')]"
-
+mru() { gsettings set org.gnome.desktop.input-sources mru-sources "$1"; }
+gsettings set org.gnome.desktop.input-sources sources "[('xkb', 'us'), ('xkb', 'ru'), ('ibus', 'hangul')]"
+mru "[('xkb', 'us')]"
 start_mirevo gnome
 expect_badge 0000b3 english
-gsettings set $schema mru-sources "[('xkb', 'ru'), ('xkb', 'us')]"
+mru "[('xkb', 'ru'), ('xkb', 'us')]"
 expect_badge 7d0036 russian
 expect_source gnome russian
 
 # GNOME Shell sets IBus's engine for an IBus source; the description comes from IBus.
 ibus_switch hangul
-gsettings set $schema mru-sources "[('ibus', 'hangul'), ('xkb', 'ru')]"
+mru "[('ibus', 'hangul'), ('xkb', 'ru')]"
 expect_badge 6b006b korean
 expect_source gnome korean
 
 # Before anything was used, the first configured source is the current one.
-gsettings set $schema mru-sources "@a(ss) []"
+mru "@a(ss) []"
 expect_badge 0000b3 english
 XDG_CURRENT_DESKTOP=GNOME GTK_IM_MODULE=ibus \
   expect_source auto english "auto:gnome (XDG_CURRENT_DESKTOP=GNOME)"

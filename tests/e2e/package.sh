@@ -3,10 +3,9 @@
 # desktop entry, AppStream metainfo and man page valid, and the binary unpacked from it
 # starting on a headless desktop with a window class that matches the desktop entry.
 set -euo pipefail
-build=${1:?build folder}
 source "$(dirname "$0")/lib/desktop.sh"
 
-(cd "$build" && cpack -G DEB -B "$E2E_TMP/pkg" >"$E2E_TMP/cpack.log" 2>&1) ||
+(cd "$(dirname "$MIREVO")" && cpack -G DEB -B "$E2E_TMP/pkg" >"$E2E_TMP/cpack.log" 2>&1) ||
     e2e_fail "cpack failed: $(cat "$E2E_TMP/cpack.log")"
 deb=$(echo "$E2E_TMP"/pkg/*.deb)
 depends=$(dpkg-deb -f "$deb" Depends)
@@ -27,16 +26,13 @@ desktop-file-validate "$desktop" || e2e_fail "desktop entry does not validate"
 warnings=$(MANWIDTH=80 man --warnings -l "$root/usr/share/man/man1/mirevo.1" 2>&1 >/dev/null)
 [ -z "$warnings" ] || e2e_fail "man page: $warnings"
 
-mirevo=$root/usr/bin/mirevo
-version=$("$mirevo" --version) || e2e_fail "the installed program does not run: $version"
+version=$("$root/usr/bin/mirevo" --version) || e2e_fail "the installed program does not run: $version"
 [[ "$(dpkg-deb -f "$deb" Version)" == "${version#mirevo }"* ]] ||
     e2e_fail "package version $(dpkg-deb -f "$deb" Version) is not the program's ($version)"
 e2e_start_desktop
-echo "xkb.keylayout.us.English (US)" >"$E2E_TMP/source"
-e2e_spawn "$mirevo" --input-backend "file:$E2E_TMP/source"
-e2e_wait_for_window mirevo 10 || e2e_fail "the installed program shows no window"
+MIREVO=$root/usr/bin/mirevo start_mirevo file
+expect_window 100 100 24 828
+window=$(sized_window 100 100 | cut -d' ' -f3)
 wm_class=$(sed -n 's/^StartupWMClass=//p' "$desktop")
-window=$(xdotool search --onlyvisible --classname mirevo | head -1)
 xprop -id "$window" WM_CLASS | grep -q ", \"$wm_class\"$" ||
     e2e_fail "window class $(xprop -id "$window" WM_CLASS) does not match StartupWMClass=$wm_class"
-e2e_log "ok: $(basename "$deb") installs, validates and starts"

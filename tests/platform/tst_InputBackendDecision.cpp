@@ -4,6 +4,7 @@
 #include <QTest>
 
 using namespace mirevo;
+using mirevo::test::row;
 
 class InputBackendDecisionTest : public QObject {
     Q_OBJECT
@@ -15,38 +16,27 @@ private slots:
         QTest::addColumn<bool>("ibusRunning");
         QTest::addColumn<bool>("gnomeSettings");
         QTest::addColumn<QString>("expected"); // "backend (reason)"
-        QTest::newRow("nothing runs") << ""
-                                      << "" << false << true << "xkb (no input-method daemon)";
-        QTest::newRow("IBus declared, idle fcitx5 too")
-            << "GTK_IM_MODULE=ibus"
-            << "fcitx5 ibus" << true << true << "ibus (GTK_IM_MODULE=ibus)";
-        QTest::newRow("both, none declared")
-            << ""
-            << "fcitx5 ibus" << true << true << "fcitx5 (org.fcitx.Fcitx5 on the session bus)";
-        QTest::newRow("fcitx declared in XMODIFIERS")
-            << "XMODIFIERS=@im=fcitx"
-            << "fcitx5 ibus" << true << true << "fcitx5 (XMODIFIERS=@im=fcitx)";
-        QTest::newRow("declared daemon not running")
-            << "GTK_IM_MODULE=fcitx"
-            << "ibus" << true << true << "ibus (ibus-daemon running)";
-        QTest::newRow("GNOME drives IBus")
-            << "XDG_CURRENT_DESKTOP=ubuntu:GNOME;GTK_IM_MODULE=ibus"
-            << "ibus" << true << true << "gnome (XDG_CURRENT_DESKTOP=ubuntu:GNOME)";
-        QTest::newRow("GNOME Shell on the bus")
-            << ""
-            << "shell" << false << true << "gnome (org.gnome.Shell on the session bus)";
-        QTest::newRow("GNOME without its settings")
-            << "XDG_CURRENT_DESKTOP=GNOME"
-            << "ibus" << true << false << "ibus (ibus-daemon running)";
-        QTest::newRow("fcitx5 declared on GNOME")
-            << "XDG_CURRENT_DESKTOP=GNOME;QT_IM_MODULE=fcitx"
-            << "fcitx5 shell" << false << true << "fcitx5 (QT_IM_MODULE=fcitx)";
-        QTest::newRow("Plasma") << "XDG_CURRENT_DESKTOP=KDE"
-                                << "kde fcitx5" << false << true
-                                << "kde (org.kde.keyboard on the session bus)";
-        QTest::newRow("IBus declared on Plasma")
-            << "INPUT_METHOD=ibus"
-            << "kde ibus" << true << true << "ibus (INPUT_METHOD=ibus)";
+        row("nothing runs", "", "", false, true, "xkb (no input-method daemon)");
+        row("IBus declared, idle fcitx5 too", "GTK_IM_MODULE=ibus", "fcitx5 ibus", true, true,
+            "ibus (GTK_IM_MODULE=ibus)");
+        row("both, none declared", "", "fcitx5 ibus", true, true,
+            "fcitx5 (org.fcitx.Fcitx5 on the session bus)");
+        row("fcitx declared in XMODIFIERS", "XMODIFIERS=@im=fcitx", "fcitx5 ibus", true, true,
+            "fcitx5 (XMODIFIERS=@im=fcitx)");
+        row("declared daemon not running", "GTK_IM_MODULE=fcitx", "ibus", true, true,
+            "ibus (ibus-daemon running)");
+        row("GNOME drives IBus", "XDG_CURRENT_DESKTOP=ubuntu:GNOME;GTK_IM_MODULE=ibus", "ibus",
+            true, true, "gnome (XDG_CURRENT_DESKTOP=ubuntu:GNOME)");
+        row("GNOME Shell on the bus", "", "shell", false, true,
+            "gnome (org.gnome.Shell on the session bus)");
+        row("GNOME without its settings", "XDG_CURRENT_DESKTOP=GNOME", "ibus", true, false,
+            "ibus (ibus-daemon running)");
+        row("fcitx5 declared on GNOME", "XDG_CURRENT_DESKTOP=GNOME;QT_IM_MODULE=fcitx",
+            "fcitx5 shell", false, true, "fcitx5 (QT_IM_MODULE=fcitx)");
+        row("Plasma", "XDG_CURRENT_DESKTOP=KDE", "kde fcitx5", false, true,
+            "kde (org.kde.keyboard on the session bus)");
+        row("IBus declared on Plasma", "INPUT_METHOD=ibus", "kde ibus", true, true,
+            "ibus (INPUT_METHOD=ibus)");
     }
     void decide()
     {

@@ -4,6 +4,7 @@
 #include <QTest>
 
 using namespace mirevo;
+using mirevo::test::row;
 
 class XkbRulesNamesTest : public QObject {
     Q_OBJECT
@@ -13,19 +14,12 @@ private slots:
         QTest::addColumn<QByteArray>("property");
         QTest::addColumn<QString>("layouts");  // joined with '|'
         QTest::addColumn<QString>("variants"); // joined with '|'
-        QTest::newRow("recorded") << QByteArray("evdev\0pc105\0us,ru,jp\0\0grp:alt_shift_toggle\0",
-                                                42)
-                                  << "us|ru|jp"
-                                  << "||";
-        QTest::newRow("variants") << QByteArray("evdev\0pc105\0us,ru\0,phonetic\0\0", 30) << "us|ru"
-                                  << "|phonetic";
-        QTest::newRow("more variants than layouts")
-            << QByteArray("evdev\0pc105\0us\0intl,x\0\0", 24) << "us"
-            << "intl";
-        QTest::newRow("truncated") << QByteArray("evdev\0pc1", 9) << ""
-                                   << "";
-        QTest::newRow("empty") << QByteArray() << ""
-                               << "";
+        row("recorded", QByteArray("evdev\0pc105\0us,ru,jp\0\0grp:alt_shift_toggle\0", 42),
+            "us|ru|jp", "||");
+        row("variants", QByteArray("evdev\0pc105\0us,ru\0,phonetic\0\0", 30), "us|ru", "|phonetic");
+        row("more variants than layouts", QByteArray("evdev\0pc105\0us\0intl,x\0\0", 24), "us",
+            "intl");
+        row("truncated", QByteArray("evdev\0pc1", 9), "", "");
     }
     void xkbRulesNames()
     {

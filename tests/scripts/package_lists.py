@@ -21,13 +21,22 @@ BUILTINS = set(subprocess.run(["bash", "-c", "compgen -b; compgen -k"], capture_
                               text=True).stdout.split())
 
 
-def literal(word):
-    """The word's text when it holds no expansion, else None."""
+def run(*command, **options):
+    return subprocess.run(command, capture_output=True, text=True, **options)
+
+
+def literal(word, tail=False):
+    """The word's text when it holds no expansion (else None); with `tail`, the literal end
+    of a word such as "$(dirname "$0")/lib/session.sh"."""
+    parts = word.get("Parts", [])
+    if tail:
+        part = (parts[-1:] or [{}])[0]
+        if part.get("Type") == "DblQuoted":
+            return literal(part, True)
+        return part.get("Value", "") if part.get("Type") in ("Lit", "SglQuoted") else ""
     text = ""
-    for part in word.get("Parts", []):
-        if part["Type"] == "Lit":
-            text += part.get("Value", "")
-        elif part["Type"] == "SglQuoted":
+    for part in parts:
+        if part["Type"] in ("Lit", "SglQuoted"):
             text += part.get("Value", "")
         elif part["Type"] == "DblQuoted" and (inner := literal(part)) is not None:
             text += inner
@@ -36,16 +45,9 @@ def literal(word):
     return text
 
 
-def tail(word):
-    """The literal end of a word such as "$(dirname "$0")/lib/session.sh"."""
-    last = word.get("Parts", [])[-1:] or [{}]
-    part = last[0]
-    if part.get("Type") == "DblQuoted":
-        return tail(part)
-    return part.get("Value", "") if part.get("Type") in ("Lit", "SglQuoted") else ""
-
-
+@functools.cache
 def parse(path):
+    """The script's functions (name -> calls) and its calls outside them."""
     with open(path, "rb") as f:
         tree = json.loads(subprocess.run(["shfmt", "--tojson"], input=f.read(),
                                          capture_output=True, check=True).stdout)
@@ -57,13 +59,12 @@ def parse(path):
                 walk(item, into)
         elif isinstance(node, dict):
             if node.get("Type") == "FuncDecl":
-                body = functions.setdefault(node["Name"]["Value"], [])
-                walk(node["Body"], body)
+                walk(node["Body"], functions.setdefault(node["Name"]["Value"], []))
                 return
             if node.get("Type") == "CallExpr" and node.get("Args"):
                 call = [literal(w) for w in node["Args"]]
                 if call[0] in ("source", ".") and len(call) > 1:
-                    call[1] = tail(node["Args"][1])
+                    call[1] = literal(node["Args"][1], True)
                 into.append(call)
             for value in node.values():
                 walk(value, into)
@@ -83,100 +84,73 @@ def sourced_file(script, args):
     return found[0] if found else None
 
 
-@functools.cache
-def parse_cached(path):
-    return parse(path)
-
-
-def script_files(entry):
-    """The entry script, the files it sources and the project scripts it runs by path."""
+def commands_of(entry):
+    """External commands the script `entry` can run, with the script that runs each: the
+    script, the files it sources and the project scripts it runs by path."""
     files, todo = [], [entry]
     while todo:
         path = todo.pop()
-        if path in files:
-            continue
-        files.append(path)
-        for args in parse_cached(path)[1] + [c for f in parse_cached(path)[0].values() for c in f]:
-            name = args[0] or ""
-            if name in ("source", ".") and (lib := sourced_file(path, args)):
-                todo.append(lib)
-            elif name.endswith(".sh") and os.path.isfile(os.path.join(root, name)):
-                todo.append(os.path.join(root, name))
-    return files
-
-
-def commands_of(entry):
-    """External commands the script `entry` can run, with the script that runs each."""
-    files = script_files(entry)
-    functions = {n: body for f in files for n, body in parse_cached(f)[0].items()}
-    pending = [(f, c) for f in files for c in parse_cached(f)[1]]
+        if path not in files:
+            files.append(path)
+            for args in parse(path)[1] + [c for f in parse(path)[0].values() for c in f]:
+                name = args[0] or ""
+                if name in ("source", ".") and (lib := sourced_file(path, args)):
+                    todo.append(lib)
+                elif name.endswith(".sh") and os.path.isfile(os.path.join(root, name)):
+                    todo.append(os.path.join(root, name))
+    functions = {n: body for f in files for n, body in parse(f)[0].items()}
+    pending = [(f, c) for f in files for c in parse(f)[1]]
     seen_funcs, found = set(), {}
     while pending:
         script, args = pending.pop()
         name = args[0]
         if name is None or "/" in name or name in ("source", "."):
             continue
-        hand_over = name in WRAPPERS or name in BUILTINS
-        if name in functions:
-            hand_over = True
-            if name not in seen_funcs:
-                seen_funcs.add(name)
-                pending.extend((script, c) for c in functions[name])
-        elif name not in BUILTINS:
+        hand_over = name in WRAPPERS or name in BUILTINS or name in functions
+        if name in functions and name not in seen_funcs:
+            seen_funcs.add(name)
+            pending.extend((script, c) for c in functions[name])
+        elif name not in functions and name not in BUILTINS:
             found.setdefault(name, script)
         if hand_over:
-            for arg in args[1:]:
-                if arg and "/" not in arg and not arg.startswith("-"):
-                    if arg in functions or shutil.which(arg, path=PATH):
-                        pending.append((script, [arg]))
+            pending.extend((script, [arg]) for arg in args[1:]
+                           if arg and "/" not in arg and not arg.startswith("-")
+                           and (arg in functions or shutil.which(arg, path=PATH)))
     return found
 
 
 @functools.cache
 def package_of(command):
     path = shutil.which(command, path=PATH)
-    if not path:
-        return None
-    for candidate in {path, os.path.realpath(path), path.replace("/usr/", "/", 1)}:
-        out = subprocess.run(["dpkg-query", "-S", candidate], capture_output=True, text=True)
+    for candidate in {path, os.path.realpath(path), path.replace("/usr/", "/", 1)} if path else ():
+        out = run("dpkg-query", "-S", candidate)
         if out.returncode == 0:
             return out.stdout.split(":")[0].split(",")[0].strip()
     return None
 
 
-def installed_packages():
-    out = subprocess.run(["dpkg-query", "-W", "-f",
-                          "${Package}\t${Essential}\t${Priority}\t${Depends}, ${Pre-Depends}\n"],
-                         capture_output=True, text=True, check=True).stdout
-    always, depends = set(), {}
-    for line in out.splitlines():
-        name, essential, priority, deps = line.split("\t")
-        if essential == "yes" or priority == "required":
-            always.add(name)
-        depends[name] = [[alt.split()[0].split(":")[0] for alt in dep.split("|")]
-                         for dep in deps.split(",") if dep.strip()]
-    return always, depends
+# Packages Debian always has, and each package's dependencies.
+always, depends = set(), {}
+for line in run("dpkg-query", "-W", "-f", "${Package}\t${Essential}\t${Priority}\t${Depends}, "
+                "${Pre-Depends}\n", check=True).stdout.splitlines():
+    name, essential, priority, deps = line.split("\t")
+    if essential == "yes" or priority == "required":
+        always.add(name)
+    depends[name] = [[alt.split()[0].split(":")[0] for alt in dep.split("|")]
+                     for dep in deps.split(",") if dep.strip()]
 
 
-def closure(packages, depends):
+def closure(packages):
     result, todo = set(), list(packages)
     while todo:
         p = todo.pop()
-        if p in result:
-            continue
-        result.add(p)
-        for alternatives in depends.get(p, []):
-            todo.extend(a for a in alternatives if a in depends)
+        if p not in result:
+            result.add(p)
+            todo.extend(a for alternatives in depends.get(p, []) for a in alternatives
+                        if a in depends)
     return result
 
 
-def listed(kind):
-    out = subprocess.run([os.path.join(root, "scripts/install-deps.sh"), "--list", kind],
-                         capture_output=True, text=True, check=True).stdout
-    return out.split()
-
-
-always, depends = installed_packages()
 scopes = {"build": ["scripts/build.sh"], "run": ["scripts/run.sh"],
           "package": ["scripts/package.sh"],
           "test": ["scripts/test.sh", ".ci/run"] + sorted(
@@ -184,13 +158,13 @@ scopes = {"build": ["scripts/build.sh"], "run": ["scripts/run.sh"],
               for p in glob.glob(os.path.join(root, pattern), recursive=True))}
 failures = []
 for kind, entries in scopes.items():
-    allowed = closure(listed(kind), depends) | closure(always, depends)
+    listed = run(os.path.join(root, "scripts/install-deps.sh"), "--list", kind, check=True)
+    allowed = closure(listed.stdout.split()) | closure(always)
     for entry in entries:
         for command, script in sorted(commands_of(os.path.join(root, entry)).items()):
-            package = package_of(command)
-            if package not in allowed:
-                where = os.path.relpath(script, root)
-                failures.append(f"{entry}: {command} (run in {where}) comes from "
-                                f"{package or 'no installed package'}, not from the {kind} list")
+            if (package := package_of(command)) not in allowed:
+                failures.append(f"{entry}: {command} (run in {os.path.relpath(script, root)}) "
+                                f"comes from {package or 'no installed package'}, not from the "
+                                f"{kind} list")
 print("\n".join(failures) or "every command comes from a listed package")
 sys.exit(1 if failures else 0)

@@ -7,66 +7,35 @@
 #include <QDBusMessage>
 #include <QDBusMetaType>
 #include <QDBusObjectPath>
-#include <QTimer>
 
 #include <cstdio>
+#include <cstdlib>
 
-namespace {
-
-using StringPair = std::pair<QString, QString>;
-
-struct Hint {
-    QString key;
-    QString value;
-};
-
-QDBusArgument& operator<<(QDBusArgument& argument, const Hint& hint)
-{
-    argument.beginStructure();
-    argument << hint.key << hint.value;
-    argument.endStructure();
-    return argument;
-}
-
-const QDBusArgument& operator>>(const QDBusArgument& argument, Hint& hint)
-{
-    argument.beginStructure();
-    argument >> hint.key >> hint.value;
-    argument.endStructure();
-    return argument;
-}
-
-} // namespace
-
-Q_DECLARE_METATYPE(Hint)
+using Hints = QList<QPair<QString, QString>>;
 
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    qDBusRegisterMetaType<Hint>();
-    qDBusRegisterMetaType<QList<Hint>>();
+    qDBusRegisterMetaType<QPair<QString, QString>>();
+    qDBusRegisterMetaType<Hints>();
     QDBusConnection bus = QDBusConnection::sessionBus();
-
-    QDBusMessage create = QDBusMessage::createMethodCall(
-        QStringLiteral("org.fcitx.Fcitx5"), QStringLiteral("/org/freedesktop/portal/inputmethod"),
-        QStringLiteral("org.fcitx.Fcitx.InputMethod1"), QStringLiteral("CreateInputContext"));
-    create << QVariant::fromValue(
-        QList<Hint>{{QStringLiteral("program"), QStringLiteral("mirevo-e2e")}});
-    const QDBusMessage reply = bus.call(create, QDBus::Block, 5000);
-    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) {
-        std::fprintf(stderr, "CreateInputContext failed: %s\n", qPrintable(reply.errorMessage()));
-        return 1;
-    }
-    const QString path = qvariant_cast<QDBusObjectPath>(reply.arguments().at(0)).path();
-    const QDBusMessage focus =
-        bus.call(QDBusMessage::createMethodCall(QStringLiteral("org.fcitx.Fcitx5"), path,
-                                                QStringLiteral("org.fcitx.Fcitx.InputContext1"),
-                                                QStringLiteral("FocusIn")),
-                 QDBus::Block, 5000);
-    if (focus.type() != QDBusMessage::ReplyMessage) {
-        std::fprintf(stderr, "FocusIn failed: %s\n", qPrintable(focus.errorMessage()));
-        return 1;
-    }
+    const auto call = [&bus](const QString& path, const char* interface, const char* method,
+                             const QVariantList& arguments) {
+        QDBusMessage message =
+            QDBusMessage::createMethodCall("org.fcitx.Fcitx5", path, interface, method);
+        message.setArguments(arguments);
+        const QDBusMessage reply = bus.call(message, QDBus::Block, 5000);
+        if (reply.type() != QDBusMessage::ReplyMessage) {
+            std::fprintf(stderr, "%s failed: %s\n", method, qPrintable(reply.errorMessage()));
+            std::exit(1);
+        }
+        return reply.arguments();
+    };
+    const QVariantList created =
+        call("/org/freedesktop/portal/inputmethod", "org.fcitx.Fcitx.InputMethod1",
+             "CreateInputContext", {QVariant::fromValue(Hints{{"program", "mirevo-e2e"}})});
+    const QString path = qvariant_cast<QDBusObjectPath>(created.value(0)).path();
+    call(path, "org.fcitx.Fcitx.InputContext1", "FocusIn", {});
     std::printf("focused %s\n", qPrintable(path));
     std::fflush(stdout);
     return app.exec();

@@ -12,11 +12,10 @@
 
 #include <cstdio>
 
-namespace {
-
 struct Layout {
     QString shortName, variant, longName;
 };
+Q_DECLARE_METATYPE(Layout)
 
 QDBusArgument& operator<<(QDBusArgument& argument, const Layout& layout)
 {
@@ -29,10 +28,6 @@ const QDBusArgument& operator>>(const QDBusArgument& argument, Layout&)
 {
     return argument;
 }
-
-} // namespace
-
-Q_DECLARE_METATYPE(Layout)
 
 namespace {
 
@@ -55,33 +50,32 @@ public:
     bool handleMessage(const QDBusMessage& message, const QDBusConnection& bus) override
     {
         const QString member = message.member();
-        if (member == "getLayout")
-            return bus.send(message.createReply(QVariant::fromValue(current)));
-        if (member == "getLayoutsList")
-            return bus.send(message.createReply(QVariant::fromValue(layouts)));
-        if (member == "setLayout") {
-            const uint index = message.arguments().value(0).toUInt();
-            const bool known = index < uint(layouts.size());
-            if (known)
-                current = index;
-            bus.send(message.createReply(known));
-            return !known || announce(bus, "layoutChanged", {QVariant::fromValue(current)});
+        const QVariant argument = message.arguments().value(0);
+        QVariantList reply;
+        const char* signal = nullptr;
+        if (member == "getLayout") {
+            reply = {QVariant::fromValue(current)};
+        } else if (member == "getLayoutsList") {
+            reply = {QVariant::fromValue(layouts)};
+        } else if (member == "setLayout") {
+            const bool known = argument.toUInt() < uint(layouts.size());
+            current = known ? argument.toUInt() : current;
+            reply = {known};
+            signal = known ? "layoutChanged" : nullptr;
+        } else if (member == "setLayoutsList") {
+            layouts = parseLayouts(argument.toStringList());
+            signal = "layoutListChanged";
+        } else {
+            return false;
         }
-        if (member == "setLayoutsList") {
-            layouts = parseLayouts(message.arguments().value(0).toStringList());
-            bus.send(message.createReply());
-            return announce(bus, "layoutListChanged", {});
-        }
-        return false;
-    }
-
-private:
-    static bool announce(const QDBusConnection& bus, const char* name, const QVariantList& values)
-    {
-        QDBusMessage signal =
-            QDBusMessage::createSignal("/Layouts", "org.kde.KeyboardLayouts", name);
-        signal.setArguments(values);
-        return bus.send(signal);
+        bus.send(message.createReply(reply));
+        if (!signal)
+            return true;
+        QDBusMessage announcement =
+            QDBusMessage::createSignal("/Layouts", "org.kde.KeyboardLayouts", signal);
+        if (member == "setLayout")
+            announcement << current;
+        return bus.send(announcement);
     }
 };
 

@@ -13,112 +13,86 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <memory>
 #include <string>
 #include <xcb/xcb.h>
 
 namespace {
 
-struct Screen {
-    xcb_connection_t* connection = nullptr;
-    xcb_screen_t* screen = nullptr;
-};
+xcb_connection_t* connection = nullptr;
+xcb_screen_t* screen = nullptr;
 
-Screen connect()
-{
-    Screen s;
-    s.connection = xcb_connect(nullptr, nullptr);
-    if (xcb_connection_has_error(s.connection)) {
-        std::fprintf(stderr, "screen-probe: cannot open the display\n");
-        std::exit(2);
-    }
-    s.screen = xcb_setup_roots_iterator(xcb_get_setup(s.connection)).data;
-    return s;
-}
-
-QImage grab(const Screen& s, int x, int y, int w, int h)
+QImage grab(int x, int y, int w, int h)
 {
     xcb_get_image_reply_t* reply =
-        xcb_get_image_reply(s.connection,
-                            xcb_get_image(s.connection, XCB_IMAGE_FORMAT_Z_PIXMAP, s.screen->root,
+        xcb_get_image_reply(connection,
+                            xcb_get_image(connection, XCB_IMAGE_FORMAT_Z_PIXMAP, screen->root,
                                           int16_t(x), int16_t(y), uint16_t(w), uint16_t(h), ~0u),
                             nullptr);
     if (!reply)
         return {};
-    const uint8_t* data = xcb_get_image_data(reply);
-    QImage image(data, w, h, w * 4, QImage::Format_RGB32);
-    QImage copy = image.copy();
+    QImage copy = QImage(xcb_get_image_data(reply), w, h, w * 4, QImage::Format_RGB32).copy();
     free(reply);
     return copy;
 }
 
-bool near(QRgb a, QRgb b, int tolerance)
+bool near(QRgb a, const char* wanted, const char* tolerance)
 {
-    return std::abs(qRed(a) - qRed(b)) <= tolerance &&
-           std::abs(qGreen(a) - qGreen(b)) <= tolerance &&
-           std::abs(qBlue(a) - qBlue(b)) <= tolerance;
+    const QRgb b = QColor(QStringLiteral("#") + QString::fromLatin1(wanted).remove('#')).rgb();
+    const int most = std::atoi(tolerance);
+    return std::abs(qRed(a) - qRed(b)) <= most && std::abs(qGreen(a) - qGreen(b)) <= most &&
+           std::abs(qBlue(a) - qBlue(b)) <= most;
 }
 
-QRgb parseColor(const char* text)
+QByteArray name(QRgb colour)
 {
-    return QColor(QString::fromLatin1("#") + QString::fromLatin1(text).remove('#')).rgb();
-}
-
-int usage()
-{
-    std::fprintf(stderr, "usage: screen-probe pixel X Y | wait X Y RRGGBB TOL MS | "
-                         "count X Y W H RRGGBB TOL | png FILE\n");
-    return 2;
+    return QColor(colour).name().toLatin1();
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc < 2)
-        return usage();
-    const std::string command = argv[1];
-    const Screen s = connect();
+    const std::string command = argc > 1 ? argv[1] : "";
+    const auto number = [argv](int i) { return std::atoi(argv[i]); };
+    connection = xcb_connect(nullptr, nullptr);
+    if (xcb_connection_has_error(connection)) {
+        std::fprintf(stderr, "screen-probe: cannot open the display\n");
+        return 2;
+    }
+    screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
     if (command == "pixel" && argc == 4) {
-        const QImage image = grab(s, std::atoi(argv[2]), std::atoi(argv[3]), 1, 1);
-        std::printf("%s\n", QColor(image.pixel(0, 0)).name().toLatin1().constData());
+        std::printf("%s\n", name(grab(number(2), number(3), 1, 1).pixel(0, 0)).constData());
         return 0;
     }
     if (command == "wait" && argc == 7) {
-        const int x = std::atoi(argv[2]), y = std::atoi(argv[3]);
-        const QRgb wanted = parseColor(argv[4]);
-        const int tolerance = std::atoi(argv[5]);
         QElapsedTimer timer;
         timer.start();
         QRgb last = 0;
-        while (timer.elapsed() <= std::atoi(argv[6])) {
-            last = grab(s, x, y, 1, 1).pixel(0, 0);
-            if (near(last, wanted, tolerance)) {
+        while (timer.elapsed() <= number(6)) {
+            last = grab(number(2), number(3), 1, 1).pixel(0, 0);
+            if (near(last, argv[4], argv[5])) {
                 std::printf("%.1f\n", timer.nsecsElapsed() / 1e6);
                 return 0;
             }
             QThread::usleep(500);
         }
-        std::fprintf(stderr, "screen-probe: pixel (%d,%d) is %s, not %s\n", x, y,
-                     QColor(last).name().toLatin1().constData(), argv[4]);
+        std::fprintf(stderr, "screen-probe: pixel (%s,%s) is %s, not %s\n", argv[2], argv[3],
+                     name(last).constData(), argv[4]);
         return 1;
     }
     if (command == "count" && argc == 8) {
-        const QImage image =
-            grab(s, std::atoi(argv[2]), std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]));
-        const QRgb wanted = parseColor(argv[6]);
-        const int tolerance = std::atoi(argv[7]);
+        const QImage image = grab(number(2), number(3), number(4), number(5));
         long count = 0;
         for (int y = 0; y < image.height(); ++y) {
             for (int x = 0; x < image.width(); ++x)
-                count += near(image.pixel(x, y), wanted, tolerance);
+                count += near(image.pixel(x, y), argv[6], argv[7]);
         }
         std::printf("%ld\n", count);
         return 0;
     }
-    if (command == "png" && argc == 3) {
-        const QImage image = grab(s, 0, 0, s.screen->width_in_pixels, s.screen->height_in_pixels);
-        return image.save(QString::fromLocal8Bit(argv[2])) ? 0 : 1;
-    }
-    return usage();
+    if (command == "png" && argc == 3)
+        return grab(0, 0, screen->width_in_pixels, screen->height_in_pixels).save(argv[2]) ? 0 : 1;
+    std::fprintf(stderr, "usage: screen-probe pixel X Y | wait X Y RRGGBB TOL MS | "
+                         "count X Y W H RRGGBB TOL | png FILE\n");
+    return 2;
 }

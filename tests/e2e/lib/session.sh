@@ -1,101 +1,79 @@
-# Session helpers for end-to-end scripts: a private X server, a private session bus and
-# input-method daemons, all stopped by process id on exit. Source this file, then call
-# e2e_init, and use the start_* functions; cleanup runs from an EXIT trap.
-#
-# Variables set: E2E_TMP (private temp folder, also HOME and XDG_*), DISPLAY, E2E_PIDS
-# (everything started here). Expected from the caller: MIREVO (the program) and
-# MIREVO_TOOLS (the folder of the test helpers).
+# Helpers for end-to-end scripts, benchmarks and the headless demo: a private X server or
+# desktop (with openbox), session bus and input-method daemons, all stopped by process id on
+# exit. Source this file and call e2e_init (desktop.sh does both), then the start_* functions.
+# Sets E2E_TMP (private temp folder, also HOME and XDG_*), DISPLAY and E2E_PIDS (everything
+# started here); expects MIREVO (the program) and MIREVO_TOOLS (the test helpers' folder).
 
 E2E_PIDS=()
 
-e2e_log() { echo "[$(date +%H:%M:%S.%N | cut -c1-12)] $*" >&2; }
-
+# Says what failed and keeps the screen as /tmp/mirevo-<script>-failure.png.
 e2e_fail() {
-  e2e_log "FAIL: $*"
+  echo "[$(date +%T)] FAIL: $*" >&2
+  [ -z "${DISPLAY:-}" ] ||
+    "$MIREVO_TOOLS/screen-probe" png "/tmp/mirevo-$(basename "$0" .sh)-failure.png" 2>/dev/null || true
   exit 1
 }
 
-# kill_tree PID: stops PID and the helpers it started (IBus engines, ibus-x11, ...).
+# kill_tree PID: ends PID and the helpers it started (IBus engines, ibus-x11, ...), also
+# when a test left them stopped.
 kill_tree() {
-  local children
-  children=$(pgrep -P "$1" 2>/dev/null || true)
-  kill "$1" 2>/dev/null || true
-  [ -n "$children" ] && kill $children 2>/dev/null || true
+  local pids="$1 $(pgrep -P "$1")"
+  kill $pids 2>/dev/null || true
+  kill -CONT $pids 2>/dev/null || true
 }
 
 e2e_cleanup() {
-  local status=$? pid i
-  for ((i = ${#E2E_PIDS[@]} - 1; i >= 0; i--)); do
-    kill_tree "${E2E_PIDS[i]}"
-  done
-  for pid in "${E2E_PIDS[@]}"; do
-    wait "$pid" 2>/dev/null || true
-  done
+  local status=$? i
+  for ((i = ${#E2E_PIDS[@]} - 1; i >= 0; i--)); do kill_tree "${E2E_PIDS[i]}"; done
+  for i in "${E2E_PIDS[@]}"; do wait "$i" 2>/dev/null || true; done
   # Helpers may still be writing their caches for a moment.
-  if [ -n "${E2E_TMP:-}" ]; then
-    rm -rf "$E2E_TMP" 2>/dev/null || { sleep 0.3; rm -rf "$E2E_TMP" 2>/dev/null || true; }
-  fi
+  [ -z "${E2E_TMP:-}" ] || rm -rf "$E2E_TMP" 2>/dev/null || { sleep 0.3; rm -rf "$E2E_TMP" || true; }
   exit $status
 }
 
 # A private HOME and XDG folders, so nothing touches the user's configuration.
 e2e_init() {
   E2E_TMP=$(mktemp -d /tmp/mirevo-e2e.XXXXXX)
-  export HOME=$E2E_TMP/home XDG_CONFIG_HOME=$E2E_TMP/home/.config
-  export XDG_DATA_HOME=$E2E_TMP/home/.local/share XDG_CACHE_HOME=$E2E_TMP/home/.cache
-  export XDG_RUNTIME_DIR=$E2E_TMP/runtime
+  export HOME=$E2E_TMP/home XDG_CONFIG_HOME=$E2E_TMP/home/.config XDG_RUNTIME_DIR=$E2E_TMP/runtime
+  export XDG_DATA_HOME=$HOME/.local/share XDG_CACHE_HOME=$HOME/.cache E2E_SOURCE=$E2E_TMP/source
   mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME" "$XDG_RUNTIME_DIR"
   chmod 700 "$XDG_RUNTIME_DIR"
   unset IBUS_ADDRESS IBUS_ADDRESS_FILE GTK_IM_MODULE QT_IM_MODULE XMODIFIERS INPUT_METHOD
   unset WAYLAND_DISPLAY XDG_SESSION_TYPE XDG_CURRENT_DESKTOP QT_QPA_PLATFORM
   # Keep the GTK helpers of the daemons from starting accessibility and dconf services.
-  export NO_AT_BRIDGE=1 GSETTINGS_BACKEND=memory
-  export LANG=C.UTF-8 LC_ALL=C.UTF-8
+  export NO_AT_BRIDGE=1 GSETTINGS_BACKEND=memory LANG=C.UTF-8 LC_ALL=C.UTF-8
+  set_source "xkb.keylayout.us.English (US)"
   trap e2e_cleanup EXIT
 }
 
+# set_source ID: the identifier `start_mirevo file` reads as the current input source.
+set_source() { echo "$1" >"$E2E_SOURCE"; }
+
 # wait_until SECONDS COMMAND...: runs COMMAND every 50 ms until it succeeds.
 wait_until() {
-  local limit=$1
+  local deadline=$((SECONDS + $1))
   shift
-  local deadline=$((SECONDS + limit))
   until "$@" >/dev/null 2>&1; do
-    [ $SECONDS -ge $deadline ] && return 1
+    [ $SECONDS -lt $deadline ] || return 1
     sleep 0.05
   done
 }
 
-# Xvfb on a free display number of its own choosing; -noreset keeps XKB settings alive
-# when the last client leaves.
-# start_xvfb [WIDTHxHEIGHT]: 1280x800 unless given.
+# start_xvfb [WIDTHxHEIGHT]: Xvfb (1280x800 unless given) on a display number of its own
+# choosing; -noreset keeps XKB settings alive when the last client leaves.
 start_xvfb() {
-  local fifo=$E2E_TMP/displayfd size=${1:-1280x800}
-  rm -f "$fifo"
+  local fifo=$E2E_TMP/displayfd number
   mkfifo "$fifo"
-  Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 "${size}x24" 3>"$fifo" 2>"$E2E_TMP/xvfb.log" &
+  Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 "${1:-1280x800}x24" 3>"$fifo" 2>"$E2E_TMP/xvfb.log" &
   E2E_PIDS+=($!)
-  local number
   read -r -t 10 number <"$fifo" || e2e_fail "Xvfb did not start"
   export DISPLAY=:$number
-  e2e_log "Xvfb on $DISPLAY (pid ${E2E_PIDS[-1]})"
 }
 
-# Runs the calling script again inside a private session bus; dbus-run-session stops the
-# bus when the script ends. Call first, as: e2e_enter_session "$0" "$@"
+# Runs the calling script again inside a private session bus, which dbus-run-session stops
+# when the script ends. Call first, as: e2e_enter_session "$0" "$@"
 e2e_enter_session() {
-  if [ -z "${MIREVO_E2E_SESSION:-}" ]; then
-    MIREVO_E2E_SESSION=1 exec dbus-run-session -- bash "$@"
-  fi
-}
-
-# The real dconf-service, started here so that it writes under the private HOME (the bus
-# would start it with the environment the bus itself was started with). GSettings in this
-# shell and its children then uses dconf.
-start_dconf() {
-  export GSETTINGS_BACKEND=dconf
-  /usr/libexec/dconf-service >"$E2E_TMP/dconf.log" 2>&1 &
-  E2E_PIDS+=($!)
-  wait_until 5 bus_has_owner ca.desrt.dconf || e2e_fail "dconf-service did not start"
+  [ -n "${MIREVO_E2E_SESSION:-}" ] || MIREVO_E2E_SESSION=1 exec dbus-run-session -- bash "$@"
 }
 
 bus_has_owner() {
@@ -103,22 +81,27 @@ bus_has_owner() {
     org.freedesktop.DBus.NameHasOwner "string:$1" 2>/dev/null | grep -q 'boolean true'
 }
 
-# IBus without panel or emoji helpers, with an in-memory configuration.
+# The real dconf-service, started here so that it writes under the private HOME (the bus
+# would start it with the bus's own environment); GSettings here then uses dconf.
+start_dconf() {
+  export GSETTINGS_BACKEND=dconf
+  /usr/libexec/dconf-service >"$E2E_TMP/dconf.log" 2>&1 &
+  E2E_PIDS+=($!)
+  wait_until 5 bus_has_owner ca.desrt.dconf || e2e_fail "dconf-service did not start"
+}
+
+# IBus without panel or emoji helpers, with an in-memory configuration. The daemon owns its
+# session-bus name before clients can reach its private bus.
 start_ibus() {
   ibus-daemon --xim --panel=disable --emoji-extension=disable \
     --config=/usr/libexec/ibus-memconf --replace >"$E2E_TMP/ibus.log" 2>&1 &
   IBUS_PID=$!
   E2E_PIDS+=($IBUS_PID)
   wait_until 10 ibus_address_ready || e2e_fail "ibus-daemon did not start"
-  e2e_log "ibus-daemon pid $IBUS_PID"
 }
-
-# The daemon owns its session-bus name before clients can reach its private bus.
 ibus_address_ready() {
-  bus_has_owner org.freedesktop.IBus &&
-    ! ibus engine 2>&1 | grep -q -e "Not connected" -e "IBUS_IS_BUS"
+  bus_has_owner org.freedesktop.IBus && ! ibus engine 2>&1 | grep -q -e "Not connected" -e "IBUS_IS_BUS"
 }
-
 stop_ibus() {
   kill_tree "$IBUS_PID"
   wait "$IBUS_PID" 2>/dev/null || true
@@ -130,32 +113,18 @@ ibus_switch() {
   [ "$(ibus engine 2>/dev/null)" = "$1" ] || e2e_fail "ibus did not switch to $1"
 }
 
-# fcitx5 with one group of the given input methods (first one is the default).
+# start_fcitx5 IM...: fcitx5 with one group of these input methods, the first the default.
 start_fcitx5() {
-  local dir=$XDG_CONFIG_HOME/fcitx5 i=0 im
-  mkdir -p "$dir"
+  local i=0 im
+  mkdir -p "$XDG_CONFIG_HOME/fcitx5"
   {
-    echo "[Groups/0]"
-    echo "Name=Default"
-    echo "Default Layout=us"
-    echo "DefaultIM=$1"
-    for im in "$@"; do
-      echo
-      echo "[Groups/0/Items/$i]"
-      echo "Name=$im"
-      echo "Layout="
-      i=$((i + 1))
-    done
-    echo
-    echo "[GroupOrder]"
-    echo "0=Default"
-  } >"$dir/profile"
-  fcitx5 --disable=all --enable=dbus,dbusfrontend,keyboard,xcb,hangul \
-    >"$E2E_TMP/fcitx5.log" 2>&1 &
-  FCITX5_PID=$!
-  E2E_PIDS+=($FCITX5_PID)
+    printf '[Groups/0]\nName=Default\nDefault Layout=us\nDefaultIM=%s\n' "$1"
+    for im in "$@"; do printf '[Groups/0/Items/%d]\nName=%s\nLayout=\n' $((i++)) "$im"; done
+    printf '[GroupOrder]\n0=Default\n'
+  } >"$XDG_CONFIG_HOME/fcitx5/profile"
+  fcitx5 --disable=all --enable=dbus,dbusfrontend,keyboard,xcb,hangul >"$E2E_TMP/fcitx5.log" 2>&1 &
+  E2E_PIDS+=($!)
   wait_until 10 bus_has_owner org.fcitx.Fcitx5 || e2e_fail "fcitx5 did not take its bus name"
-  e2e_log "fcitx5 pid $FCITX5_PID"
 }
 
 # A client with a focused input context, which fcitx5 needs before it switches methods.
@@ -165,34 +134,105 @@ start_fcitx5_client() {
   wait_until 10 grep -q focused "$E2E_TMP/focus-client.log" || e2e_fail "no fcitx5 input context"
 }
 
-# expect_source BACKEND LANGUAGE [BACKEND_NAME]: mirevo --print-source must report LANGUAGE
-# (retrying for a second, since daemons apply switches asynchronously). BACKEND_NAME may
-# leave out the reason given in parentheses after the name.
+# expect_source BACKEND LANGUAGE [NAME]: `mirevo --print-source` reports LANGUAGE from the
+# backend NAME (BACKEND unless given; the reason in parentheses may be left out) within 3 s,
+# since daemons apply switches asynchronously.
 expect_source() {
-  local backend=$1 language=$2 name=${3:-$1} line got deadline=$((SECONDS + 3))
-  while :; do
-    line=$("$MIREVO" --print-source --input-backend "$backend" 2>&1) || true
-    got=$(echo "$line" | cut -f3)
-    [ "$(echo "$line" | cut -f2)" = "$language" ] && [[ "$got" = "$name" || "${got%% (*}" = "$name" ]] &&
-      break
-    [ $SECONDS -ge $deadline ] && e2e_fail "expected $language from $name, got: $line"
+  local line got deadline=$((SECONDS + 3))
+  until line=$("$MIREVO" --print-source --input-backend "$1" 2>&1) || true
+    got=$(cut -f3 <<<"$line")
+    [ "$(cut -f2 <<<"$line")" = "$2" ] && [[ $got = "${3:-$1}" || ${got%% (*} = "${3:-$1}" ]]; do
+    [ $SECONDS -lt $deadline ] || e2e_fail "expected $2 from ${3:-$1}, got: $line"
     sleep 0.1
   done
-  e2e_log "ok: $line"
 }
 
-# The real program on this display with BACKEND; its floating badge shows each switch.
+# watch_sources [--signal-only] BACKEND: source_watch logs each source the backend reports.
+watch_sources() {
+  "$MIREVO_TOOLS/source_watch" "$@" >"$E2E_TMP/watch.log" 2>>"$E2E_TMP/watch.err" &
+  E2E_PIDS+=($!)
+}
+# expect_watched PATTERN: source_watch logged a line matching PATTERN within 5 s.
+expect_watched() {
+  wait_until 5 grep -q "$1" "$E2E_TMP/watch.log" ||
+    e2e_fail "the running source missed $1: $(cat "$E2E_TMP/watch.log")"
+}
+
+# start_mirevo BACKEND [ARGS...]: the real program on this display; `file` reads set_source.
 start_mirevo() {
-  "$MIREVO" --input-backend "$1" >"$E2E_TMP/mirevo.log" 2>&1 &
+  local backend=$1
+  [ "$backend" != file ] || backend=file:$E2E_SOURCE
+  "$MIREVO" --input-backend "$backend" "${@:2}" >>"$E2E_TMP/mirevo.log" 2>&1 &
   E2E_PIDS+=($!)
 }
 
-# expect_badge RRGGBB LANGUAGE: the badge's disc, left of its text, turns RRGGBB within
-# two seconds. The default badge's top-left is (24, 548) on the 1280x800 screen; without a
-# compositor its 70 % fill shows as 70 % of the language's colour on black.
-expect_badge() {
-  local probe=$MIREVO_TOOLS/screen-probe
-  "$probe" wait 46 598 "$1" 24 2000 >/dev/null ||
-    e2e_fail "the badge shows $("$probe" pixel 46 598), not $2 ($1)"
-  e2e_log "ok: the badge shows $2"
+# expect_pixel X Y RRGGBB TOLERANCE WHAT [MS]: the screen pixel turns that colour within MS
+# milliseconds (2000 unless given).
+expect_pixel() {
+  "$MIREVO_TOOLS/screen-probe" wait "$1" "$2" "$3" "$4" "${6:-2000}" >/dev/null ||
+    e2e_fail "$5: ($1, $2) is $("$MIREVO_TOOLS/screen-probe" pixel "$1" "$2"), not #$3"
+}
+
+# expect_badge RRGGBB LANGUAGE: the default badge's disc, left of its text, on the 1280x800
+# screen; without a compositor its 70 % fill shows as 70 % of the language's colour on black.
+expect_badge() { expect_pixel 46 598 "$1" 24 "the badge does not show $2"; }
+
+# e2e_spawn CMD...: runs CMD in the background, stopped at exit.
+e2e_spawn() {
+  "$@" >>"$E2E_TMP/spawned.log" 2>&1 &
+  E2E_PIDS+=($!)
+}
+
+# e2e_start_desktop [WIDTHxHEIGHT]: X server (1920x1080 unless given), bus and openbox.
+e2e_start_desktop() {
+  start_xvfb "${1:-1920x1080}"
+  local bus
+  bus=$(dbus-daemon --session --fork --print-address=1 --print-pid=1 --nopidfile)
+  export DBUS_SESSION_BUS_ADDRESS=$(sed -n 1p <<<"$bus")
+  E2E_PIDS+=("$(sed -n 2p <<<"$bus")")
+  e2e_spawn openbox --sm-disable
+  wait_until 10 window_manager_runs || e2e_fail "openbox did not start"
+}
+window_manager_runs() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
+
+# xcompmgr, for translucent windows, and a tray host.
+e2e_start_compositor() {
+  e2e_spawn xcompmgr -n
+  sleep 0.5 # xcompmgr takes the _NET_WM_CM_S0 selection right after it starts
+}
+
+e2e_start_tray() {
+  e2e_spawn trayer --edge bottom --align right --width 10 --height 24
+  sleep 0.5
+}
+
+# sized_window W H: "X Y ID" of a visible W x H window of Mirevo (its top-left corner);
+# expect_window W H X Y waits for one at (X, Y).
+sized_window() {
+  local id
+  for id in $(xdotool search --onlyvisible --classname mirevo); do
+    xwininfo -id "$id" | awk -v id="$id" -v w="$1" -v h="$2" '/Absolute upper-left X/ { x = $NF }
+      /Absolute upper-left Y/ { y = $NF } /Width:/ { ww = $NF } /Height:/ { hh = $NF }
+      END { if (ww == w && hh == h) print x, y, id; exit ww != w || hh != h }' && return
+  done
+  return 1
+}
+window_at() { [[ $(sized_window "$1" "$2") == "$3 $4 "* ]]; }
+expect_window() {
+  wait_until 20 window_at "$@" || e2e_fail "no $1x$2 window of Mirevo at ($3, $4): $(sized_window "$1" "$2")"
+}
+
+# e2e_wait_for_settings SECONDS: the settings window is mapped within SECONDS.
+e2e_wait_for_settings() {
+  wait_until "$1" xdotool search --onlyvisible --name '^Mirevo Settings$'
+}
+
+# How many Mirevo processes run on this desktop. Only this desktop's processes count: other tests may run programs of the same name.
+e2e_instances() {
+  local pid count=0
+  for pid in $(pgrep -x mirevo); do
+    grep -qxz "XDG_RUNTIME_DIR=$XDG_RUNTIME_DIR" "/proc/$pid/environ" 2>/dev/null &&
+      count=$((count + 1))
+  done
+  echo $count
 }
