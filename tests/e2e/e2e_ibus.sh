@@ -9,7 +9,7 @@ e2e_init
 start_xvfb
 start_ibus
 ibus_switch xkb:us::eng
-watch_sources --signal-only ibus
+watch_sources ibus
 expect_watched english
 start_mirevo ibus
 expect_badge 0000b3 english

@@ -21,6 +21,8 @@ expect_badge 0000b3 english
 layouts org.kde.KeyboardLayouts.setLayout 1
 expect_badge 7d0036 russian
 expect_source kde russian
+line=$("$MIREVO" --print-source --input-backend kde)
+[ "${line%%$'\t'*}" = "kde.keylayout.ru(phonetic).Russian" ] || e2e_fail "the layout's fields mixed up: $line"
 layouts org.kde.KeyboardLayouts.setLayout 2
 expect_badge 00478f greek
 # A new list under the same index: the daemon announces the list, not a switch.

@@ -7,7 +7,7 @@ e2e_enter_session "$0" "$@"
 e2e_init
 start_xvfb
 setxkbmap -layout us,ru,gr
-watch_sources --signal-only xkb
+watch_sources xkb
 expect_watched english
 start_mirevo xkb
 # check GROUP LANGUAGE COLOUR

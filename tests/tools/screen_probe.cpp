@@ -5,7 +5,7 @@
 //                                                  taken, exits 1 on timeout
 //   screen-probe count X Y W H RRGGBB TOLERANCE    prints how many pixels of the rectangle
 //                                                  are within TOLERANCE of the colour
-//   screen-probe png FILE                          saves the whole screen
+//   screen-probe png FILE [X Y W H]                saves the screen, or that part of it
 #include <QColor>
 #include <QElapsedTimer>
 #include <QImage>
@@ -92,7 +92,9 @@ int main(int argc, char** argv)
     }
     if (command == "png" && argc == 3)
         return grab(0, 0, screen->width_in_pixels, screen->height_in_pixels).save(argv[2]) ? 0 : 1;
+    if (command == "png" && argc == 7)
+        return grab(number(3), number(4), number(5), number(6)).save(argv[2]) ? 0 : 1;
     std::fprintf(stderr, "usage: screen-probe pixel X Y | wait X Y RRGGBB TOL MS | "
-                         "count X Y W H RRGGBB TOL | png FILE\n");
+                         "count X Y W H RRGGBB TOL | png FILE [X Y W H]\n");
     return 2;
 }

@@ -1,9 +1,9 @@
 // Prints a line "<identifier> <language> <backend>" (tab-separated) whenever the chosen
-// input-source backend reports a different source, flushing each line, until it is killed.
-// --signal-only listens to the source's change signal alone (no 0.3 s poll), to check that
-// a backend announces switches by itself.
+// input-source backend announces a different source, flushing each line, until it is
+// killed. It listens to the source's change signal alone (no poll), to check that a backend
+// announces switches by itself.
+//   source_watch BACKEND
 
-#include "input/IMEMonitor.h"
 #include "input/LanguageRules.h"
 #include "platform/InputSourceFactory.h"
 
@@ -16,10 +16,9 @@ using namespace mirevo;
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    const QStringList arguments = app.arguments();
-    const auto backend = InputBackendChoice::parse(arguments.value(arguments.size() - 1));
-    if (!backend || arguments.size() < 2) {
-        std::fprintf(stderr, "usage: source_watch [--signal-only] BACKEND\n");
+    const auto backend = InputBackendChoice::parse(app.arguments().value(1));
+    if (!backend || argc != 2) {
+        std::fprintf(stderr, "usage: source_watch BACKEND\n");
         return 2;
     }
     const std::unique_ptr<InputSource> source = createInputSource(*backend);
@@ -34,11 +33,6 @@ int main(int argc, char** argv)
         std::fflush(stdout);
     };
     QObject::connect(source.get(), &InputSource::mayHaveChanged, &app, report);
-    IMEMonitor monitor(source.get());
-    if (!arguments.contains(QStringLiteral("--signal-only"))) {
-        monitor.onLanguageChanged = [&](InputLanguage) { report(); };
-        monitor.startMonitoring();
-    }
     report();
     return app.exec();
 }

@@ -147,9 +147,9 @@ expect_source() {
   done
 }
 
-# watch_sources [--signal-only] BACKEND: source_watch logs each source the backend reports.
+# watch_sources BACKEND: source_watch logs each source the backend announces.
 watch_sources() {
-  "$MIREVO_TOOLS/source_watch" "$@" >"$E2E_TMP/watch.log" 2>>"$E2E_TMP/watch.err" &
+  "$MIREVO_TOOLS/source_watch" "$1" >"$E2E_TMP/watch.log" 2>>"$E2E_TMP/watch.err" &
   E2E_PIDS+=($!)
 }
 # expect_watched PATTERN: source_watch logged a line matching PATTERN within 5 s.
@@ -176,6 +176,16 @@ expect_pixel() {
 # expect_badge RRGGBB LANGUAGE: the default badge's disc, left of its text, on the 1280x800
 # screen; without a compositor its 70 % fill shows as 70 % of the language's colour on black.
 expect_badge() { expect_pixel 46 598 "$1" 24 "the badge does not show $2"; }
+
+# screen_moves [X Y W H]: the screen (or that part of it) changes within 3 s, as the
+# clock's second hand makes it every second.
+screen_moves() {
+  "$MIREVO_TOOLS/screen-probe" png "$E2E_TMP/before.png" "$@"
+  wait_until 3 screen_differs "$@"
+}
+screen_differs() {
+  "$MIREVO_TOOLS/screen-probe" png "$E2E_TMP/now.png" "$@" && ! cmp -s "$E2E_TMP"/{before,now}.png
+}
 
 # e2e_spawn CMD...: runs CMD in the background, stopped at exit.
 e2e_spawn() {

@@ -2,6 +2,7 @@
 #include "platform/x11/DBusStringTuples.h"
 #include "platform/x11/GnomeSources.h"
 #include "platform/x11/IBusEngineDesc.h"
+#include "platform/x11/XkbRulesNames.h"
 
 #include <QDBusArgument>
 #include <QDBusConnection>
@@ -20,34 +21,26 @@ using mirevo::test::row;
 
 namespace {
 
-// One array entry of `Strings` strings, then a boolean when `Flag` (fcitx5's
-// "configurable"). QtDBus takes a type's signature from a default value, so the counts are
-// part of the type.
-template <int Strings, bool Flag> struct Tuple {
+// One entry of fcitx5's AvailableInputMethods: six strings and the "configurable" flag.
+// QtDBus takes the signature from a default value, so the count is fixed.
+struct Method {
     QStringList fields;
 };
+using Methods = QList<Method>;
 
-template <int Strings, bool Flag>
-QDBusArgument& operator<<(QDBusArgument& argument, const Tuple<Strings, Flag>& tuple)
+QDBusArgument& operator<<(QDBusArgument& argument, const Method& method)
 {
     argument.beginStructure();
-    for (int i = 0; i < Strings; ++i)
-        argument << tuple.fields.value(i);
-    if (Flag)
-        argument << true;
+    for (int i = 0; i < 6; ++i)
+        argument << method.fields.value(i);
+    argument << true;
     argument.endStructure();
     return argument;
 }
-template <int Strings, bool Flag>
-const QDBusArgument& operator>>(const QDBusArgument& argument, Tuple<Strings, Flag>&)
+const QDBusArgument& operator>>(const QDBusArgument& argument, Method&)
 {
     return argument;
 }
-
-using FullMethod = Tuple<6, true>;
-using KdeLayout3 = Tuple<3, false>;
-using FullMethods = QList<FullMethod>;
-using KdeLayouts = QList<KdeLayout3>;
 
 // Answers every call with the prepared arguments.
 class Replier : public QDBusVirtualObject {
@@ -104,20 +97,16 @@ const QString kTail = QStringLiteral(", '', '한', '', 'kr104', '', '1.5.4', 'ib
 
 } // namespace
 
-Q_DECLARE_METATYPE(FullMethod)
-Q_DECLARE_METATYPE(KdeLayout3)
-Q_DECLARE_METATYPE(FullMethods)
-Q_DECLARE_METATYPE(KdeLayouts)
+Q_DECLARE_METATYPE(Method)
+Q_DECLARE_METATYPE(Methods)
 
-class DBusReplyParsingTest : public QObject {
+class DaemonRepliesTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase()
     {
-        qDBusRegisterMetaType<FullMethod>();
-        qDBusRegisterMetaType<KdeLayout3>();
-        qDBusRegisterMetaType<FullMethods>();
-        qDBusRegisterMetaType<KdeLayouts>();
+        qDBusRegisterMetaType<Method>();
+        qDBusRegisterMetaType<Methods>();
     }
 
     void ibusEngineDesc_data()
@@ -182,23 +171,19 @@ private slots:
         QCOMPARE(source ? source->type + ':' + source->id : QString(), expected);
     }
 
-    // fcitx5's AvailableInputMethods and KDE's getLayoutsList: each parser takes its own
-    // shape only.
+    // fcitx5's AvailableInputMethods as QtDBus delivers it; KDE's layout list, a(sss), is
+    // read by the same code and must not take fcitx5's shape.
     void stringTuples_data()
     {
         QTest::addColumn<QVariant>("sent");
         QTest::addColumn<QString>("expected"); // entries' fields joined by ':', ','; "-": nothing
-        const FullMethods recorded{
+        const Methods recorded{
             {{"keyboard-us", "Keyboard - English (US)", "", "input-keyboard", "us", "en"}},
             {{"hangul", "Hangul", "한글", "fcitx-hangul", "한", "ko"}}};
-        row("fcitx5 recorded group", QVariant::fromValue(recorded),
+        row("recorded group", QVariant::fromValue(recorded),
             "keyboard-us:en:Keyboard - English (US),hangul:ko:Hangul");
-        row("fcitx5 empty list", QVariant::fromValue(FullMethods{}), "");
-        row("fcitx5 in a variant", variantOf(QVariant::fromValue(recorded)), "-");
-        row("kde layouts",
-            QVariant::fromValue(KdeLayouts{{{"us", "", "English (US)"}},
-                                           {{"ru", "phonetic", "Russian (phonetic)"}}}),
-            "us::English (US),ru:phonetic:Russian (phonetic)");
+        row("empty list", QVariant::fromValue(Methods{}), "");
+        row("in a variant", variantOf(QVariant::fromValue(recorded)), "-");
     }
     void stringTuples()
     {
@@ -206,22 +191,36 @@ private slots:
         QFETCH(QString, expected);
         const QVariantList delivered = deliveredThroughDBus(sent);
         QCOMPARE(delivered.size(), 1);
+        QVERIFY(!parseKdeLayouts(delivered[0]));
         const auto methods = parseFcitx5Methods(delivered[0]);
-        const auto layouts = parseKdeLayouts(delivered[0]);
         QStringList entries;
         for (const Fcitx5Method& m : methods.value_or(QList<Fcitx5Method>()))
             entries << m.uniqueName + ':' + m.languageCode + ':' + m.name;
-        for (const KdeLayout& l : layouts.value_or(QList<KdeLayout>()))
-            entries << l.shortName + ':' + l.variant + ':' + l.longName;
-        QCOMPARE(methods || layouts ? entries.join(',') : "-", expected);
+        QCOMPARE(methods ? entries.join(',') : "-", expected);
     }
 
-    void missingValueGivesNothing()
+    void xkbRulesNames_data()
     {
-        QVERIFY(!parseFcitx5Methods(QVariant()));
-        QVERIFY(!parseKdeLayouts(QVariant()));
+        QTest::addColumn<QByteArray>("property");
+        QTest::addColumn<QString>("layouts");  // joined with '|'
+        QTest::addColumn<QString>("variants"); // joined with '|'
+        row("recorded", QByteArray("evdev\0pc105\0us,ru,jp\0\0grp:alt_shift_toggle\0", 42),
+            "us|ru|jp", "||");
+        row("variants", QByteArray("evdev\0pc105\0us,ru\0,phonetic\0\0", 30), "us|ru", "|phonetic");
+        row("more variants than layouts", QByteArray("evdev\0pc105\0us\0intl,x\0\0", 24), "us",
+            "intl");
+        row("truncated", QByteArray("evdev\0pc1", 9), "", "");
+    }
+    void xkbRulesNames()
+    {
+        QFETCH(QByteArray, property);
+        QFETCH(QString, layouts);
+        QFETCH(QString, variants);
+        const XkbRulesNames names = parseXkbRulesNames(property);
+        QCOMPARE(names.layouts.join('|'), layouts);
+        QCOMPARE(names.variants.join('|'), variants);
     }
 };
 
-MIREVO_TEST_CLASS(DBusReplyParsingTest)
-#include "tst_DBusReplyParsing.moc"
+MIREVO_TEST_CLASS(DaemonRepliesTest)
+#include "tst_DaemonReplies.moc"
