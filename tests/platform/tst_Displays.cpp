@@ -19,28 +19,6 @@ FixedDisplays twoDisplays()
 class DisplaysTest : public QObject {
     Q_OBJECT
 private slots:
-    void windowRectsFollowTheStoredOffsets_data()
-    {
-        QTest::addColumn<qint64>("index");
-        QTest::addColumn<QPointF>("position");
-        QTest::addColumn<QRectF>("expected");
-        row("default badge", qint64(0), QPointF(24, 152), QRectF(24, 828, 100, 100));
-        row("second display", qint64(1), QPointF(24, 152), QRectF(1944, 772, 100, 100));
-        row("negative offsets", qint64(0), QPointF(-50, -20), QRectF(-50, 1000, 100, 100));
-    }
-    void windowRectsFollowTheStoredOffsets()
-    {
-        QFETCH(qint64, index);
-        QFETCH(QPointF, position);
-        QFETCH(QRectF, expected);
-        const FixedDisplays displays = twoDisplays();
-        const auto rect = displays.windowRect(index, position.x(), position.y(), 100, 100);
-        QCOMPARE(rect, std::optional(expected));
-        // And back: the stored position is the origin minus the display's origin.
-        const QPointF origin = displays.storedOrigin(rect->topLeft(), 100);
-        QCOMPARE(origin - displays.frame(index)->topLeft(), position);
-    }
-
     void offScreenWindowsAreKeptInView_data()
     {
         QTest::addColumn<QRectF>("rect");
@@ -72,6 +50,8 @@ private slots:
         QTest::addColumn<QPointF>("position");
         QTest::addColumn<QRectF>("expected");
         row("on its display", qint64(1), QPointF(24, 152), QRectF(1944, 772, 100, 100));
+        row("negative offsets, partly visible", qint64(0), QPointF(-50, -20),
+            QRectF(-50, 1000, 100, 100));
         row("off every display", qint64(0), QPointF(5000, 152), QRectF(1820, 828, 100, 100));
         row("display gone: same offset on the primary", qint64(2), QPointF(24, 152),
             QRectF(24, 828, 100, 100));
@@ -89,9 +69,12 @@ private slots:
         QCOMPARE(FixedDisplays({}).shownRect(index, 0, 0, 100, 100), std::nullopt);
     }
 
-    void displayAtAWindow()
+    // Back from Qt's space: a window's stored origin and its display.
+    void storedOriginAndDisplayOfAWindow()
     {
         const FixedDisplays displays = twoDisplays();
+        QCOMPARE(displays.storedOrigin(QPointF(1944, 772), 100) - displays.frame(1)->topLeft(),
+                 QPointF(24, 152));
         QCOMPARE(displays.displayAt(QRect(1900, 10, 100, 100)), std::optional(1));  // its centre
         QCOMPARE(displays.displayAt(QRect(1900, 990, 100, 100)), std::optional(1)); // most of it
         QCOMPARE(displays.displayAt(QRect(5000, 10, 100, 100)), std::optional(0));  // the main one

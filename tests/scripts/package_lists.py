@@ -1,10 +1,7 @@
 #!/usr/bin/env python3
-"""Every command the project's shell scripts run must come from a package that
-scripts/install-deps.sh installs for them (or from a package Debian always has), so that
-the README's commands work on a fresh machine. Scripts are read with shfmt's parser;
-commands passed to helper functions (`e2e_spawn openbox`) count too.
-
-Usage: package_lists.py SOURCE_DIR"""
+"""Every command the project's shell scripts run (also through helper functions, as in
+`e2e_spawn openbox`) comes from a package scripts/install-deps.sh lists for them or one
+Debian always has. Usage: package_lists.py SOURCE_DIR"""
 import functools
 import glob
 import json
@@ -79,9 +76,7 @@ def sourced_file(script, args):
     for c in (os.path.join(root, end), os.path.join(os.path.dirname(script), end)):
         if end and os.path.isfile(c):
             return c
-    name = os.path.basename(end)
-    found = glob.glob(os.path.join(root, "**", name), recursive=True) if name.endswith(".sh") else []
-    return found[0] if found else None
+    return None
 
 
 def commands_of(entry):
