@@ -1,8 +1,6 @@
 #!/usr/bin/env bash
-# The floating clock of the real binary on a 1920x1080 desktop: with the default settings
-# (an offset meant for a wider desktop) it is shown wholly in view at the right edge, its
-# background turns from blue to red-orange when a Japanese input source becomes current,
-# and it ticks.
+# The default clock (its offset meant for a wider desktop) is shown wholly in view at the
+# right edge, turns from blue to red-orange for Japanese input, and ticks.
 set -euo pipefail
 source "$(dirname "$0")/lib/desktop.sh"
 e2e_start_desktop 1920x1080

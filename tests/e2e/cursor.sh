@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# The pointer badge on a real X desktop: it follows relative moves (raw motion) and warps
-# (the timer), lets clicks through to the window below, is cut to its circle without a
-# compositor, blends with one, and takes the IME indicator's colour of a new language.
+# The pointer badge follows relative moves (raw motion) and warps (the timer), lets clicks
+# through, is cut to its circle without a compositor, blends with one, and recolours.
 set -euo pipefail
 source "$(dirname "$0")/lib/desktop.sh"
 e2e_start_desktop 1024x768

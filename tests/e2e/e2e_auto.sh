@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
-# auto: with only IBus running it picks IBus; when the daemon stops it falls back to the
-# X keyboard, and when a new daemon starts it returns to IBus, both for fresh
-# `mirevo --print-source` runs and for the running program's badge. With an
-# idle fcitx5 running too, the session's declared input method decides.
+# auto picks IBus, falls back to the X keyboard when it stops and returns when it restarts,
+# for fresh `--print-source` runs and the running badge; with fcitx5 too, the declared
+# input method decides.
 set -euo pipefail
 . "$(dirname "$0")/lib/session.sh"
 e2e_enter_session "$0" "$@"

@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# fcitx5: switching input methods with fcitx5-remote changes what the fcitx5 backend
-# reports. fcitx5 switches only while an input context has the focus, so a small client
-# holds one.
+# fcitx5-remote switches change what the fcitx5 backend reports (fcitx5 switches only
+# while a client's input context has the focus).
 set -euo pipefail
 . "$(dirname "$0")/lib/session.sh"
 e2e_enter_session "$0" "$@"

@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# GNOME: the gnome backend reads GNOME's input-source settings through GSettings, backed by
-# the real dconf-service on a private session bus. `gsettings set` turns the badge, for
-# layouts that xkeyboard-config describes and for an IBus engine that ibus-daemon describes.
+# GNOME's input-source settings (GSettings on the real dconf-service) turn the badge, for
+# layouts xkeyboard-config describes and for an IBus engine ibus-daemon describes.
 set -euo pipefail
 . "$(dirname "$0")/lib/session.sh"
 e2e_enter_session "$0" "$@"

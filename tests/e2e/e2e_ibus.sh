@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# IBus: switching engines with `ibus engine` changes what the ibus backend reports, both
-# for a fresh `mirevo --print-source` and, through the backend's change signal alone, for
-# a running source.
+# `ibus engine` switches change what the ibus backend reports, for a fresh
+# `--print-source` and, through its change signal alone, for a running source.
 set -euo pipefail
 . "$(dirname "$0")/lib/session.sh"
 e2e_enter_session "$0" "$@"

@@ -1,8 +1,6 @@
 #!/usr/bin/env bash
-# KDE Plasma: the kde backend follows the keyboard daemon's layoutChanged and
-# layoutListChanged signals. Plasma's daemon cannot run here, so a small stand-in service
-# (tests/tools/kde_layouts_standin.cpp) serves its documented org.kde.KeyboardLayouts
-# interface on the session bus; what this checks is Mirevo's side of that interface.
+# The kde backend follows layoutChanged and layoutListChanged of Plasma's keyboard daemon,
+# here a stand-in serving its documented interface (tests/tools/kde_layouts_standin.cpp).
 set -euo pipefail
 . "$(dirname "$0")/lib/session.sh"
 e2e_enter_session "$0" "$@"

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# XKB: locking keyboard groups changes what the xkb backend reports, for a fresh
-# `mirevo --print-source` and, through the X events alone, for a running source.
+# Locked XKB groups change what the xkb backend reports, for a fresh `--print-source` and,
+# through the X events alone, for a running source.
 set -euo pipefail
 . "$(dirname "$0")/lib/session.sh"
 e2e_enter_session "$0" "$@"

@@ -1,8 +1,6 @@
 #!/usr/bin/env bash
-# A hung input-method daemon never freezes Mirevo: with ibus-daemon stopped (SIGSTOP) while
-# Mirevo connects to it, at start-up and again when it reconnects to a restarted daemon,
-# the clock keeps ticking on screen and a second `mirevo` still opens the settings window.
-# Once the daemon runs again, a later attempt connects and the badge turns Korean.
+# A stopped ibus-daemon, at start-up and at a reconnect, never freezes Mirevo: the clock
+# ticks and a second start opens the settings; once it runs again the badge turns Korean.
 set -euo pipefail
 source "$(dirname "$0")/lib/desktop.sh"
 

@@ -1,8 +1,6 @@
 #!/usr/bin/env bash
-# The floating indicator on a real X desktop: placed at the stored default, cut to its
-# disc without a compositor, blended with one (also when one starts or stops while the
-# program runs), recoloured after an input switch, and kept on screen when its monitor
-# goes.
+# The indicator: at its stored default, cut to its disc without a compositor, blended with
+# one (also one starting or stopping), recoloured, and kept on screen when its monitor goes.
 set -euo pipefail
 source "$(dirname "$0")/lib/desktop.sh"
 

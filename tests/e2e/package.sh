@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# The Debian package: built with CPack, its dependencies real and installed here, its
-# desktop entry, AppStream metainfo and man page valid, and the binary unpacked from it
-# starting on a headless desktop with a window class that matches the desktop entry.
+# The Debian package: real, installed dependencies, valid desktop entry, metainfo and man
+# page, and a binary that starts with the desktop entry's window class.
 set -euo pipefail
 source "$(dirname "$0")/lib/desktop.sh"
 

@@ -1,8 +1,6 @@
 #!/usr/bin/env bash
-# The real program's settings file at start-up, offscreen: a save past the file-size limit
-# fails like a full disk instead of killing the program, and a file its user cannot read,
-# left in the data folder where earlier versions kept it, moves to the configuration folder
-# and is kept aside there (run as another user, since root reads everything).
+# A save past the file-size limit fails like a full disk instead of killing the program; an
+# unreadable file in the earlier data folder moves and is kept aside (run as nobody).
 set -euo pipefail
 source "$(dirname "$0")/lib/session.sh"
 e2e_init

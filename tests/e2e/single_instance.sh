@@ -1,9 +1,8 @@
 #!/usr/bin/env bash
-# One instance per user, and the interface scripts use: a second start opens the first
-# one's settings and exits; gdbus reads the properties, sees LanguageChanged and opens the
-# settings; pairs of simultaneous starts leave one instance; a start beside a stopped one
-# fails with a message; without a session bus the lock file arbitrates the same races.
-# Also: the first start writes the default settings; floating windows skip the taskbar.
+# One instance per user: a second start opens the settings; the D-Bus interface as gdbus
+# sees it; simultaneous starts leave one instance, with or without a session bus (then the
+# lock file decides); a start beside a stopped one fails. Also: default settings written,
+# floating windows out of the taskbar.
 set -euo pipefail
 source "$(dirname "$0")/lib/desktop.sh"
 e2e_start_desktop 1280x800

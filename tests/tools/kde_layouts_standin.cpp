@@ -51,31 +51,23 @@ public:
     {
         const QString member = message.member();
         const QVariant argument = message.arguments().value(0);
-        QVariantList reply;
-        const char* signal = nullptr;
-        if (member == "getLayout") {
-            reply = {QVariant::fromValue(current)};
-        } else if (member == "getLayoutsList") {
-            reply = {QVariant::fromValue(layouts)};
-        } else if (member == "setLayout") {
-            const bool known = argument.toUInt() < uint(layouts.size());
-            current = known ? argument.toUInt() : current;
-            reply = {known};
-            signal = known ? "layoutChanged" : nullptr;
-        } else if (member == "setLayoutsList") {
+        if (member == "getLayout")
+            return bus.send(message.createReply(QVariant::fromValue(current)));
+        if (member == "getLayoutsList")
+            return bus.send(message.createReply(QVariant::fromValue(layouts)));
+        const bool switching = member == "setLayout";
+        if (switching)
+            current = argument.toUInt();
+        else if (member == "setLayoutsList")
             layouts = parseLayouts(argument.toStringList());
-            signal = "layoutListChanged";
-        } else {
+        else
             return false;
-        }
-        bus.send(message.createReply(reply));
-        if (!signal)
-            return true;
         QDBusMessage announcement =
-            QDBusMessage::createSignal("/Layouts", "org.kde.KeyboardLayouts", signal);
-        if (member == "setLayout")
+            QDBusMessage::createSignal("/Layouts", "org.kde.KeyboardLayouts",
+                                       switching ? "layoutChanged" : "layoutListChanged");
+        if (switching)
             announcement << current;
-        return bus.send(announcement);
+        return bus.send(message.createReply(true)) && bus.send(announcement);
     }
 };
 
