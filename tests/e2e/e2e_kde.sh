@@ -6,9 +6,8 @@ set -euo pipefail
 e2e_enter_session "$0" "$@"
 e2e_init
 start_xvfb
-"$MIREVO_TOOLS/kde_layouts_standin" "us=English (US)" "ru:phonetic=Russian (phonetic)" \
-  "gr=Greek" >"$E2E_TMP/standin.log" 2>&1 &
-E2E_PIDS+=($!)
+e2e_spawn "$MIREVO_TOOLS/kde_layouts_standin" "us=English (US)" \
+  "ru:phonetic=Russian (phonetic)" "gr=Greek"
 wait_until 5 bus_has_owner org.kde.keyboard || e2e_fail "the stand-in did not start"
 layouts() {
   gdbus call --session --dest org.kde.keyboard --object-path /Layouts --method "$@" >/dev/null

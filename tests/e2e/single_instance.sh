@@ -17,10 +17,9 @@ answers_on_bus() {
     gdbus call "${object[@]}" --method org.freedesktop.DBus.Properties.Get \
         io.github.mirevo.Mirevo1 Backend
 }
-settings_closed() { ! xdotool search --onlyvisible --name '^Mirevo Settings$'; }
+settings_closed() { ! settings_open; }
 close_settings() {
-    xdotool windowactivate --sync "$(xdotool search --onlyvisible --name '^Mirevo Settings$')" \
-        key --clearmodifiers alt+F4
+    xdotool windowactivate --sync "$(settings_open)" key --clearmodifiers alt+F4
     wait_until 5 settings_closed || e2e_fail "the settings window stays open"
 }
 # holds_lock [PID]: the lock names PID (any holder without one) and the socket is there.
@@ -51,26 +50,25 @@ grep -q '"indicatorSize": 100' "$XDG_CONFIG_HOME/Mirevo/app_settings.json" ||
 # A second start asks the first one to open its settings, and exits.
 timeout 10 "$MIREVO" --input-backend "file:$E2E_SOURCE" || e2e_fail "second start: status $?"
 [ "$(e2e_instances)" -eq 1 ] || e2e_fail "$(e2e_instances) instances run"
-e2e_wait_for_settings 5 || e2e_fail "a second start did not open the settings"
+wait_until 5 settings_open || e2e_fail "a second start did not open the settings"
 close_settings
 
 # The interface, as scripts see it.
-gdbus monitor "${object[@]}" >"$E2E_TMP/monitor.log" 2>&1 &
-E2E_PIDS+=($!)
-wait_until 5 grep -q "owned by" "$E2E_TMP/monitor.log" || e2e_fail "gdbus monitor did not start"
+e2e_spawn gdbus monitor "${object[@]}"
+wait_until 5 grep -q "owned by" "$E2E_TMP/spawned.log" || e2e_fail "gdbus monitor did not start"
 set_source "ibus.inputmethod.anthy.Japanese"
 wait_until 5 grep -qF "LanguageChanged ('japanese', 'ibus.inputmethod.anthy.Japanese')" \
-    "$E2E_TMP/monitor.log" || e2e_fail "no LanguageChanged signal: $(cat "$E2E_TMP/monitor.log")"
+    "$E2E_TMP/spawned.log" || e2e_fail "no LanguageChanged signal: $(cat "$E2E_TMP/spawned.log")"
 introspection=$(gdbus introspect "${object[@]}")
 for property in "CurrentLanguage = 'japanese'" "CurrentSourceId = 'ibus.inputmethod.anthy.Japanese'" \
     "Backend = 'file'"; do
     grep -qF "readonly s $property;" <<<"$introspection" || e2e_fail "introspection lacks $property"
 done
 gdbus call "${object[@]}" --method io.github.mirevo.Mirevo1.ShowSettings about >/dev/null
-e2e_wait_for_settings 5 || e2e_fail "ShowSettings did not open the settings window"
+wait_until 5 settings_open || e2e_fail "ShowSettings did not open the settings window"
 close_settings
 gdbus call "${object[@]}" --method org.freedesktop.Application.Activate {} >/dev/null
-e2e_wait_for_settings 5 || e2e_fail "Activate did not open the settings window"
+wait_until 5 settings_open || e2e_fail "Activate did not open the settings window"
 refusal=$(gdbus call "${object[@]}" --method io.github.mirevo.Mirevo1.ShowSettings nonsense 2>&1) &&
     e2e_fail "ShowSettings accepted a tab that does not exist"
 grep -q InvalidArgs <<<"$refusal" || e2e_fail "ShowSettings refused a tab with: $refusal"

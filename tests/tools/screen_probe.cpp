@@ -3,8 +3,6 @@
 //   screen-probe wait X Y RRGGBB TOLERANCE MS      waits until the pixel is within TOLERANCE
 //                                                  of the colour; prints the milliseconds
 //                                                  taken, exits 1 on timeout
-//   screen-probe count X Y W H RRGGBB TOLERANCE    prints how many pixels of the rectangle
-//                                                  are within TOLERANCE of the colour
 //   screen-probe png FILE [X Y W H]                saves the screen, or that part of it
 #include <QColor>
 #include <QElapsedTimer>
@@ -80,21 +78,11 @@ int main(int argc, char** argv)
                      name(last).constData(), argv[4]);
         return 1;
     }
-    if (command == "count" && argc == 8) {
-        const QImage image = grab(number(2), number(3), number(4), number(5));
-        long count = 0;
-        for (int y = 0; y < image.height(); ++y) {
-            for (int x = 0; x < image.width(); ++x)
-                count += near(image.pixel(x, y), argv[6], argv[7]);
-        }
-        std::printf("%ld\n", count);
-        return 0;
-    }
     if (command == "png" && argc == 3)
         return grab(0, 0, screen->width_in_pixels, screen->height_in_pixels).save(argv[2]) ? 0 : 1;
     if (command == "png" && argc == 7)
         return grab(number(3), number(4), number(5), number(6)).save(argv[2]) ? 0 : 1;
-    std::fprintf(stderr, "usage: screen-probe pixel X Y | wait X Y RRGGBB TOL MS | "
-                         "count X Y W H RRGGBB TOL | png FILE [X Y W H]\n");
+    std::fprintf(stderr,
+                 "usage: screen-probe pixel X Y | wait X Y RRGGBB TOL MS | png FILE [X Y W H]\n");
     return 2;
 }

@@ -232,10 +232,8 @@ expect_window() {
   wait_until 20 window_at "$@" || e2e_fail "no $1x$2 window of Mirevo at ($3, $4): $(sized_window "$1" "$2")"
 }
 
-# e2e_wait_for_settings SECONDS: the settings window is mapped within SECONDS.
-e2e_wait_for_settings() {
-  wait_until "$1" xdotool search --onlyvisible --name '^Mirevo Settings$'
-}
+# settings_open: prints the mapped settings window, if any.
+settings_open() { xdotool search --onlyvisible --name '^Mirevo Settings$'; }
 
 # How many Mirevo processes run on this desktop. Only this desktop's processes count: other tests may run programs of the same name.
 e2e_instances() {
