@@ -27,4 +27,3 @@ exits 2 "Unknown option 'frobnicate'" "$MIREVO" --frobnicate
 exits 1 "cannot open the X display (DISPLAY is not set); Mirevo needs a graphical session" \
     env -u DISPLAY -u WAYLAND_DISPLAY "$MIREVO"
 exits 1 'cannot open the X display ":4711"' env DISPLAY=:4711 "$MIREVO"
-"$MIREVO" --version | grep -q '^mirevo ' || e2e_fail "--version"

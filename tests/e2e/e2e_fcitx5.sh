@@ -10,8 +10,7 @@ start_xvfb
 # Asking for a fcitx5 that is not running answers "no source" and must not make the bus
 # start one (a second copy would fight the one started below).
 ! "$MIREVO" --print-source --input-backend fcitx5 2>/dev/null || e2e_fail "a source without fcitx5"
-sleep 0.3
-! bus_has_owner org.fcitx.Fcitx5 || e2e_fail "asking for the current method started fcitx5"
+! wait_until 1 bus_has_owner org.fcitx.Fcitx5 || e2e_fail "asking for the method started fcitx5"
 
 start_fcitx5 keyboard-us keyboard-ru hangul
 # No focused input context yet: fcitx5 reports no method, Mirevo no source.

@@ -127,8 +127,6 @@ private slots:
         row("a string missing", QString(current).replace("'Hangul', ", ""), "");
         row("empty engine name", kHangul.arg("", kTail), "");
         row("plain string", "<'hangul'>", "");
-        row("number", "7", "");
-        row("string list", "['hangul', 'ko']", "");
         row("no value", "", "");
     }
     void ibusEngineDesc()

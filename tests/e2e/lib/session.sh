@@ -237,10 +237,8 @@ settings_open() { xdotool search --onlyvisible --name '^Mirevo Settings$'; }
 
 # How many Mirevo processes run on this desktop. Only this desktop's processes count: other tests may run programs of the same name.
 e2e_instances() {
-  local pid count=0
+  local pid
   for pid in $(pgrep -x mirevo); do
-    grep -qxz "XDG_RUNTIME_DIR=$XDG_RUNTIME_DIR" "/proc/$pid/environ" 2>/dev/null &&
-      count=$((count + 1))
-  done
-  echo $count
+    grep -lxz "XDG_RUNTIME_DIR=$XDG_RUNTIME_DIR" "/proc/$pid/environ" 2>/dev/null
+  done | wc -l
 }
