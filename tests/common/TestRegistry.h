@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFile>
 #include <QObject>
 #include <QTest>
 
@@ -18,6 +19,14 @@ std::vector<TestFactory>& registeredTests();
 template <typename... Values> void row(const char* name, const Values&... values)
 {
     (QTest::newRow(name) << ... << values);
+}
+
+// Writes `bytes` to `path`, replacing what was there.
+inline void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
 }
 
 struct TestRegistration {

@@ -78,11 +78,6 @@ QVariantList deliveredThroughDBus(const QVariant& value)
     return reply.arguments();
 }
 
-QVariant variantOf(const QVariant& value)
-{
-    return QVariant::fromValue(QDBusVariant(value));
-}
-
 // A GVariant from its text form; nothing for an empty text.
 std::shared_ptr<GVariant> parsed(const QString& text)
 {
@@ -186,7 +181,7 @@ private slots:
         row("recorded group", QVariant::fromValue(recorded),
             "keyboard-us:en:Keyboard - English (US),hangul:ko:Hangul");
         row("empty list", QVariant::fromValue(Methods{}), "");
-        row("in a variant", variantOf(QVariant::fromValue(recorded)), "-");
+        row("in a variant", QVariant::fromValue(QDBusVariant(QVariant::fromValue(recorded))), "-");
     }
     void stringTuples()
     {

@@ -17,17 +17,7 @@
 
 using namespace mirevo;
 using mirevo::test::row;
-
-namespace {
-
-void writeFile(const QString& path, const QByteArray& content)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(content);
-}
-
-} // namespace
+using mirevo::test::writeFile;
 
 // Which backend reads the input source, what it reports and how a report becomes a language.
 class InputSourcesTest : public QObject {

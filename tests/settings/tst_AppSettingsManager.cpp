@@ -20,6 +20,7 @@
 using namespace mirevo;
 using mirevo::test::FileSizeLimit;
 using mirevo::test::row;
+using mirevo::test::writeFile;
 
 namespace {
 
@@ -27,13 +28,6 @@ QByteArray readAll(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeAll(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
 }
 
 AppSettings customSettings()
@@ -84,9 +78,9 @@ private slots:
         const QString clockPath = dir.filePath("settings.json");
         const QByteArray broken("{\"isVisible\": true");
         if (ime != "absent")
-            writeAll(imePath, ime == "valid" ? recordJson("imeIndicator") : broken);
+            writeFile(imePath, ime == "valid" ? recordJson("imeIndicator") : broken);
         if (clock != "absent")
-            writeAll(clockPath, clock == "valid" ? recordJson("clock") : broken);
+            writeFile(clockPath, clock == "valid" ? recordJson("clock") : broken);
 
         AppSettingsManager store(dir.path());
 
@@ -106,8 +100,8 @@ private slots:
     void failedMigrationWriteKeepsLegacyFiles()
     {
         QTemporaryDir dir;
-        writeAll(dir.filePath("settings.json"), recordJson("clock"));
-        writeAll(dir.filePath("ime_settings.json"), "not json");
+        writeFile(dir.filePath("settings.json"), recordJson("clock"));
+        writeFile(dir.filePath("ime_settings.json"), "not json");
         {
             FileSizeLimit fullDisk(16);
             AppSettingsManager store(dir.path());
@@ -131,7 +125,7 @@ private slots:
         QFETCH(bool, copyBlocked);
         QTemporaryDir dir;
         const QString path = dir.filePath("app_settings.json");
-        writeAll(path, "{ broken");
+        writeFile(path, "{ broken");
         QVERIFY(!copyBlocked || QDir().mkpath(path + ".invalid/inside"));
         AppSettingsManager store(copyBlocked ? dir.path() : path + "/Mirevo");
         QVERIFY(store.settings() == AppSettings{});
@@ -157,13 +151,13 @@ private slots:
         const QString path = dir.filePath("app_settings.json");
         const QByteArray broken = encodeSettings(customSettings()).replace("clock", "clocks");
         if (kind == "undecodable")
-            writeAll(path, broken);
+            writeFile(path, broken);
         else if (kind == "fifo")
             QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
         else
             QVERIFY(QDir().mkpath(path + "/inside"));
         if (kind != "folder") // a folder cannot replace a file
-            writeAll(path + ".invalid", "an older broken file");
+            writeFile(path + ".invalid", "an older broken file");
 
         alarm(5); // a read that blocks on the FIFO ends the run instead of hanging it
         AppSettingsManager store(dir.path());
@@ -231,7 +225,7 @@ private slots:
         for (const auto& [folder, files] : {std::pair(from, earlier), std::pair(to, current)}) {
             QDir().mkpath(folder);
             for (const QString& file : files)
-                writeAll(folder + '/' + file.section('=', 0, 0), file.section('=', 1).toUtf8());
+                writeFile(folder + '/' + file.section('=', 0, 0), file.section('=', 1).toUtf8());
         }
         moveEarlierSettings(from, to);
         QCOMPARE(contents(from), earlierAfter);
@@ -261,7 +255,7 @@ private slots:
     void previewModeLoadsButNeverSaves()
     {
         QTemporaryDir dir;
-        writeAll(dir.filePath("app_settings.json"), encodeSettings(customSettings()));
+        writeFile(dir.filePath("app_settings.json"), encodeSettings(customSettings()));
         AppSettingsManager store(dir.path(), true);
         QVERIFY(store.settings() == customSettings());
         store.setSettings(AppSettings{});
