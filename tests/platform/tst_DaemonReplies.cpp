@@ -171,30 +171,22 @@ private slots:
 
     // fcitx5's AvailableInputMethods as QtDBus delivers it; KDE's layout list, a(sss), is
     // read by the same code and must not take fcitx5's shape.
-    void stringTuples_data()
+    void fcitx5MethodsThroughDBus()
     {
-        QTest::addColumn<QVariant>("sent");
-        QTest::addColumn<QString>("expected"); // entries' fields joined by ':', ','; "-": nothing
         const Methods recorded{
             {{"keyboard-us", "Keyboard - English (US)", "", "input-keyboard", "us", "en"}},
             {{"hangul", "Hangul", "한글", "fcitx-hangul", "한", "ko"}}};
-        row("recorded group", QVariant::fromValue(recorded),
-            "keyboard-us:en:Keyboard - English (US),hangul:ko:Hangul");
-        row("empty list", QVariant::fromValue(Methods{}), "");
-        row("in a variant", QVariant::fromValue(QDBusVariant(QVariant::fromValue(recorded))), "-");
-    }
-    void stringTuples()
-    {
-        QFETCH(QVariant, sent);
-        QFETCH(QString, expected);
-        const QVariantList delivered = deliveredThroughDBus(sent);
-        QCOMPARE(delivered.size(), 1);
-        QVERIFY(!parseKdeLayouts(delivered[0]));
-        const auto methods = parseFcitx5Methods(delivered[0]);
-        QStringList entries;
-        for (const Fcitx5Method& m : methods.value_or(QList<Fcitx5Method>()))
-            entries << m.uniqueName + ':' + m.languageCode + ':' + m.name;
-        QCOMPARE(methods ? entries.join(',') : "-", expected);
+        const QVariant delivered = deliveredThroughDBus(QVariant::fromValue(recorded)).value(0);
+        const auto methods = parseFcitx5Methods(delivered);
+        QVERIFY(methods && methods->size() == 2);
+        const Fcitx5Method& hangul = methods->at(1);
+        QCOMPARE(hangul.uniqueName + ':' + hangul.languageCode + ':' + hangul.name,
+                 "hangul:ko:Hangul");
+        QVERIFY(!parseKdeLayouts(delivered));
+        const QVariant none = deliveredThroughDBus(QVariant::fromValue(Methods{})).value(0);
+        QVERIFY(parseFcitx5Methods(none)->isEmpty());
+        const QVariant wrapped = QVariant::fromValue(QDBusVariant(QVariant::fromValue(recorded)));
+        QVERIFY(!parseFcitx5Methods(deliveredThroughDBus(wrapped).value(0)));
     }
 
     void xkbRulesNames_data()

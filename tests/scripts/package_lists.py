@@ -73,10 +73,8 @@ def parse(path):
 def sourced_file(script, args):
     """The repository file a `source` line names (by its literal tail)."""
     end = (args[1] or "").lstrip("/") if len(args) > 1 else ""
-    for c in (os.path.join(root, end), os.path.join(os.path.dirname(script), end)):
-        if end and os.path.isfile(c):
-            return c
-    return None
+    places = (os.path.join(root, end), os.path.join(os.path.dirname(script), end))
+    return next((p for p in places if end and os.path.isfile(p)), None)
 
 
 def commands_of(entry):
