@@ -6,18 +6,11 @@
 using namespace mirevo;
 using mirevo::test::row;
 
-namespace {
-
-// A 1920x1080 primary with a 1280x1024 display to its right, top edges aligned.
-FixedDisplays twoDisplays()
-{
-    return FixedDisplays({QRect(0, 0, 1920, 1080), QRect(1920, 0, 1280, 1024)});
-}
-
-} // namespace
-
 class DisplaysTest : public QObject {
     Q_OBJECT
+    // A 1920x1080 primary with a 1280x1024 display to its right, top edges aligned.
+    const FixedDisplays displays{{QRect(0, 0, 1920, 1080), QRect(1920, 0, 1280, 1024)}};
+
 private slots:
     void offScreenWindowsAreKeptInView_data()
     {
@@ -41,7 +34,7 @@ private slots:
         QFETCH(QRectF, rect);
         QFETCH(qint64, index);
         QFETCH(QRectF, expected);
-        QCOMPARE(twoDisplays().keptInView(rect, index), expected);
+        QCOMPARE(displays.keptInView(rect, index), expected);
     }
 
     void shownRects_data()
@@ -64,7 +57,7 @@ private slots:
         QFETCH(qint64, index);
         QFETCH(QPointF, position);
         QFETCH(QRectF, expected);
-        QCOMPARE(twoDisplays().shownRect(index, position.x(), position.y(), 100, 100),
+        QCOMPARE(displays.shownRect(index, position.x(), position.y(), 100, 100),
                  std::optional(expected));
         QCOMPARE(FixedDisplays({}).shownRect(index, 0, 0, 100, 100), std::nullopt);
     }
@@ -72,7 +65,6 @@ private slots:
     // Back from Qt's space: a window's stored origin and its display.
     void storedOriginAndDisplayOfAWindow()
     {
-        const FixedDisplays displays = twoDisplays();
         QCOMPARE(displays.storedOrigin(QPointF(1944, 772), 100) - displays.frame(1)->topLeft(),
                  QPointF(24, 152));
         QCOMPARE(displays.displayAt(QRect(1900, 10, 100, 100)), std::optional(1));  // its centre

@@ -1,6 +1,5 @@
-// Holds a focused fcitx5 input context, as a text field of a running program would:
-// fcitx5 switches input methods only while some input context has the focus.
-// Prints "focused <path>" once ready and keeps the connection open until killed.
+// Holds a focused fcitx5 input context, without which fcitx5 does not switch methods;
+// prints "focused <path>" once ready and runs until killed.
 
 #include <QCoreApplication>
 #include <QDBusConnection>

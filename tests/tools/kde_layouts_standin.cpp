@@ -1,8 +1,6 @@
-// Stands in for KDE Plasma's keyboard daemon, which cannot run outside Plasma: owns
-// org.kde.keyboard on the session bus and serves the documented org.kde.KeyboardLayouts
-// interface at /Layouts (getLayout, getLayoutsList, setLayout; signals layoutChanged and
-// layoutListChanged). The layouts come from the arguments, "short[:variant]=Long name";
-// the test-only method org.mirevo.StandIn.setLayoutsList(as) replaces them.
+// Stands in for Plasma's keyboard daemon as org.kde.keyboard: its documented interface at
+// /Layouts, with the layouts of the arguments ("short[:variant]=Long name"), which the
+// test-only method org.mirevo.StandIn.setLayoutsList(as) replaces.
 #include <QCoreApplication>
 #include <QDBusArgument>
 #include <QDBusConnection>

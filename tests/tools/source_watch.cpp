@@ -1,8 +1,5 @@
-// Prints a line "<identifier> <language> <backend>" (tab-separated) whenever the chosen
-// input-source backend announces a different source, flushing each line, until it is
-// killed. It listens to the source's change signal alone (no poll), to check that a backend
-// announces switches by itself.
-//   source_watch BACKEND
+// source_watch BACKEND: prints "<identifier> <language> <backend>" (tab-separated) for
+// each different source the backend announces through its change signal alone (no poll).
 
 #include "input/LanguageRules.h"
 #include "platform/InputSourceFactory.h"
