@@ -27,12 +27,6 @@ private slots:
             << QStringList({"--detect"}) << "" << A::error << K::automatic << "--detect";
         QTest::newRow("option beats environment") << QStringList({"--input-backend", "ibus"})
                                                   << "xkb" << A::runTrayUtility << K::ibus << "";
-        QTest::newRow("option with equals") << QStringList({"--input-backend=fcitx5"}) << ""
-                                            << A::runTrayUtility << K::fcitx5 << "";
-        QTest::newRow("gnome") << QStringList({"--input-backend", "gnome"}) << ""
-                               << A::runTrayUtility << K::gnome << "";
-        QTest::newRow("kde from the environment")
-            << QStringList({"--print-source"}) << "kde" << A::printSource << K::kde << "";
         QTest::newRow("bad environment backend")
             << QStringList() << "wayland" << A::error << K::automatic << "MIREVO_INPUT_BACKEND";
         QTest::newRow("empty file path") << QStringList({"--input-backend", "file:"}) << ""
@@ -40,7 +34,6 @@ private slots:
         QTest::newRow("stray argument")
             << QStringList({"hangul"}) << "" << A::error << K::automatic << "hangul";
         QTest::newRow("help") << QStringList({"-h"}) << "" << A::help << K::automatic << "";
-        QTest::newRow("version") << QStringList({"-v"}) << "" << A::version << K::automatic << "";
         QTest::newRow("Qt's platform option")
             << QStringList({"-platform", "offscreen", "-style=Fusion", "-reverse"}) << ""
             << A::runTrayUtility << K::automatic << "offscreen";

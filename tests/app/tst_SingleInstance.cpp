@@ -7,11 +7,9 @@
 #include "platform/LocalRequestServer.h"
 #include "platform/PrivateRuntimeFolder.h"
 
-#include <QDir>
 #include <QLocalSocket>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QtConcurrent/QtConcurrent>
 
 #include <fcntl.h>
 #include <sys/resource.h>
@@ -20,54 +18,40 @@
 #include <vector>
 
 using namespace mirevo;
-using Start = SingleInstance::Start;
-using Arbiter = SingleInstance::Arbiter;
 
 namespace {
 
-// The first instance in `dir`, counting the requests that reach it.
+// The first instance in a folder of its own, counting the requests that reach it.
 struct RunningInstance {
-    explicit RunningInstance(const QString& dir) : instance("test.app", dir)
+    QTemporaryDir dir;
+    SingleInstance instance{"test.app", dir.path()};
+    int requests = 0;
+
+    RunningInstance()
     {
         instance.handlers().activate = [this] { ++requests; };
-        QCOMPARE(instance.start(Arbiter::lockFileOnly), Start::primary);
+        QCOMPARE(instance.start(SingleInstance::Arbiter::lockFileOnly),
+                 SingleInstance::Start::primary);
     }
-    SingleInstance instance;
-    int requests = 0;
+    // A peer on the instance's socket, outside the protocol of a later start.
+    std::unique_ptr<QLocalSocket> connectPeer() const
+    {
+        auto peer = std::make_unique<QLocalSocket>();
+        peer->connectToServer(dir.filePath("instance.socket"));
+        return peer;
+    }
 };
-
-// A peer on the instance's socket, outside the protocol of a later start.
-std::unique_ptr<QLocalSocket> connectPeer(const QString& dir)
-{
-    auto peer = std::make_unique<QLocalSocket>();
-    peer->connectToServer(QDir(dir).filePath("instance.socket"));
-    return peer;
-}
 
 } // namespace
 
 class SingleInstanceTest : public QObject {
     Q_OBJECT
 private slots:
-    void laterStartHandsOverToTheFirst()
-    {
-        QTemporaryDir dir;
-        RunningInstance first(dir.path());
-        // The later start blocks on its request beside the first one's event loop.
-        SingleInstance second("test.app", dir.path());
-        QFuture<Start> started =
-            QtConcurrent::run([&] { return second.start(Arbiter::lockFileOnly); });
-        QTRY_VERIFY(started.isFinished());
-        QCOMPARE(started.result(), Start::handedOver);
-        QCOMPARE(first.requests, 1);
-    }
-
     void oversizedAndSilentPeersAreDropped()
     {
-        QTemporaryDir dir;
-        RunningInstance first(dir.path());
-        auto oversized = connectPeer(dir.path());
-        auto silent = connectPeer(dir.path());
+        RunningInstance first;
+        auto oversized = first.connectPeer();
+        auto silent = first.connectPeer();
         oversized->write(QByteArray(4096, 'x')); // no newline, ever
         QTRY_COMPARE_WITH_TIMEOUT(oversized->state(), QLocalSocket::UnconnectedState, 500);
         QCOMPARE(silent->state(), QLocalSocket::ConnectedState);
@@ -77,9 +61,8 @@ private slots:
 
     void requestsAreServedAgainAfterDescriptorsRunOut()
     {
-        QTemporaryDir dir;
-        RunningInstance first(dir.path());
-        auto peer = connectPeer(dir.path());
+        RunningInstance first;
+        auto peer = first.connectPeer();
         QVERIFY(peer->waitForConnected(1000));
         peer->write(SingleInstance::kShowSettingsRequest + '\n');
         peer->flush();

@@ -1,25 +1,46 @@
 #include "PagesFixture.h"
 #include "clock/DateTimeFormats.h"
 #include "common/TestRegistry.h"
+#include "platform/Autostart.h"
 #include "platform/StringTables.h"
+#include "settings_ui/AboutLanguages.h"
 #include "settings_ui/ColorWell.h"
 #include "settings_ui/DateTimeFormatPickers.h"
 #include "settings_ui/FontChoices.h"
 
+#include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 
 using namespace mirevo;
 using mirevo::test::Pages;
 
+namespace {
+
+// desktop-file-validate's verdict on the entry, empty when it passes.
+QString validationProblems(const QString& path)
+{
+    QProcess validate;
+    validate.start(QStringLiteral("desktop-file-validate"), {path});
+    if (!validate.waitForFinished(10000))
+        return QStringLiteral("desktop-file-validate did not run");
+    return validate.exitCode() == 0 ? QString() : QString::fromUtf8(validate.readAll());
+}
+
+} // namespace
+
 // What the pages do beyond writing one field per control: typing, font lists, the format
-// pickers' list, editor and previews, and the colour wells' swatches.
+// pickers' list, editor and previews, the colour wells' swatches and the About page.
 class PageDetailsTest : public QObject {
     Q_OBJECT
     QDateTime m_now{QDate(2024, 3, 5), QTime(10, 0, 0)};
@@ -58,33 +79,27 @@ private slots:
         QCOMPARE(field->text(), QStringLiteral("8"));
     }
 
-    void badgeFontListFollowsTheJapaneseText_data()
-    {
-        QTest::addColumn<QString>("japaneseText");
-        QTest::addColumn<bool>("listsDejaVu");
-        QTest::newRow("empty tests あ") << "" << false;
-        QTest::newRow("latin") << "A" << true;
-        QTest::newRow("kanji first") << "\u6F22a" << false;
-    }
     void badgeFontListFollowsTheJapaneseText()
     {
-        QFETCH(QString, japaneseText);
-        QFETCH(bool, listsDejaVu);
         Pages pages;
         const std::unique_ptr<QWidget> page = pages.make(SettingsTab::imeIndicator);
-        pages.store.edit([&](AppSettings& s) {
-            s.imeIndicator.texts[languageIndex(InputLanguage::japanese)] = japaneseText;
-        });
         auto* popup = page->findChild<QComboBox*>("fontPopup");
-        QStringList families;
-        for (int i = 2; i < popup->count(); ++i)
-            families << popup->itemData(i).toString();
-        QCOMPARE(families.contains("DejaVu Sans"), listsDejaVu);
-        QVERIFY(families.contains("Noto Sans CJK JP"));
-        QStringList sorted = families;
-        sorted.sort();
-        sorted.removeDuplicates();
-        QCOMPARE(families, sorted);
+        // An empty text tests あ.
+        for (const auto& [text, listsDejaVu] :
+             {std::pair<QString, bool>("", false), {"A", true}, {"\u6F22a", false}}) {
+            pages.store.edit([&](AppSettings& s) {
+                s.imeIndicator.texts[languageIndex(InputLanguage::japanese)] = text;
+            });
+            QStringList families;
+            for (int i = 2; i < popup->count(); ++i)
+                families << popup->itemData(i).toString();
+            QVERIFY2(families.contains("DejaVu Sans") == listsDejaVu, qPrintable(text));
+            QVERIFY(families.contains("Noto Sans CJK JP"));
+            QStringList sorted = families;
+            sorted.sort();
+            sorted.removeDuplicates();
+            QCOMPARE(families, sorted);
+        }
         // A stored name with a foundry tag still selects its family.
         pages.store.edit(
             [](AppSettings& s) { s.imeIndicator.fontName = "Noto Sans CJK JP [GOOG]"; });
@@ -127,7 +142,8 @@ private slots:
         }
     }
 
-    // The editor opens without choosing its style; choosing a row closes list and editor.
+    // The editor opens without choosing its style; an empty pattern previews empty, one the
+    // formatter refuses says so; choosing a row closes list and editor.
     void formatListAndEditor()
     {
         DateFormatPickerView date(displayLocale(), clock());
@@ -139,7 +155,17 @@ private slots:
         auto* edit = date.findChild<QPushButton*>("edit_custom1");
         edit->click();
         QCOMPARE(edit->text(), localized("Clock", "close"));
-        QCOMPARE(date.findChild<QLineEdit*>("patternField")->text(), "yyyy/MM/dd E");
+        auto* field = date.findChild<QLineEdit*>("patternField");
+        QCOMPARE(field->text(), "yyyy/MM/dd E");
+        for (const char* pattern : {"", "jjj", "d"}) {
+            field->selectAll();
+            QTest::keyClick(field, Qt::Key_Delete);
+            QTest::keyClicks(field, pattern);
+            QCOMPARE(date.findChild<QWidget*>("patternError")->isVisibleTo(&date),
+                     pattern == QString("jjj"));
+            if (pattern != QString("jjj"))
+                QCOMPARE(date.findChild<QLabel*>("patternPreview")->text(), pattern[0] ? "5" : "");
+        }
         date.findChild<QRadioButton*>("radio_custom2")->click();
         QVERIFY(!date.isExpanded());
         QCOMPARE(date.editingCustom(), std::nullopt);
@@ -147,31 +173,6 @@ private slots:
         QCOMPARE(date.findChild<QLabel*>("summaryLabel")->text(),
                  localized("Clock", "date_format_custom2"));
         QCOMPARE(date.findChild<QLabel*>("summaryPreview")->text(), QStringLiteral("3/5 (Tue)"));
-    }
-
-    // An empty pattern previews empty; one the formatter refuses says so.
-    void patternPreviewAndError()
-    {
-        DateFormatPickerView date(displayLocale(), clock());
-        date.show();
-        date.setExpanded(true);
-        date.findChild<QPushButton*>("edit_custom1")->click();
-        auto* field = date.findChild<QLineEdit*>("patternField");
-        auto* preview = date.findChild<QLabel*>("patternPreview");
-        auto* error = date.findChild<QWidget*>("patternError");
-        const auto type = [field](const char* text) {
-            field->selectAll();
-            QTest::keyClick(field, Qt::Key_Delete);
-            QTest::keyClicks(field, text);
-        };
-        type("");
-        QCOMPARE(preview->text(), QString());
-        QVERIFY(!error->isVisibleTo(&date));
-        type("jjj");
-        QVERIFY(error->isVisibleTo(&date));
-        type("d");
-        QCOMPARE(preview->text(), QStringLiteral("5"));
-        QVERIFY(!error->isVisibleTo(&date));
     }
 
     void previewsFollowTheClockWhileShown()
@@ -190,28 +191,71 @@ private slots:
     }
 
     // Translucent colours show the checkerboard through them; opaque ones hide it.
-    void swatchShowsTranslucency_data()
-    {
-        QTest::addColumn<QColor>("color");
-        QTest::addColumn<bool>("checkered");
-        QTest::newRow("opaque") << QColor(200, 0, 0) << false;
-        QTest::newRow("half") << QColor(200, 0, 0, 128) << true;
-    }
     void swatchShowsTranslucency()
     {
-        QFETCH(QColor, color);
-        QFETCH(bool, checkered);
-        ColorWell well;
-        well.setColor(color);
-        well.resize(well.sizeHint());
-        QImage image(well.size(), QImage::Format_ARGB32_Premultiplied);
+        for (const int alpha : {255, 128}) {
+            ColorWell well;
+            well.setColor(QColor(200, 0, 0, alpha));
+            well.resize(well.sizeHint());
+            QImage image(well.size(), QImage::Format_ARGB32_Premultiplied);
+            image.fill(Qt::transparent);
+            well.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+            // Two neighbouring checker cells in the middle of the swatch.
+            const QColor first = image.pixelColor(10, 11);
+            QCOMPARE(first != image.pixelColor(15, 11), alpha < 255);
+            QVERIFY(first.red() > first.green() + 40); // the colour is on top
+        }
+    }
+
+    // A row per input language, its badge drawn in its colour, in a list that scrolls in
+    // the smallest window.
+    void languageList()
+    {
+        AboutView view;
+        view.resize(800, 560);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        QCOMPARE(view.findChildren<QWidget*>("aboutLanguageRow").size(), kInputLanguageCount);
+        auto* list = view.findChild<QScrollArea*>("aboutLanguageList");
+        QVERIFY(list->height() >= 100);
+        QVERIFY(list->verticalScrollBar()->maximum() > 0);
+
+        AboutLanguageBadge badge("A", QColor(0, 122, 255));
+        QImage image(20, 20, QImage::Format_ARGB32_Premultiplied);
         image.fill(Qt::transparent);
-        well.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
-        // Two neighbouring checker cells in the middle of the swatch.
-        const QColor first = image.pixelColor(10, 11);
-        const QColor second = image.pixelColor(15, 11);
-        QCOMPARE(first != second, checkered);
-        QVERIFY(first.red() > first.green() + 40); // the colour is on top
+        badge.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+        QCOMPARE(image.pixelColor(3, 10).rgb(), QColor(0, 122, 255).rgb()); // the disc's edge
+        QCOMPARE(image.pixelColor(0, 0).alpha(), 0);                        // outside the circle
+    }
+
+    void startAtLoginWritesAndRemovesTheEntry()
+    {
+        QTemporaryDir config;
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+        const QString entry = Autostart::forCurrentUser().entryPath();
+        QVERIFY(entry.startsWith(config.path() + "/autostart/"));
+        AboutView view;
+        view.show();
+        auto* box = view.findChild<QCheckBox*>("startAtLogin");
+        QVERIFY(!box->isChecked());
+        box->click();
+        QCOMPARE(validationProblems(entry), QString());
+        QFile file(entry);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().contains(
+            "Exec=" + QFile::encodeName(QCoreApplication::applicationFilePath())));
+        box->click();
+        QVERIFY(!QFile::exists(entry));
+        // An entry made elsewhere shows the next time the page does.
+        view.hide();
+        QVERIFY(Autostart::forCurrentUser().setEnabled(true));
+        view.show();
+        QVERIFY(box->isChecked());
+        qunsetenv("XDG_CONFIG_HOME");
+        // A program path with blanks and dollars still makes a valid entry.
+        const Autostart spaced(config.filePath("entry.desktop"), "/opt/My $Apps/mirevo");
+        QVERIFY(spaced.setEnabled(true));
+        QCOMPARE(validationProblems(spaced.entryPath()), QString());
     }
 };
 
