@@ -66,35 +66,29 @@ struct MenuFixture {
 class MenuBarManagerTest : public QObject {
     Q_OBJECT
 private slots:
+    // Items reach their actions; a toggle is saved before the display hears of it; the marks
+    // follow the displays, changed here or elsewhere.
     void itemsReachTheirActions()
     {
         MenuFixture f;
+        const QList<QAction*> toggles{f.item("menu.show_clock"),
+                                      f.item("menu.show_mouse_cursor_indicator"),
+                                      f.item("menu.show_ime_indicator")};
         for (const char* key :
              {"menu.about_app", "menu.settings", "menu.check_accessibility", "menu.quit"})
             f.item(key)->trigger();
-        QCOMPARE(f.calls, QStringList({"about", "settings", "recheck", "quit"}));
-    }
-
-    // A toggle is saved before the display hears of it; the marks follow the displays,
-    // changed here or elsewhere.
-    void togglesAreSavedAndMarked()
-    {
-        MenuFixture f;
-        QAction* clock = f.item("menu.show_clock");
-        QAction* cursor = f.item("menu.show_mouse_cursor_indicator");
-        QAction* badge = f.item("menu.show_ime_indicator");
-        clock->trigger();
-        cursor->trigger();
-        badge->trigger();
-        QCOMPARE(f.calls, QStringList({"clock hidden", "cursor hidden"}));
+        for (QAction* toggle : toggles)
+            toggle->trigger();
+        QCOMPARE(f.calls, QStringList({"about", "settings", "recheck", "quit", "clock hidden",
+                                       "cursor hidden"}));
         QVERIFY(!f.indicatorVisible);
-        for (QAction* toggle : {clock, cursor, badge})
+        for (QAction* toggle : toggles)
             QVERIFY(!toggle->isChecked());
         f.store.edit(
             [](AppSettings& s) { s.clock.isVisible = s.mouseCursorIndicator.isVisible = true; });
         f.indicatorVisible = true;
         emit f.menu->menu()->aboutToShow();
-        for (QAction* toggle : {clock, cursor, badge})
+        for (QAction* toggle : toggles)
             QVERIFY(toggle->isChecked());
     }
 };

@@ -1,5 +1,6 @@
 #include "PagesFixture.h"
 #include "common/TestRegistry.h"
+#include "input/InputLanguage.h"
 #include "platform/StringTables.h"
 #include "settings/SettingsJson.h"
 #include "settings_ui/ColorWell.h"
@@ -154,17 +155,12 @@ void turnWheel(QWidget* widget)
     QApplication::sendEvent(widget, &turn);
 }
 
-QString mnemonicOf(const QString& text)
-{
-    static const QRegularExpression marker(QStringLiteral("&([^&])"));
-    return marker.match(text).captured(1).toUpper();
-}
-
 // What is wrong with one page as shown: clipped texts, labels touching their fields, a
 // page wider than its window, controls without a name for screen readers, labels without
 // mnemonics or two controls with one mnemonic.
 QStringList pageProblems(QWidget* page)
 {
+    static const QRegularExpression mnemonic(QStringLiteral("&([^&])"));
     QStringList problems;
     const auto name = [](const QObject* object) {
         return QString::fromLatin1(object->metaObject()->className()) + " " + object->objectName();
@@ -195,7 +191,7 @@ QStringList pageProblems(QWidget* page)
             problems << "no accessible name: " + name(widget);
         const QString text = label ? label->text() : button ? button->text() : QString();
         const bool needsMnemonic = (label && label->buddy()) || qobject_cast<QCheckBox*>(widget);
-        const QString letter = mnemonicOf(text);
+        const QString letter = mnemonic.match(text).captured(1).toUpper();
         if (needsMnemonic && letter.isEmpty())
             problems << "no mnemonic: " + text;
         if (!letter.isEmpty() && mnemonics.contains(letter))
@@ -248,7 +244,7 @@ private slots:
                  {"refresh", "backgroundOnWell", "", "", "#ffff2600"}, // a cancelled dialog
                  {"refresh", "opacitySlider", "7", "backgroundOpacity=0.35", "35%"},
                  {"apply", "positionXField", "300", "positionX=300", "300"},
-                 {"apply", "positionXField", "12a", "", "2869"},
+                 {"apply", "positionXField", " 5", "", "2869"},
                  {"apply", "positionYField", "42.6", "positionY=42.6", "43"},
                  {"apply", "displayPicker", "1", "displayIndex=1;positionX=960;positionY=0",
                   "Display 2"},
@@ -270,7 +266,7 @@ private slots:
                  {"ime", "textSizeSlider", "10", "fontSizeRatio=0.8", "80%"},
                  {"ime", "textSizePreset0", "", "fontSizeRatio=0.4"},
                  {"ime", "positionXField", "-35.5", "positionX=-35.5", "-36"},
-                 {"ime", "positionYField", "12a", "", "152"},
+                 {"ime", "positionYField", "1e999", "", "152"},
                  {"ime", "displayPopup", "1", "displayIndex=1;positionX=20;positionY=20",
                   "Display 2"},
                  {"ime", "topRightButton", "", "positionX=1800;positionY=960"},
@@ -411,6 +407,11 @@ private slots:
                 // The cut preview has the whole of it as its tooltip.
                 auto* preview = date->findChild<ElidedLabel*>("patternPreview");
                 QCOMPARE(preview->toolTip(), preview->text());
+            }
+            if (auto* list = page->findChild<QScrollArea*>("aboutLanguageList")) {
+                QCOMPARE(list->findChildren<QWidget*>("aboutLanguageRow").size(),
+                         kInputLanguageCount);
+                QVERIFY(list->height() >= 100); // the rows scroll in a list still in view
             }
             const QStringList problems = pageProblems(page.get());
             QVERIFY2(problems.isEmpty(),
