@@ -3,10 +3,8 @@
 #include "platform/NotificationCenter.h"
 #include "platform/StringTables.h"
 #include "settings/AppSettingsManager.h"
-#include "settings/SettingsJson.h"
 #include "settings/SettingsNotifications.h"
 
-#include <QFile>
 #include <QMenu>
 #include <QTemporaryDir>
 #include <QTest>
@@ -53,12 +51,8 @@ struct MenuFixture {
         }
         qFatal("no menu item %s", key);
     }
-    AppSettings saved() const
-    {
-        QFile file(*store.settingsFilePath());
-        return file.open(QIODevice::ReadOnly) ? decodeSettings(file.readAll()).value()
-                                              : AppSettings{};
-    }
+    // What a new start reads from the settings file.
+    AppSettings saved() const { return AppSettingsManager(dir.path()).settings(); }
 };
 
 } // namespace

@@ -7,6 +7,8 @@
 #include "settings_ui/ColorWell.h"
 #include "settings_ui/DateTimeFormatPickers.h"
 #include "settings_ui/FontChoices.h"
+#include "settings_ui/UnifiedSettingsWindow.h"
+#include "settings_ui/UnifiedSettingsWindowManager.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -23,15 +25,36 @@
 using namespace mirevo;
 using mirevo::test::Pages;
 
+namespace {
+
+// The window on the pages' store, counting the clock's move-mode changes.
+struct WindowFixture : Pages {
+    int clockMoveModeApplied = 0;
+    UnifiedSettingsWindowManager manager{store, notifications, [this] { ++clockMoveModeApplied; }};
+
+    SettingsTab shownTab() const
+    {
+        return qobject_cast<UnifiedSettingsWindow*>(manager.settingsWindow())->selectedTab();
+    }
+    // Whether a key closes the window, as the user presses it.
+    bool close(const QKeySequence& key)
+    {
+        if (!QTest::qWaitForWindowActive(manager.settingsWindow()))
+            return false;
+        QTest::keySequence(manager.settingsWindow(), key);
+        return !manager.isSettingsWindowOpen();
+    }
+};
+
+} // namespace
+
 // What the pages do beyond writing one field per control: typing, font lists, the format
-// pickers' list, editor and previews, the colour wells' swatches and the About page.
+// pickers' list, editor and previews, the colour wells' swatches, the About page; and the
+// window that holds the pages.
 class PageDetailsTest : public QObject {
     Q_OBJECT
     QDateTime m_now{QDate(2024, 3, 5), QTime(10, 0, 0)};
-    TimeSource clock()
-    {
-        return [this] { return m_now; };
-    }
+    const TimeSource clock = [this] { return m_now; };
 
 private slots:
     // Value labels truncate, as the stored 0.57 shows 56%.
@@ -106,23 +129,20 @@ private slots:
 
     void pointerPageSaysWhyTheBadgeNeedsX11()
     {
-        for (const bool wayland : {false, true}) {
-            if (wayland)
-                qputenv("XDG_SESSION_TYPE", "wayland");
-            Pages pages;
-            const std::unique_ptr<QWidget> page = pages.make(SettingsTab::mouseCursor);
-            qunsetenv("XDG_SESSION_TYPE");
-            const auto* note = page->findChild<QLabel*>("needsX11Note");
-            QCOMPARE(note != nullptr, wayland);
-            QVERIFY(!note || note->text().contains("needs an X11 session"));
-        }
+        Pages pages;
+        qputenv("XDG_SESSION_TYPE", "wayland");
+        const std::unique_ptr<QWidget> onWayland = pages.make(SettingsTab::mouseCursor);
+        qunsetenv("XDG_SESSION_TYPE");
+        const auto* note = onWayland->findChild<QLabel*>("needsX11Note");
+        QVERIFY(note && note->text().contains("needs an X11 session"));
+        QVERIFY(!pages.make(SettingsTab::mouseCursor)->findChild<QLabel*>("needsX11Note"));
     }
 
     // The editor opens without choosing its style; an empty pattern previews empty, one the
     // formatter refuses says so; choosing a row closes list and editor.
     void formatListAndEditor()
     {
-        DateFormatPickerView date(displayLocale(), clock());
+        DateFormatPickerView date(displayLocale(), clock);
         date.setValues(DateFormatStyle::complete, "yyyy/MM/dd E", "M/d (EEE)");
         date.show();
         auto* summary = date.findChild<QWidget*>("summaryRow");
@@ -153,7 +173,7 @@ private slots:
 
     void previewsFollowTheClockWhileShown()
     {
-        TimeFormatPickerView time(displayLocale(), clock());
+        TimeFormatPickerView time(displayLocale(), clock);
         time.setValues(TimeFormatStyle::standard, "HH:mm:ss", "H:mm");
         time.show();
         auto* row = time.findChild<QLabel*>("preview_custom1");
@@ -221,6 +241,44 @@ private slots:
         const Autostart spaced(config.filePath("entry.desktop"), "/opt/My $Apps/mirevo");
         QVERIFY(spaced.setEnabled(true));
         QCOMPARE(QProcess::execute("desktop-file-validate", {spaced.entryPath()}), 0);
+    }
+
+    // Opens on the requested tab, else on the last one; an open window is raised as it is.
+    // Esc and Ctrl+W close it.
+    void opensOnTheRequestedOrRememberedTab()
+    {
+        WindowFixture f;
+        f.manager.showSettings(std::nullopt);
+        QCOMPARE(f.shownTab(), SettingsTab::imeIndicator);
+        QVERIFY(f.close(Qt::Key_Escape));
+        f.manager.showSettings(SettingsTab::clock);
+        QCOMPARE(f.shownTab(), SettingsTab::clock);
+        QWidget* window = f.manager.settingsWindow();
+        f.manager.showSettings(SettingsTab::about);
+        QCOMPARE(f.manager.settingsWindow(), window);
+        QCOMPARE(f.shownTab(), SettingsTab::clock);
+        QVERIFY(f.close(QKeySequence("Ctrl+W")));
+        f.manager.showSettings(std::nullopt);
+        QCOMPARE(f.shownTab(), SettingsTab::about);
+    }
+
+    // Both displays can be dragged while the window is open, and no longer once it closes;
+    // the badge hears of it once its page has gone.
+    void moveModesFollowTheWindow()
+    {
+        WindowFixture f;
+        f.manager.showSettings(SettingsTab::imeIndicator);
+        QVERIFY(f.store.settings().clock.moveMode && f.store.settings().imeIndicator.moveMode);
+        QCOMPARE(f.clockMoveModeApplied, 1);
+        QWidget other;
+        f.manager.windowWillClose(&other); // another window's close changes nothing
+        QVERIFY(f.store.settings().clock.moveMode);
+        f.heard.clear();
+        QVERIFY(f.close(Qt::Key_Escape));
+        QVERIFY(!f.store.settings().clock.moveMode && !f.store.settings().imeIndicator.moveMode);
+        QCOMPARE(f.clockMoveModeApplied, 2);
+        QCOMPARE(f.heard, QStringList());
+        QTRY_COMPARE(f.heard, QStringList("ime"));
     }
 };
 
