@@ -70,33 +70,30 @@ private slots:
     // alert's setting.
     void alerts_data()
     {
-        QTest::addColumn<bool>("recheck");
-        QTest::addColumn<bool>("trusted");
+        QTest::addColumn<QString>("alert"); // "" for the launch alert, else the re-check's
         QTest::addColumn<int>("answer");
-        QTest::addColumn<QString>("title");
         QTest::addColumn<int>("settingsOpened");
         QTest::addColumn<bool>("hidden");
-        QTest::newRow("open settings") << false << false << 0 << "" << 1 << false;
-        QTest::newRow("continue") << false << false << 1 << "" << 0 << false;
-        QTest::newRow("don't show again") << false << false << 2 << "" << 0 << true;
-        QTest::newRow("re-check, trusted") << true << true << 0 << ".enabled" << 0 << true;
-        QTest::newRow("re-check, untrusted") << true << false << 0 << ".disabled" << 1 << true;
+        QTest::newRow("open settings") << "" << 0 << 1 << false;
+        QTest::newRow("continue") << "" << 1 << 0 << false;
+        QTest::newRow("don't show again") << "" << 2 << 0 << true;
+        QTest::newRow("re-check, trusted") << ".enabled" << 0 << 0 << true;
+        QTest::newRow("re-check, untrusted") << ".disabled" << 0 << 1 << true;
     }
     void alerts()
     {
-        QFETCH(bool, recheck);
-        QFETCH(bool, trusted);
+        QFETCH(QString, alert);
         QFETCH(int, answer);
-        QFETCH(QString, title);
         QFETCH(int, settingsOpened);
         QFETCH(bool, hidden);
         Fixture f;
-        f.accessibility.trusted = trusted;
+        f.accessibility.trusted = alert == ".enabled";
         f.alerts.answer = answer;
-        f.defaults.setValue(AccessibilityPrompts::kHideAlertKey, recheck);
-        recheck ? f.prompts.recheckAccessibilityPermission() : f.prompts.showAccessibilityAlert();
+        f.defaults.setValue(AccessibilityPrompts::kHideAlertKey, !alert.isEmpty());
+        alert.isEmpty() ? f.prompts.showAccessibilityAlert()
+                        : f.prompts.recheckAccessibilityPermission();
         QCOMPARE(f.alerts.shown,
-                 QStringList(localized("Localizable", "alert.accessibility" + title + ".title")));
+                 QStringList(localized("Localizable", "alert.accessibility" + alert + ".title")));
         QCOMPARE(f.accessibility.settingsOpened, settingsOpened);
         QCOMPARE(f.defaults.value(AccessibilityPrompts::kHideAlertKey).toBool(), hidden);
     }

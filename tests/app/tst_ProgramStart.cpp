@@ -102,7 +102,6 @@ private slots:
             QCOMPARE(line.platform, detail);
     }
 
-    // A new option has to reach the manual page too.
     void manualPageNamesEveryOption()
     {
         QFile page(MIREVO_SOURCE_DIR "/resources/mirevo.1");

@@ -10,6 +10,7 @@
 #include <QLocalSocket>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtConcurrent/QtConcurrent>
 
 #include <fcntl.h>
 #include <sys/resource.h>
@@ -47,7 +48,8 @@ struct RunningInstance {
 class SingleInstanceTest : public QObject {
     Q_OBJECT
 private slots:
-    void oversizedAndSilentPeersAreDropped()
+    // Stray peers are dropped, unheard; a later start still hands over to the first.
+    void laterStartsHandOverAndStrayPeersAreDropped()
     {
         RunningInstance first;
         auto oversized = first.connectPeer();
@@ -57,6 +59,13 @@ private slots:
         QCOMPARE(silent->state(), QLocalSocket::ConnectedState);
         QTRY_COMPARE_WITH_TIMEOUT(silent->state(), QLocalSocket::UnconnectedState, 3000);
         QCOMPARE(first.requests, 0);
+        // The later start blocks on its request beside the first one's event loop.
+        SingleInstance second("test.app", first.dir.path());
+        QFuture<SingleInstance::Start> started =
+            QtConcurrent::run([&] { return second.start(SingleInstance::Arbiter::lockFileOnly); });
+        QTRY_VERIFY(started.isFinished());
+        QCOMPARE(started.result(), SingleInstance::Start::handedOver);
+        QCOMPARE(first.requests, 1);
     }
 
     void requestsAreServedAgainAfterDescriptorsRunOut()
@@ -69,8 +78,7 @@ private slots:
         // Every descriptor taken: accepting the queued peer fails until some are free.
         rlimit saved{};
         ::getrlimit(RLIMIT_NOFILE, &saved);
-        rlimit low = saved;
-        low.rlim_cur = 256;
+        const rlimit low{256, saved.rlim_max};
         ::setrlimit(RLIMIT_NOFILE, &low);
         std::vector<int> hoard;
         for (int fd; (fd = ::open("/dev/null", O_RDONLY)) >= 0;)

@@ -197,9 +197,8 @@ QStringList pageProblems(QWidget* page)
 class SettingsPagesTest : public QObject {
     Q_OBJECT
 private slots:
-    // One row per control: what the user does, the fields the settings file holds
-    // afterwards that it did not before, what the program hears of it and what the control
-    // shows. A field set from outside shows in the control without anything written.
+    // Each row runs twice: as the user does it, and set from outside, which shows in the
+    // control without anything written or heard.
     void everyControlWritesItsField_data()
     {
         QTest::addColumn<Row>("row");
