@@ -20,11 +20,7 @@ public:
     bool trusted = false;
     int settingsOpened = 0;
     bool isProcessTrusted() const override { return trusted; }
-    bool openPrivacySettings() override
-    {
-        ++settingsOpened;
-        return true;
-    }
+    bool openPrivacySettings() override { return ++settingsOpened > 0; }
 };
 
 // Answers each alert with a chosen button and remembers the titles it was shown.
@@ -67,45 +63,39 @@ private slots:
         QTest::qWait(100);
         QCOMPARE(untrusted.alerts.shown.size(), 1);
         QVERIFY(trusted.alerts.shown.isEmpty() && hidden.alerts.shown.isEmpty());
+        QVERIFY(Accessibility::system().isProcessTrusted()); // no launch alert on Linux
     }
 
-    void alertButtons_data()
+    // What each answer does; the menu's re-check always answers, whatever the launch
+    // alert's setting.
+    void alerts_data()
     {
+        QTest::addColumn<QString>("alert"); // "" for the launch alert, else the re-check's
         QTest::addColumn<int>("answer");
         QTest::addColumn<int>("settingsOpened");
         QTest::addColumn<bool>("hidden");
-        QTest::newRow("open settings") << 0 << 1 << false;
-        QTest::newRow("continue") << 1 << 0 << false;
-        QTest::newRow("don't show again") << 2 << 0 << true;
+        QTest::newRow("open settings") << "" << 0 << 1 << false;
+        QTest::newRow("continue") << "" << 1 << 0 << false;
+        QTest::newRow("don't show again") << "" << 2 << 0 << true;
+        QTest::newRow("re-check, trusted") << ".enabled" << 0 << 0 << true;
+        QTest::newRow("re-check, untrusted") << ".disabled" << 0 << 1 << true;
     }
-    void alertButtons()
+    void alerts()
     {
+        QFETCH(QString, alert);
         QFETCH(int, answer);
         QFETCH(int, settingsOpened);
         QFETCH(bool, hidden);
         Fixture f;
+        f.accessibility.trusted = alert == ".enabled";
         f.alerts.answer = answer;
-        f.prompts.showAccessibilityAlert();
+        f.defaults.setValue(AccessibilityPrompts::kHideAlertKey, !alert.isEmpty());
+        alert.isEmpty() ? f.prompts.showAccessibilityAlert()
+                        : f.prompts.recheckAccessibilityPermission();
+        QCOMPARE(f.alerts.shown,
+                 QStringList(localized("Localizable", "alert.accessibility" + alert + ".title")));
         QCOMPARE(f.accessibility.settingsOpened, settingsOpened);
-        QCOMPARE(f.defaults.value(AccessibilityPrompts::kHideAlertKey, false).toBool(), hidden);
-    }
-
-    // The menu's re-check always answers, whatever the launch alert's setting.
-    void recheckIgnoresTheDefault()
-    {
-        Fixture f;
-        f.defaults.setValue(AccessibilityPrompts::kHideAlertKey, true);
-        f.accessibility.trusted = true;
-        f.prompts.recheckAccessibilityPermission();
-        QCOMPARE(f.alerts.shown.last(),
-                 localized("Localizable", "alert.accessibility.enabled.title"));
-        f.accessibility.trusted = false;
-        f.alerts.answer = 0;
-        f.prompts.recheckAccessibilityPermission();
-        QCOMPARE(f.alerts.shown.last(),
-                 localized("Localizable", "alert.accessibility.disabled.title"));
-        QCOMPARE(f.accessibility.settingsOpened, 1);
-        QVERIFY(Accessibility::system().isProcessTrusted()); // no launch alert on Linux
+        QCOMPARE(f.defaults.value(AccessibilityPrompts::kHideAlertKey).toBool(), hidden);
     }
 
     void alertsPutTheirHeadingInTheBody()
@@ -118,8 +108,7 @@ private slots:
         QVERIFY(!box->windowTitle().contains("Access"));
         // The answer is the index of the button as given, whatever order the box shows.
         QTimer::singleShot(0, [] {
-            auto* shown = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            for (QAbstractButton* button : shown->buttons())
+            for (auto* button : QApplication::activeModalWidget()->findChildren<QAbstractButton*>())
                 if (button->text() == "OK")
                     button->click();
         });

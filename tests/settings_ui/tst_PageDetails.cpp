@@ -1,16 +1,23 @@
 #include "PagesFixture.h"
 #include "clock/DateTimeFormats.h"
 #include "common/TestRegistry.h"
+#include "platform/Autostart.h"
 #include "platform/StringTables.h"
+#include "settings_ui/AboutLanguages.h"
 #include "settings_ui/ColorWell.h"
 #include "settings_ui/DateTimeFormatPickers.h"
 #include "settings_ui/FontChoices.h"
+#include "settings_ui/UnifiedSettingsWindow.h"
+#include "settings_ui/UnifiedSettingsWindowManager.h"
 
+#include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -18,26 +25,38 @@
 using namespace mirevo;
 using mirevo::test::Pages;
 
+namespace {
+
+// The window on the pages' store, counting the clock's move-mode changes.
+struct WindowFixture : Pages {
+    int clockMoveModeApplied = 0;
+    UnifiedSettingsWindowManager manager{store, notifications, [this] { ++clockMoveModeApplied; }};
+
+    SettingsTab shownTab() const
+    {
+        return qobject_cast<UnifiedSettingsWindow*>(manager.settingsWindow())->selectedTab();
+    }
+    // Whether a key closes the window, as the user presses it.
+    bool close(const QKeySequence& key)
+    {
+        if (!QTest::qWaitForWindowActive(manager.settingsWindow()))
+            return false;
+        QTest::keySequence(manager.settingsWindow(), key);
+        return !manager.isSettingsWindowOpen();
+    }
+};
+
+} // namespace
+
 // What the pages do beyond writing one field per control: typing, font lists, the format
-// pickers' list, editor and previews, and the colour wells' swatches.
+// pickers' list, editor and previews, the colour wells' swatches, the About page; and the
+// window that holds the pages.
 class PageDetailsTest : public QObject {
     Q_OBJECT
     QDateTime m_now{QDate(2024, 3, 5), QTime(10, 0, 0)};
-    TimeSource clock()
-    {
-        return [this] { return m_now; };
-    }
+    const TimeSource clock = [this] { return m_now; };
 
 private slots:
-    // What the position fields take: a whole decimal number in the C locale, nothing else.
-    void positionTexts()
-    {
-        for (const char* refused : {"12a", "3,5", "", " 5", "1e999", "nan", "inf", "-"})
-            QVERIFY2(!parsePositionText(refused), refused);
-        QCOMPARE(parsePositionText(".5"), std::optional<double>(0.5));
-    }
-
-    // Value labels truncate, as the stored 0.57 shows 56%.
     void valueLabelsTruncate()
     {
         QCOMPARE(percentValueText(0.57), QStringLiteral("56%"));
@@ -58,33 +77,23 @@ private slots:
         QCOMPARE(field->text(), QStringLiteral("8"));
     }
 
-    void badgeFontListFollowsTheJapaneseText_data()
-    {
-        QTest::addColumn<QString>("japaneseText");
-        QTest::addColumn<bool>("listsDejaVu");
-        QTest::newRow("empty tests あ") << "" << false;
-        QTest::newRow("latin") << "A" << true;
-        QTest::newRow("kanji first") << "\u6F22a" << false;
-    }
     void badgeFontListFollowsTheJapaneseText()
     {
-        QFETCH(QString, japaneseText);
-        QFETCH(bool, listsDejaVu);
         Pages pages;
         const std::unique_ptr<QWidget> page = pages.make(SettingsTab::imeIndicator);
-        pages.store.edit([&](AppSettings& s) {
-            s.imeIndicator.texts[languageIndex(InputLanguage::japanese)] = japaneseText;
-        });
         auto* popup = page->findChild<QComboBox*>("fontPopup");
-        QStringList families;
-        for (int i = 2; i < popup->count(); ++i)
-            families << popup->itemData(i).toString();
-        QCOMPARE(families.contains("DejaVu Sans"), listsDejaVu);
-        QVERIFY(families.contains("Noto Sans CJK JP"));
-        QStringList sorted = families;
-        sorted.sort();
-        sorted.removeDuplicates();
-        QCOMPARE(families, sorted);
+        // An empty text tests あ.
+        for (const auto& [text, listsDejaVu] :
+             {std::pair<QString, bool>("", false), {"A", true}, {"\u6F22a", false}}) {
+            pages.store.edit([&](AppSettings& s) {
+                s.imeIndicator.texts[languageIndex(InputLanguage::japanese)] = text;
+            });
+            QStringList families;
+            for (int i = 2; i < popup->count(); ++i)
+                families << popup->itemData(i).toString();
+            QVERIFY2(families.contains("DejaVu Sans") == listsDejaVu, qPrintable(text));
+            QVERIFY(families.contains("Noto Sans CJK JP"));
+        }
         // A stored name with a foundry tag still selects its family.
         pages.store.edit(
             [](AppSettings& s) { s.imeIndicator.fontName = "Noto Sans CJK JP [GOOG]"; });
@@ -115,22 +124,20 @@ private slots:
 
     void pointerPageSaysWhyTheBadgeNeedsX11()
     {
-        for (const bool wayland : {false, true}) {
-            if (wayland)
-                qputenv("XDG_SESSION_TYPE", "wayland");
-            Pages pages;
-            const std::unique_ptr<QWidget> page = pages.make(SettingsTab::mouseCursor);
-            qunsetenv("XDG_SESSION_TYPE");
-            const auto* note = page->findChild<QLabel*>("needsX11Note");
-            QCOMPARE(note != nullptr, wayland);
-            QVERIFY(!note || note->text().contains("needs an X11 session"));
-        }
+        Pages pages;
+        qputenv("XDG_SESSION_TYPE", "wayland");
+        const std::unique_ptr<QWidget> onWayland = pages.make(SettingsTab::mouseCursor);
+        qunsetenv("XDG_SESSION_TYPE");
+        const auto* note = onWayland->findChild<QLabel*>("needsX11Note");
+        QVERIFY(note && note->text().contains("needs an X11 session"));
+        QVERIFY(!pages.make(SettingsTab::mouseCursor)->findChild<QLabel*>("needsX11Note"));
     }
 
-    // The editor opens without choosing its style; choosing a row closes list and editor.
+    // The editor opens without choosing its style; an empty pattern previews empty, one the
+    // formatter refuses says so; choosing a row closes list and editor.
     void formatListAndEditor()
     {
-        DateFormatPickerView date(displayLocale(), clock());
+        DateFormatPickerView date(displayLocale(), clock);
         date.setValues(DateFormatStyle::complete, "yyyy/MM/dd E", "M/d (EEE)");
         date.show();
         auto* summary = date.findChild<QWidget*>("summaryRow");
@@ -139,7 +146,17 @@ private slots:
         auto* edit = date.findChild<QPushButton*>("edit_custom1");
         edit->click();
         QCOMPARE(edit->text(), localized("Clock", "close"));
-        QCOMPARE(date.findChild<QLineEdit*>("patternField")->text(), "yyyy/MM/dd E");
+        auto* field = date.findChild<QLineEdit*>("patternField");
+        QCOMPARE(field->text(), "yyyy/MM/dd E");
+        for (const char* pattern : {"", "jjj", "d"}) {
+            field->selectAll();
+            QTest::keyClick(field, Qt::Key_Delete);
+            QTest::keyClicks(field, pattern);
+            QCOMPARE(date.findChild<QWidget*>("patternError")->isVisibleTo(&date),
+                     pattern == QString("jjj"));
+            if (pattern != QString("jjj"))
+                QCOMPARE(date.findChild<QLabel*>("patternPreview")->text(), pattern[0] ? "5" : "");
+        }
         date.findChild<QRadioButton*>("radio_custom2")->click();
         QVERIFY(!date.isExpanded());
         QCOMPARE(date.editingCustom(), std::nullopt);
@@ -149,34 +166,9 @@ private slots:
         QCOMPARE(date.findChild<QLabel*>("summaryPreview")->text(), QStringLiteral("3/5 (Tue)"));
     }
 
-    // An empty pattern previews empty; one the formatter refuses says so.
-    void patternPreviewAndError()
-    {
-        DateFormatPickerView date(displayLocale(), clock());
-        date.show();
-        date.setExpanded(true);
-        date.findChild<QPushButton*>("edit_custom1")->click();
-        auto* field = date.findChild<QLineEdit*>("patternField");
-        auto* preview = date.findChild<QLabel*>("patternPreview");
-        auto* error = date.findChild<QWidget*>("patternError");
-        const auto type = [field](const char* text) {
-            field->selectAll();
-            QTest::keyClick(field, Qt::Key_Delete);
-            QTest::keyClicks(field, text);
-        };
-        type("");
-        QCOMPARE(preview->text(), QString());
-        QVERIFY(!error->isVisibleTo(&date));
-        type("jjj");
-        QVERIFY(error->isVisibleTo(&date));
-        type("d");
-        QCOMPARE(preview->text(), QStringLiteral("5"));
-        QVERIFY(!error->isVisibleTo(&date));
-    }
-
     void previewsFollowTheClockWhileShown()
     {
-        TimeFormatPickerView time(displayLocale(), clock());
+        TimeFormatPickerView time(displayLocale(), clock);
         time.setValues(TimeFormatStyle::standard, "HH:mm:ss", "H:mm");
         time.show();
         auto* row = time.findChild<QLabel*>("preview_custom1");
@@ -189,29 +181,98 @@ private slots:
         QVERIFY(!time.findChild<QTimer*>("previewTimer")->isActive());
     }
 
-    // Translucent colours show the checkerboard through them; opaque ones hide it.
-    void swatchShowsTranslucency_data()
-    {
-        QTest::addColumn<QColor>("color");
-        QTest::addColumn<bool>("checkered");
-        QTest::newRow("opaque") << QColor(200, 0, 0) << false;
-        QTest::newRow("half") << QColor(200, 0, 0, 128) << true;
-    }
     void swatchShowsTranslucency()
     {
-        QFETCH(QColor, color);
-        QFETCH(bool, checkered);
-        ColorWell well;
-        well.setColor(color);
-        well.resize(well.sizeHint());
-        QImage image(well.size(), QImage::Format_ARGB32_Premultiplied);
+        for (const int alpha : {255, 128}) {
+            ColorWell well;
+            well.setColor(QColor(200, 0, 0, alpha));
+            well.resize(well.sizeHint());
+            QImage image(well.size(), QImage::Format_ARGB32_Premultiplied);
+            image.fill(Qt::transparent);
+            well.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+            // Two neighbouring checker cells in the middle of the swatch.
+            const QColor first = image.pixelColor(10, 11);
+            QCOMPARE(first != image.pixelColor(15, 11), alpha < 255);
+            QVERIFY(first.red() > first.green() + 40); // the colour is on top
+        }
+    }
+
+    void aboutBadgeIsADiscInItsColour()
+    {
+        AboutLanguageBadge badge("A", QColor(0, 122, 255));
+        QImage image(20, 20, QImage::Format_ARGB32_Premultiplied);
         image.fill(Qt::transparent);
-        well.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
-        // Two neighbouring checker cells in the middle of the swatch.
-        const QColor first = image.pixelColor(10, 11);
-        const QColor second = image.pixelColor(15, 11);
-        QCOMPARE(first != second, checkered);
-        QVERIFY(first.red() > first.green() + 40); // the colour is on top
+        badge.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+        QCOMPARE(image.pixelColor(3, 10).rgb(), QColor(0, 122, 255).rgb()); // the disc's edge
+        QCOMPARE(image.pixelColor(0, 0).alpha(), 0);                        // outside the circle
+    }
+
+    void startAtLoginWritesAndRemovesTheEntry()
+    {
+        QTemporaryDir config;
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+        const QString entry = Autostart::forCurrentUser().entryPath();
+        QVERIFY(entry.startsWith(config.path() + "/autostart/"));
+        AboutView view;
+        view.show();
+        auto* box = view.findChild<QCheckBox*>("startAtLogin");
+        QVERIFY(!box->isChecked());
+        box->click();
+        QCOMPARE(QProcess::execute("desktop-file-validate", {entry}), 0);
+        QFile file(entry);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().contains(
+            "Exec=" + QFile::encodeName(QCoreApplication::applicationFilePath())));
+        box->click();
+        QVERIFY(!QFile::exists(entry));
+        // An entry made elsewhere shows the next time the page does.
+        view.hide();
+        QVERIFY(Autostart::forCurrentUser().setEnabled(true));
+        view.show();
+        QVERIFY(box->isChecked());
+        qunsetenv("XDG_CONFIG_HOME");
+        // A program path with blanks and dollars still makes a valid entry.
+        const Autostart spaced(config.filePath("entry.desktop"), "/opt/My $Apps/mirevo");
+        QVERIFY(spaced.setEnabled(true));
+        QCOMPARE(QProcess::execute("desktop-file-validate", {spaced.entryPath()}), 0);
+    }
+
+    // Opens on the requested tab, else on the last one; an open window is raised as it is.
+    // Esc and Ctrl+W close it.
+    void opensOnTheRequestedOrRememberedTab()
+    {
+        WindowFixture f;
+        f.manager.showSettings(std::nullopt);
+        QCOMPARE(f.shownTab(), SettingsTab::imeIndicator);
+        QVERIFY(f.close(Qt::Key_Escape));
+        f.manager.showSettings(SettingsTab::clock);
+        QCOMPARE(f.shownTab(), SettingsTab::clock);
+        QWidget* window = f.manager.settingsWindow();
+        f.manager.showSettings(SettingsTab::about);
+        QCOMPARE(f.manager.settingsWindow(), window);
+        QCOMPARE(f.shownTab(), SettingsTab::clock);
+        QVERIFY(f.close(QKeySequence("Ctrl+W")));
+        f.manager.showSettings(std::nullopt);
+        QCOMPARE(f.shownTab(), SettingsTab::about);
+    }
+
+    // Both displays can be dragged while the window is open, and no longer once it closes;
+    // the badge hears of it once its page has gone.
+    void moveModesFollowTheWindow()
+    {
+        WindowFixture f;
+        f.manager.showSettings(SettingsTab::imeIndicator);
+        QVERIFY(f.store.settings().clock.moveMode && f.store.settings().imeIndicator.moveMode);
+        QCOMPARE(f.clockMoveModeApplied, 1);
+        QWidget other;
+        f.manager.windowWillClose(&other); // another window's close changes nothing
+        QVERIFY(f.store.settings().clock.moveMode);
+        f.heard.clear();
+        QVERIFY(f.close(Qt::Key_Escape));
+        QVERIFY(!f.store.settings().clock.moveMode && !f.store.settings().imeIndicator.moveMode);
+        QCOMPARE(f.clockMoveModeApplied, 2);
+        QCOMPARE(f.heard, QStringList());
+        QTRY_COMPARE(f.heard, QStringList("ime"));
     }
 };
 

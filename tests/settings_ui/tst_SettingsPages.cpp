@@ -1,5 +1,6 @@
 #include "PagesFixture.h"
 #include "common/TestRegistry.h"
+#include "input/InputLanguage.h"
 #include "platform/StringTables.h"
 #include "settings/SettingsJson.h"
 #include "settings_ui/ColorWell.h"
@@ -24,31 +25,38 @@
 using namespace mirevo;
 using mirevo::test::Pages;
 
+// One control of a settings page: what the program hears of a change to it, which also
+// names the page (the clock's "refresh" or "apply", the badge's "ime", the pointer badge's
+// "cursor"); what the user does with it; the fields of the settings file it changes
+// ("key=value;..."); what it shows afterwards; the fields set before the page opens.
+struct Row {
+    const char *heard, *control, *input, *changed, *shown = "", *before = "";
+};
+Q_DECLARE_METATYPE(Row)
+
 namespace {
 
-QString recordOf(SettingsTab tab)
-{
-    return tab == SettingsTab::clock          ? "clock"
-           : tab == SettingsTab::imeIndicator ? "imeIndicator"
-                                              : "mouseCursorIndicator";
-}
-
 // "key=value;..." as "record.key" fields of the settings file, `record` where a key names
-// none; values are JSON where they parse as such, text otherwise.
+// none; values are JSON where they parse as such, colours "#aarrggbb", text otherwise.
 QJsonObject parseFields(const QString& text, const QString& record)
 {
     QJsonObject fields;
     for (const QString& pair : text.split(';', Qt::SkipEmptyParts)) {
         const QString key = pair.section('=', 0, 0), value = pair.section('=', 1);
         const QJsonArray json = QJsonDocument::fromJson(('[' + value + ']').toUtf8()).array();
+        const QColor c(value);
         fields[key.contains('.') ? key : record + '.' + key] =
-            json.isEmpty() ? QJsonValue(value) : json[0];
+            value.startsWith('#') ? QJsonObject{{"red", c.redF()},
+                                                {"green", c.greenF()},
+                                                {"blue", c.blueF()},
+                                                {"alpha", c.alphaF()}}
+            : json.isEmpty()      ? QJsonValue(value)
+                                  : json[0];
     }
     return fields;
 }
 
-// The fields of the settings file whose values differ from `before`'s, colours as
-// "#aarrggbb".
+// The fields of the settings file whose values differ from `before`'s.
 QString changedFields(const QByteArray& before, const QByteArray& file)
 {
     QJsonObject changed;
@@ -57,13 +65,8 @@ QString changedFields(const QByteArray& before, const QByteArray& file)
     for (const QString& record : records.keys()) {
         const QJsonObject values = records[record].toObject();
         for (const QString& key : values.keys()) {
-            const QJsonObject c = values[key].toObject();
             if (values[key] != was[record].toObject()[key])
-                changed[record + '.' + key] =
-                    c.isEmpty() ? values[key]
-                                : QColor::fromRgbF(c["red"].toDouble(), c["green"].toDouble(),
-                                                   c["blue"].toDouble(), c["alpha"].toDouble())
-                                      .name(QColor::HexArgb);
+                changed[record + '.' + key] = values[key];
         }
     }
     return QJsonDocument(changed).toJson(QJsonDocument::Compact);
@@ -74,26 +77,15 @@ void setFromOutside(AppSettingsManager& store, const QJsonObject& fields)
 {
     QJsonObject file = QJsonDocument::fromJson(encodeSettings(store.settings())).object();
     for (const QString& name : fields.keys()) {
-        const QString recordName = name.section('.', 0, 0), key = name.section('.', 1);
+        const QString recordName = name.section('.', 0, 0);
         QJsonObject record = file[recordName].toObject();
-        const QColor color(fields[name].toString());
-        record[key] = fields[name].toString().startsWith('#')
-                          ? QJsonObject{{"red", color.redF()},
-                                        {"green", color.greenF()},
-                                        {"blue", color.blueF()},
-                                        {"alpha", color.alphaF()}}
-                          : fields[name];
+        record[name.section('.', 1)] = fields[name];
         file[recordName] = record;
     }
     AppSettings settings = decodeSettings(QJsonDocument(file).toJson()).value();
     settings.clock.moveMode = store.settings().clock.moveMode; // no setting, the pages' state
     settings.imeIndicator.moveMode = store.settings().imeIndicator.moveMode;
     store.setSettings(settings);
-}
-
-bool inMoveMode(const AppSettings& settings, SettingsTab tab)
-{
-    return tab == SettingsTab::clock ? settings.clock.moveMode : settings.imeIndicator.moveMode;
 }
 
 // The control at the end of a "/"-separated path of object names; the buttons on the way
@@ -123,8 +115,6 @@ void operate(QWidget* control, const QString& input)
         slider->setValue(number);
     } else if (auto* box = qobject_cast<QComboBox*>(control)) {
         box->setCurrentIndex(isNumber ? number : box->findData(input));
-        if (box->currentIndex() < 0)
-            qFatal("no item %s", qPrintable(input));
     } else if (auto* field = qobject_cast<QLineEdit*>(control)) {
         field->selectAll();
         field->insert(input); // one edit, as a paste
@@ -138,17 +128,15 @@ void operate(QWidget* control, const QString& input)
 // whether it is on, a drop-down its choice or its placeholder, a field its text.
 QString shownBy(QWidget* control)
 {
-    auto* button = qobject_cast<QAbstractButton*>(control);
-    auto* box = qobject_cast<QComboBox*>(control);
     if (auto* well = qobject_cast<ColorWell*>(control))
         return well->color().name(QColor::HexArgb);
     if (auto* slider = qobject_cast<QSlider*>(control))
         return control->window()
             ->findChild<QLabel*>(slider->objectName().replace("Slider", "Value"))
             ->text();
-    if (button)
+    if (auto* button = qobject_cast<QAbstractButton*>(control))
         return button->isCheckable() ? (button->isChecked() ? "on" : "off") : QString();
-    if (box)
+    if (auto* box = qobject_cast<QComboBox*>(control))
         return box->currentIndex() < 0 ? box->placeholderText() : box->currentText();
     return qobject_cast<QLineEdit*>(control)->text();
 }
@@ -161,21 +149,13 @@ void turnWheel(QWidget* widget)
     QApplication::sendEvent(widget, &turn);
 }
 
-QString mnemonicOf(const QString& text)
-{
-    static const QRegularExpression marker(QStringLiteral("&([^&])"));
-    return marker.match(text).captured(1).toUpper();
-}
-
 // What is wrong with one page as shown: clipped texts, labels touching their fields, a
 // page wider than its window, controls without a name for screen readers, labels without
 // mnemonics or two controls with one mnemonic.
 QStringList pageProblems(QWidget* page)
 {
+    static const QRegularExpression mnemonic(QStringLiteral("&([^&])"));
     QStringList problems;
-    const auto name = [](const QObject* object) {
-        return QString::fromLatin1(object->metaObject()->className()) + " " + object->objectName();
-    };
     if (page->findChild<QScrollArea*>("pageScrollArea")->horizontalScrollBar()->maximum() > 0)
         problems << "page wider than the window";
     for (const QFormLayout* form : page->findChildren<QFormLayout*>()) {
@@ -193,16 +173,16 @@ QStringList pageProblems(QWidget* page)
             continue;
         auto* label = qobject_cast<QLabel*>(widget);
         auto* button = qobject_cast<QAbstractButton*>(widget);
+        const QString text = label ? label->text() : button ? button->text() : QString();
         const bool cut =
             (label && !label->wordWrap() && !qobject_cast<ElidedLabel*>(label)) || button;
         if (cut && widget->isVisibleTo(page) && widget->width() < widget->sizeHint().width())
-            problems << "clipped: " + name(widget);
+            problems << "clipped: " + text;
         if (widget->focusPolicy() != Qt::NoFocus &&
             QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name).isEmpty())
-            problems << "no accessible name: " + name(widget);
-        const QString text = label ? label->text() : button ? button->text() : QString();
+            problems << "no accessible name: " + widget->objectName();
         const bool needsMnemonic = (label && label->buddy()) || qobject_cast<QCheckBox*>(widget);
-        const QString letter = mnemonicOf(text);
+        const QString letter = mnemonic.match(text).captured(1).toUpper();
         if (needsMnemonic && letter.isEmpty())
             problems << "no mnemonic: " + text;
         if (!letter.isEmpty() && mnemonics.contains(letter))
@@ -217,183 +197,159 @@ QStringList pageProblems(QWidget* page)
 class SettingsPagesTest : public QObject {
     Q_OBJECT
 private slots:
-    // One row per control: what the user does, the fields the settings file holds
-    // afterwards that it did not before, what the program hears of it and what the control
-    // shows. A field set from outside shows in the control without anything written.
+    // Each row runs twice: as the user does it, and set from outside, which shows in the
+    // control without anything written or heard.
     void everyControlWritesItsField_data()
     {
-        QTest::addColumn<SettingsTab>("tab");
-        QTest::addColumn<QString>("before"); // fields set before the page opens
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<QString>("input");
-        QTest::addColumn<QString>("changed");
-        QTest::addColumn<QString>("heard");
-        QTest::addColumn<QString>("shown");
-        const auto row = [](SettingsTab tab, const char* control, const char* input,
-                            const char* changed, const char* heard, const char* shown = "",
-                            const char* before = "") {
-            QTest::addRow("%s %s %s %s", qPrintable(recordOf(tab)), control, input, before)
-                << tab << before << control << input << changed << heard << shown;
-        };
-        const SettingsTab clock = SettingsTab::clock;
-        row(clock, "showClockSwitch", "", "isVisible=false", "apply", "off");
-        row(clock, "stylePicker", "1", "style=digital", "refresh", "Digital");
-        row(clock, "stylePicker", "0", "style=analog;windowWidth=200;windowHeight=200", "refresh",
-            "Analog", "clock.style=digital;clock.windowWidth=150;clock.windowHeight=120");
-        row(clock, "stylePicker", "0", "style=analog;windowHeight=200", "refresh", "Analog",
-            "clock.style=digital;clock.windowHeight=120");
-        row(clock, "contentPicker", "5", "dateTimePosition=time_only", "refresh", "Time only");
-        row(clock, "showSecondsSwitch", "", "showSeconds=false", "refresh", "off");
-        row(clock, "fontFamilyPicker", "Noto Sans CJK JP", "fontName=Noto Sans CJK JP", "refresh",
-            "Noto Sans CJK JP");
-        row(clock, "fontFamilyPicker", "0", "fontName=.AppleSystemUIFont", "refresh", "System font",
-            "clock.fontName=No Such Family");
-        row(clock, "fontSizeSlider", "28", "fontSize=40", "refresh", "40");
-        row(clock, "dateFormatPicker/radio_custom2", "", "dateFormatStyle=custom2", "refresh",
-            "on");
-        row(clock, "dateFormatPicker/edit_custom1/patternField", "d", "customDateFormat1=d",
-            "refresh", "d");
-        row(clock, "timeFormatPicker/radio_custom1", "", "timeFormatStyle=custom1", "refresh",
-            "on");
-        row(clock, "timeFormatPicker/edit_custom2/example_5", "", "customTimeFormat2=HH:mm:ss.SSS",
-            "refresh");
-        row(clock, "textColorWell", "#80ff0000", "textColor=#80ff0000", "refresh", "#80ff0000");
-        row(clock, "analogColorWell", "#ff00ff00", "analogColor=#ff00ff00", "refresh", "#ff00ff00");
-        row(clock, "useIMEColorsSwitch", "", "useIMEIndicatorColors=true", "refresh", "on");
-        row(clock, "backgroundOffWell", "#400000ff", "backgroundColorOff=#400000ff", "refresh",
-            "#400000ff");
-        row(clock, "backgroundOnWell", "#ffffff00", "backgroundColorOn=#ffffff00", "refresh",
-            "#ffffff00");
-        row(clock, "backgroundOnWell", "", "", "", "#ffff2600"); // a cancelled dialog
-        row(clock, "opacitySlider", "7", "backgroundOpacity=0.35", "refresh", "35%");
-        row(clock, "positionXField", "300", "positionX=300", "apply", "300");
-        row(clock, "positionXField", "12a", "", "", "2869");
-        row(clock, "positionYField", "42.6", "positionY=42.6", "apply", "43");
-        row(clock, "displayPicker", "1", "displayIndex=1;positionX=960;positionY=0", "apply",
-            "Display 2");
-        row(clock, "topLeftButton", "", "positionX=0;positionY=860", "apply");
-        row(clock, "topRightButton", "", "positionX=1600;positionY=860", "apply");
-        row(clock, "bottomLeftButton", "", "positionX=0;positionY=0", "apply");
-        row(clock, "bottomRightButton", "", "positionX=1600;positionY=0", "apply");
-        row(clock, "topLeftButton", "", "", "", "", "clock.displayIndex=2");
-        row(clock, "widthSlider", "5", "windowWidth=150", "apply", "150");
-        row(clock, "heightSlider", "40", "windowHeight=500", "apply", "500");
-        row(clock, "analogSizeSlider", "1", "analogClockSize=45", "refresh", "45");
-        row(clock, "resetButton", "",
-            "imeIndicator.indicatorSize=100;mouseCursorIndicator.size=20;fontSize=24", "apply", "",
-            "imeIndicator.indicatorSize=140;mouseCursorIndicator.size=31;clock.fontSize=60");
+        QTest::addColumn<Row>("row");
+        for (const Row& row : std::initializer_list<Row>{
+                 {"apply", "showClockSwitch", "", "isVisible=false", "off"},
+                 {"refresh", "stylePicker", "1", "style=digital", "Digital"},
+                 {"refresh", "stylePicker", "0", "style=analog;windowWidth=200;windowHeight=200",
+                  "Analog", "style=digital;windowWidth=150;windowHeight=120"},
+                 {"refresh", "stylePicker", "0", "style=analog;windowHeight=200", "Analog",
+                  "style=digital;windowHeight=120"},
+                 {"refresh", "contentPicker", "5", "dateTimePosition=time_only", "Time only"},
+                 {"refresh", "showSecondsSwitch", "", "showSeconds=false", "off"},
+                 {"refresh", "fontFamilyPicker", "Noto Sans CJK JP", "fontName=Noto Sans CJK JP",
+                  "Noto Sans CJK JP"},
+                 {"refresh", "fontFamilyPicker", "0", "fontName=.AppleSystemUIFont", "System font",
+                  "fontName=No Such Family"},
+                 {"refresh", "fontSizeSlider", "28", "fontSize=40", "40"},
+                 {"refresh", "dateFormatPicker/radio_custom2", "", "dateFormatStyle=custom2", "on"},
+                 {"refresh", "dateFormatPicker/edit_custom1/patternField", "d",
+                  "customDateFormat1=d", "d"},
+                 {"refresh", "timeFormatPicker/radio_custom1", "", "timeFormatStyle=custom1", "on"},
+                 {"refresh", "timeFormatPicker/edit_custom2/example_5", "",
+                  "customTimeFormat2=HH:mm:ss.SSS"},
+                 {"refresh", "textColorWell", "#80ff0000", "textColor=#80ff0000", "#80ff0000"},
+                 {"refresh", "analogColorWell", "#ff00ff00", "analogColor=#ff00ff00", "#ff00ff00"},
+                 {"refresh", "useIMEColorsSwitch", "", "useIMEIndicatorColors=true", "on"},
+                 {"refresh", "backgroundOffWell", "#400000ff", "backgroundColorOff=#400000ff",
+                  "#400000ff"},
+                 {"refresh", "backgroundOnWell", "#ffffff00", "backgroundColorOn=#ffffff00",
+                  "#ffffff00"},
+                 {"refresh", "backgroundOnWell", "", "", "#ffff2600"}, // a cancelled dialog
+                 {"refresh", "opacitySlider", "7", "backgroundOpacity=0.35", "35%"},
+                 {"apply", "positionXField", "300", "positionX=300", "300"},
+                 {"apply", "positionXField", " 5", "", "2869"},
+                 {"apply", "positionYField", "42.6", "positionY=42.6", "43"},
+                 {"apply", "displayPicker", "1", "displayIndex=1;positionX=960;positionY=0",
+                  "Display 2"},
+                 {"apply", "topLeftButton", "", "positionX=0;positionY=860"},
+                 {"apply", "topRightButton", "", "positionX=1600;positionY=860"},
+                 {"apply", "bottomLeftButton", "", "positionX=0;positionY=0"},
+                 {"apply", "bottomRightButton", "", "positionX=1600;positionY=0"},
+                 {"apply", "topLeftButton", "", "", "", "displayIndex=2"},
+                 {"apply", "widthSlider", "5", "windowWidth=150", "150"},
+                 {"apply", "heightSlider", "40", "windowHeight=500", "500"},
+                 {"refresh", "analogSizeSlider", "1", "analogClockSize=45", "45"},
+                 {"apply", "resetButton", "",
+                  "imeIndicator.indicatorSize=100;mouseCursorIndicator.size=20;fontSize=24", "",
+                  "imeIndicator.indicatorSize=140;mouseCursorIndicator.size=31;fontSize=60"},
 
-        const SettingsTab ime = SettingsTab::imeIndicator;
-        row(ime, "showIndicatorSwitch", "", "isVisible=false", "ime", "off");
-        row(ime, "indicatorSizeSlider", "18", "indicatorSize=120", "ime", "120 px");
-        row(ime, "sizePreset2", "", "indicatorSize=80", "ime");
-        row(ime, "textSizeSlider", "10", "fontSizeRatio=0.8", "ime", "80%");
-        row(ime, "textSizePreset0", "", "fontSizeRatio=0.4", "ime");
-        row(ime, "positionXField", "-35.5", "positionX=-35.5", "ime", "-36");
-        row(ime, "positionYField", "12a", "", "", "152");
-        row(ime, "displayPopup", "1", "displayIndex=1;positionX=20;positionY=20", "ime",
-            "Display 2");
-        row(ime, "topRightButton", "", "positionX=1800;positionY=960", "ime");
-        row(ime, "bottomRightButton", "", "positionX=1800;positionY=20", "ime");
-        row(ime, "topLeftButton", "", "positionX=20;positionY=960", "ime");
-        row(ime, "bottomLeftButton", "", "positionX=20;positionY=20", "ime");
-        row(ime, "topRightButton", "", "positionX=1200;positionY=944", "ime", "",
-            "imeIndicator.displayIndex=1;imeIndicator.indicatorSize=60");
-        row(ime, "topRightButton", "", "", "", "", "imeIndicator.displayIndex=5");
-        row(ime, "textField_japanese", "A", "japaneseText=A", "ime", "A");
-        row(ime, "colorWell_korean", "#800a141e", "koreanColor=#800a141e", "ime", "#800a141e");
-        row(ime, "fontPopup", "Noto Sans CJK JP", "fontName=Noto Sans CJK JP", "ime",
-            "Noto Sans CJK JP");
-        row(ime, "opacitySlider", "7", "backgroundOpacity=0.35", "ime", "35%");
-        row(ime, "resetButton", "", "indicatorSize=100;englishColor=#ff0000ff;otherText=?", "ime",
-            "",
-            "imeIndicator.indicatorSize=140;imeIndicator.englishColor=#ffffff00;"
-            "imeIndicator.otherText=X");
+                 {"ime", "showIndicatorSwitch", "", "isVisible=false", "off"},
+                 {"ime", "indicatorSizeSlider", "18", "indicatorSize=120", "120 px"},
+                 {"ime", "sizePreset2", "", "indicatorSize=80"},
+                 {"ime", "textSizeSlider", "10", "fontSizeRatio=0.8", "80%"},
+                 {"ime", "textSizePreset0", "", "fontSizeRatio=0.4"},
+                 {"ime", "positionXField", "-35.5", "positionX=-35.5", "-36"},
+                 {"ime", "positionYField", "1e999", "", "152"},
+                 {"ime", "displayPopup", "1", "displayIndex=1;positionX=20;positionY=20",
+                  "Display 2"},
+                 {"ime", "topRightButton", "", "positionX=1800;positionY=960"},
+                 {"ime", "bottomRightButton", "", "positionX=1800;positionY=20"},
+                 {"ime", "topLeftButton", "", "positionX=20;positionY=960"},
+                 {"ime", "bottomLeftButton", "", "positionX=20;positionY=20"},
+                 {"ime", "topRightButton", "", "positionX=1200;positionY=944", "",
+                  "displayIndex=1;indicatorSize=60"},
+                 {"ime", "topRightButton", "", "", "", "displayIndex=5"},
+                 {"ime", "textField_japanese", "A", "japaneseText=A", "A"},
+                 {"ime", "colorWell_korean", "#800a141e", "koreanColor=#800a141e", "#800a141e"},
+                 {"ime", "fontPopup", "Noto Sans CJK JP", "fontName=Noto Sans CJK JP",
+                  "Noto Sans CJK JP"},
+                 {"ime", "opacitySlider", "7", "backgroundOpacity=0.35", "35%"},
+                 {"ime", "resetButton", "", "indicatorSize=100;englishColor=#ff0000ff;otherText=?",
+                  "", "indicatorSize=140;englishColor=#ffffff00;otherText=X"},
 
-        const SettingsTab cursor = SettingsTab::mouseCursor;
-        row(cursor, "showIndicatorSwitch", "", "isVisible=false", "cursor", "off");
-        row(cursor, "size_small", "", "size=16", "cursor");
-        row(cursor, "size_medium", "", "size=20", "cursor", "", "mouseCursorIndicator.size=13");
-        row(cursor, "size_large", "", "size=28", "cursor");
-        row(cursor, "sizeSlider", "10", "size=22", "cursor", "22 px");
-        row(cursor, "offsetXSlider", "0", "offsetX=-30", "cursor", "-30");
-        row(cursor, "offsetYSlider", "30", "offsetY=0", "cursor", "+0");
-        row(cursor, "opacitySlider", "9", "opacity=0.95", "cursor", "95%");
-        row(cursor, "resetButton", "",
-            "size=20;useSameColorAsIMEIndicator=true;englishColor=#ff0000ff", "cursor", "",
-            "mouseCursorIndicator.size=31;mouseCursorIndicator.useSameColorAsIMEIndicator=false;"
-            "mouseCursorIndicator.englishColor=#ff102030");
+                 {"cursor", "showIndicatorSwitch", "", "isVisible=false", "off"},
+                 {"cursor", "size_small", "", "size=16"},
+                 {"cursor", "size_medium", "", "size=20", "", "size=13"},
+                 {"cursor", "size_large", "", "size=28"},
+                 {"cursor", "sizeSlider", "10", "size=22", "22 px"},
+                 {"cursor", "offsetXSlider", "0", "offsetX=-30", "-30"},
+                 {"cursor", "offsetYSlider", "30", "offsetY=0", "+0"},
+                 {"cursor", "opacitySlider", "9", "opacity=0.95", "95%"},
+                 {"cursor", "resetButton", "",
+                  "size=20;useSameColorAsIMEIndicator=true;englishColor=#ff0000ff", "",
+                  "size=31;useSameColorAsIMEIndicator=false;englishColor=#ff102030"},
+             })
+            QTest::addRow("%s %s %s %s", row.heard, row.control, row.input, row.before) << row;
     }
     void everyControlWritesItsField()
     {
-        QFETCH(SettingsTab, tab);
-        QFETCH(QString, before);
-        QFETCH(QString, control);
-        QFETCH(QString, input);
-        QFETCH(QString, changed);
-        QFETCH(QString, heard);
-        QFETCH(QString, shown);
-        const QJsonObject expected = parseFields(changed, recordOf(tab));
+        QFETCH(Row, row);
+        const QString name(row.heard), heard(*row.changed ? row.heard : "");
+        const SettingsTab tab = name == "ime"      ? SettingsTab::imeIndicator
+                                : name == "cursor" ? SettingsTab::mouseCursor
+                                                   : SettingsTab::clock;
+        const QString record =
+            QStringList{"imeIndicator", "clock", "mouseCursorIndicator"}[int(tab)];
+        const QJsonObject expected = parseFields(row.changed, record);
+        const auto inMoveMode = [tab](const AppSettings& s) {
+            return tab == SettingsTab::clock ? s.clock.moveMode : s.imeIndicator.moveMode;
+        };
         for (const bool byUser : {false, true}) {
             Pages pages;
-            setFromOutside(pages.store, parseFields(before, recordOf(tab)));
+            setFromOutside(pages.store, parseFields(row.before, record));
             pages.store.saveSettings();
             const std::unique_ptr<QWidget> page = pages.make(tab);
             page->show();
             pages.heard.clear();
             pages.fileWhenHeard.clear();
             const QByteArray file = pages.savedFile();
-            QWidget* target = reach(page.get(), control); // the way there writes nothing
+            QWidget* target = reach(page.get(), row.control); // the way there writes nothing
             if (!byUser) {
                 setFromOutside(pages.store, expected);
                 QCOMPARE(pages.savedFile(), file);
                 QCOMPARE(pages.heard, QStringList());
             } else {
-                operate(target, input);
+                operate(target, row.input);
                 QCOMPARE(changedFields(file, pages.savedFile()),
                          QJsonDocument(expected).toJson(QJsonDocument::Compact));
                 QCOMPARE(pages.heard, heard.isEmpty() ? QStringList() : QStringList(heard));
                 for (const QByteArray& atThatMoment : pages.fileWhenHeard)
                     QVERIFY2(atThatMoment == pages.savedFile(), "heard of before it was saved");
             }
-            if (!shown.isEmpty())
-                QCOMPARE(shownBy(target), shown);
+            if (*row.shown)
+                QCOMPARE(shownBy(target), QString(row.shown));
             if (tab == SettingsTab::mouseCursor)
                 continue;
             // The page's display can be dragged while the page shows, whatever was edited.
-            QVERIFY(inMoveMode(pages.store.settings(), tab));
+            QVERIFY(inMoveMode(pages.store.settings()));
             page->hide();
-            QVERIFY(!inMoveMode(pages.store.settings(), tab));
+            QVERIFY(!inMoveMode(pages.store.settings()));
         }
     }
 
-    void wheelChangesOnlyFocusedControls_data()
-    {
-        QTest::addColumn<SettingsTab>("tab");
-        QTest::addColumn<QString>("control");
-        QTest::newRow("badge size") << SettingsTab::imeIndicator << "indicatorSizeSlider";
-        QTest::newRow("badge font") << SettingsTab::imeIndicator << "fontPopup";
-        QTest::newRow("clock style") << SettingsTab::clock << "stylePicker";
-        QTest::newRow("clock font size") << SettingsTab::clock << "fontSizeSlider";
-        QTest::newRow("pointer opacity") << SettingsTab::mouseCursor << "opacitySlider";
-    }
     void wheelChangesOnlyFocusedControls()
     {
-        QFETCH(SettingsTab, tab);
-        QFETCH(QString, control);
-        Pages pages;
-        const std::unique_ptr<QWidget> page = pages.make(tab);
-        page->show();
-        QApplication::setActiveWindow(page.get());
-        QVERIFY(QTest::qWaitForWindowActive(page.get()));
-        auto* target = page->findChild<QWidget*>(control);
-        const QByteArray before = pages.savedFile();
-        turnWheel(target);
-        QCOMPARE(pages.savedFile(), before);
-        target->setFocus();
-        QVERIFY(target->hasFocus());
-        turnWheel(target);
-        QVERIFY(pages.savedFile() != before);
+        for (const auto& [tab, control] : {std::pair(SettingsTab::imeIndicator, "fontPopup"),
+                                           {SettingsTab::clock, "fontSizeSlider"},
+                                           {SettingsTab::mouseCursor, "opacitySlider"}}) {
+            Pages pages;
+            const std::unique_ptr<QWidget> page = pages.make(tab);
+            page->show();
+            QApplication::setActiveWindow(page.get());
+            QVERIFY(QTest::qWaitForWindowActive(page.get()));
+            auto* target = page->findChild<QWidget*>(control);
+            const QByteArray before = pages.savedFile();
+            turnWheel(target);
+            QCOMPARE(pages.savedFile(), before);
+            target->setFocus();
+            turnWheel(target);
+            QVERIFY(pages.savedFile() != before);
+        }
     }
 
     void pagesFitTheirTextsAndNameEveryControl_data()
@@ -440,6 +396,11 @@ private slots:
                 // The cut preview has the whole of it as its tooltip.
                 auto* preview = date->findChild<ElidedLabel*>("patternPreview");
                 QCOMPARE(preview->toolTip(), preview->text());
+            }
+            if (auto* list = page->findChild<QScrollArea*>("aboutLanguageList")) {
+                QCOMPARE(list->findChildren<QWidget*>("aboutLanguageRow").size(),
+                         kInputLanguageCount);
+                QVERIFY(list->height() >= 100); // the rows scroll in a list still in view
             }
             const QStringList problems = pageProblems(page.get());
             QVERIFY2(problems.isEmpty(),
