@@ -150,10 +150,11 @@ private slots:
         QCOMPARE(withOpacity(half, 0.5).alpha(), 64);
         QCOMPARE(withOpacity(half, 3.0).alpha(), 128);
         QCOMPARE(withOpacity(half, -1.0).alpha(), 0);
-        // A font that is missing: the system font.
-        const QFont missing = clockFont("No Such Font Family 7", 24);
+        // A font that is missing: the system font, at the size asked for, rounded.
+        const QFont missing = clockFont("No Such Font Family 7", 13.6);
         QCOMPARE(missing.family(), QFontDatabase::systemFont(QFontDatabase::GeneralFont).family());
-        QCOMPARE(clockFont("DejaVu Serif", 13.4).family(), QStringLiteral("DejaVu Serif"));
+        QCOMPARE(missing.pixelSize(), 14);
+        QCOMPARE(clockFont("DejaVu Serif", 24).family(), QStringLiteral("DejaVu Serif"));
         // An alias reaches what the font configuration maps it to (Nimbus Sans here).
         QVERIFY(QFontInfo(clockFont("Helvetica", 24)).family().startsWith("Nimbus Sans"));
     }
