@@ -1,4 +1,3 @@
-#include "clock/ClockView.h"
 #include "clock/ClockWindowManager.h"
 #include "clock/ContextMenuHostingView.h"
 #include "common/TestRegistry.h"
@@ -14,6 +13,7 @@
 
 using namespace mirevo;
 using mirevo::test::drag;
+using mirevo::test::row;
 
 namespace {
 
@@ -44,7 +44,6 @@ struct ClockFixture {
     {
         store.edit([&](AppSettings& s) { change(s.clock); });
     }
-    // The clock as saved in the file, and its offset and display.
     ClockSettings savedClock() const { return AppSettingsManager(folder.path()).settings().clock; }
     std::pair<QPointF, qint64> savedPlace() const
     {
@@ -64,7 +63,7 @@ struct ClockFixture {
 class ClockWindowManagerTest : public QObject {
     Q_OBJECT
 private slots:
-    void visibilityAndSizeFollowTheSettings()
+    void visibilitySizeAndMenuFollowTheSettings()
     {
         ClockFixture f([](ClockSettings& c) {
             c.isVisible = false;
@@ -84,18 +83,27 @@ private slots:
         QCOMPARE(f.store.settings().clock.windowWidth, 600.0);
 
         // An edit that sets a size (the analog face does) shows it with the new view.
-        const ClockView* firstView = f.manager.clockView();
         f.setClock([](ClockSettings& c) { c.windowHeight = 400; });
         f.manager.refreshClockView();
         QCOMPARE(window->geometry(), QRect(100, 480, 500, 400));
-        QVERIFY(f.manager.clockView() != firstView);
+
+        // Its menu opens the clock tab, only while the settings window is closed.
+        for (bool settingsOpen : {true, false}) {
+            f.settingsWindow.open = settingsOpen;
+            QTest::mouseClick(window, Qt::RightButton, {}, QPoint(50, 50));
+        }
+        const auto menus = window->findChildren<QMenu*>("clockContextMenu");
+        QCOMPARE(menus.size(), 1);
+        menus.first()->findChild<QAction*>("openSettingsAction")->trigger();
+        QCOMPARE(f.settingsWindow.requests, QList<std::optional<SettingsTab>>{SettingsTab::clock});
+        menus.first()->close();
 
         f.setClock([](ClockSettings& c) { c.isVisible = false; });
         f.manager.applyClockSettings();
         QVERIFY(!window->isVisible());
     }
 
-    void followsItsDisplayGoingAndComing()
+    void followsItsDisplayAndStoresAResize()
     {
         ClockFixture f([](ClockSettings& c) {
             c.displayIndex = 1;
@@ -109,6 +117,19 @@ private slots:
         QCOMPARE(window->geometry(), QRect(2020, 604, 320, 220));
         QTest::qWait(50);
         QCOMPARE(f.savedPlace(), std::pair(QPointF(100, 200), qint64(1)));
+
+        // A resize from the bottom-right corner: the bottom edge rises, so the stored origin
+        // does too.
+        QSignalSpy changes(&f.store, &AppSettingsManager::settingsChanged);
+        drag(window, QPoint(318, 218), QPoint(-60, -40));
+        QTRY_COMPARE(changes.count(), 4);
+        for (const ClockSettings& clock : {f.store.settings().clock, f.savedClock()}) {
+            QCOMPARE(QSizeF(clock.windowWidth, clock.windowHeight), QSizeF(260, 180));
+            QCOMPARE(QPointF(clock.positionX, clock.positionY), QPointF(100, 240));
+        }
+        // The window's own echo of these edits is ignored until the next turn.
+        QVERIFY(f.store.isUpdatingFromWindow());
+        QTRY_VERIFY(!f.store.isUpdatingFromWindow());
     }
 
     void smallMovesAreNotStored_data()
@@ -117,13 +138,12 @@ private slots:
         QTest::addColumn<QPoint>("delta");
         QTest::addColumn<QPointF>("stored");
         QTest::addColumn<qint64>("display");
-        QTest::newRow("8 right, 8 down") << true << QPoint(8, 8) << QPointF(100, 200) << qint64(0);
-        QTest::newRow("11 right") << true << QPoint(11, 0) << QPointF(111, 200) << qint64(0);
-        QTest::newRow("11 down") << true << QPoint(0, 11) << QPointF(100, 189) << qint64(0);
-        QTest::newRow("no move mode") << false << QPoint(40, 0) << QPointF(100, 200) << qint64(0);
+        row("8 right, 8 down", true, QPoint(8, 8), QPointF(100, 200), qint64(0));
+        row("11 right", true, QPoint(11, 0), QPointF(111, 200), qint64(0));
+        row("11 down", true, QPoint(0, 11), QPointF(100, 189), qint64(0));
+        row("no move mode", false, QPoint(40, 0), QPointF(100, 200), qint64(0));
         // Relative to the display it is dropped on.
-        QTest::newRow("onto the other display")
-            << true << QPoint(1900, 0) << QPointF(80, 144) << qint64(1);
+        row("onto the other display", true, QPoint(1900, 0), QPointF(80, 144), qint64(1));
     }
     void smallMovesAreNotStored()
     {
@@ -143,39 +163,6 @@ private slots:
         drag(window, QPoint(150, 100), -delta);
         QTRY_COMPARE(window->pos(), start);
         QTRY_COMPARE(f.savedPlace(), std::pair(QPointF(100, 200), qint64(0)));
-    }
-
-    void endOfResizeWritesSizeAndOrigin()
-    {
-        ClockFixture f([](ClockSettings& c) { c.moveMode = true; });
-        QWidget* window = f.shownWindow();
-        QSignalSpy changes(&f.store, &AppSettingsManager::settingsChanged);
-        // From the bottom-right corner: the bottom edge rises, so the stored origin does too.
-        drag(window, QPoint(318, 218), QPoint(-60, -40));
-        QTRY_COMPARE(changes.count(), 4);
-        for (const ClockSettings& clock : {f.store.settings().clock, f.savedClock()}) {
-            QCOMPARE(QSizeF(clock.windowWidth, clock.windowHeight), QSizeF(260, 180));
-            QCOMPARE(QPointF(clock.positionX, clock.positionY), QPointF(100, 240));
-        }
-        // The window's own echo of these edits is ignored until the next turn.
-        QVERIFY(f.store.isUpdatingFromWindow());
-        QTRY_VERIFY(!f.store.isUpdatingFromWindow());
-    }
-
-    void contextMenuOpensTheClockTab()
-    {
-        ClockFixture f;
-        QWidget* window = f.shownWindow();
-        for (bool settingsOpen : {true, false}) {
-            f.settingsWindow.open = settingsOpen;
-            QTest::mouseClick(window, Qt::RightButton, {}, QPoint(50, 50));
-        }
-        // Only while the settings window is closed.
-        const auto menus = window->findChildren<QMenu*>("clockContextMenu");
-        QCOMPARE(menus.size(), 1);
-        menus.first()->findChild<QAction*>("openSettingsAction")->trigger();
-        QCOMPARE(f.settingsWindow.requests, QList<std::optional<SettingsTab>>{SettingsTab::clock});
-        menus.first()->close();
     }
 };
 

@@ -7,8 +7,7 @@
 namespace mirevo::test {
 
 // A settings window that only records what it was asked to do.
-class FakeSettingsWindow : public SettingsWindowAccess {
-public:
+struct FakeSettingsWindow : SettingsWindowAccess {
     bool open = false;
     QList<std::optional<SettingsTab>> requests;
 
@@ -16,8 +15,7 @@ public:
     void showSettings(std::optional<SettingsTab> tab) override { requests << tab; }
 };
 
-// Drags the window with the left button from `from` (window coordinates) by `delta`, as
-// the user would.
+// Drags the window with the left button from `from` (window coordinates) by `delta`.
 inline void drag(QWidget* window, QPoint from, QPoint delta)
 {
     QTest::mousePress(window, Qt::LeftButton, {}, from);
