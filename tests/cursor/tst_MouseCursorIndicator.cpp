@@ -182,7 +182,7 @@ private slots:
         // Sizes a hand-edited file may hold still make a usable window.
         const QPoint place = window->pos();
         for (auto [size, side] : {std::pair{36.0, 36}, {-5.0, 1}, {1e300, 2048}, {qQNaN(), 1}}) {
-            f.editAndNotify([&](AppSettings& s) { s.mouseCursorIndicator.size = size; });
+            f.editAndNotify([size = size](AppSettings& s) { s.mouseCursorIndicator.size = size; });
             QCOMPARE(f.manager.indicatorWindow(), window);
             QCOMPARE(window->geometry(), QRect(place, QSize(side, side)));
             f.manager.indicatorView()->grab(); // paints without crashing

@@ -85,7 +85,7 @@ private slots:
         // An empty text tests あ.
         for (const auto& [text, listsDejaVu] :
              {std::pair<QString, bool>("", false), {"A", true}, {"\u6F22a", false}}) {
-            pages.store.edit([&](AppSettings& s) {
+            pages.store.edit([text = text](AppSettings& s) {
                 s.imeIndicator.texts[languageIndex(InputLanguage::japanese)] = text;
             });
             QStringList families;
