@@ -1,10 +1,14 @@
-# mirevo_add_module(<name> DEPS <targets...> [EXTRA_SOURCES <files...>] [EXCLUDE <files...>])
-# Builds every .cpp/.h of the calling folder into the static library mirevo_<name>.
-# Globbing keeps new files from needing a CMake edit.
+# mirevo_add_module(<name> DEPS <targets...> [SUBFOLDERS <folders...>] [EXTRA_SOURCES <files...>]
+#                   [EXCLUDE <files...>])
+# Builds every .cpp/.h of the calling folder, and of the named subfolders, into the static
+# library mirevo_<name>. Globbing keeps new files from needing a CMake edit.
 function(mirevo_add_module name)
-  cmake_parse_arguments(ARG "" "" "DEPS;EXTRA_SOURCES;EXCLUDE" ${ARGN})
-  file(GLOB sources CONFIGURE_DEPENDS
-    ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  cmake_parse_arguments(ARG "" "" "DEPS;SUBFOLDERS;EXTRA_SOURCES;EXCLUDE" ${ARGN})
+  set(patterns ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  foreach(folder ${ARG_SUBFOLDERS})
+    list(APPEND patterns ${CMAKE_CURRENT_SOURCE_DIR}/${folder}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/${folder}/*.h)
+  endforeach()
+  file(GLOB sources CONFIGURE_DEPENDS ${patterns})
   foreach(excluded ${ARG_EXCLUDE})
     list(REMOVE_ITEM sources ${CMAKE_CURRENT_SOURCE_DIR}/${excluded})
   endforeach()
@@ -20,13 +24,14 @@ function(mirevo_add_module name)
 endfunction()
 
 # mirevo_add_test_module(<folder> [DEPS <targets...>])
-# One Qt Test executable per tests/ folder: every tst_*.cpp in it registers its
-# test classes with MIREVO_TEST_CLASS, and the shared main runs them all.
+# One Qt Test executable per tests/ folder (tst_platform_sources for platform/sources):
+# every tst_*.cpp in it registers its test classes with MIREVO_TEST_CLASS, and the shared
+# main runs them all.
 function(mirevo_add_test_module folder)
   cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS
     ${CMAKE_CURRENT_SOURCE_DIR}/${folder}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/${folder}/*.h)
-  set(target tst_${folder})
+  string(REPLACE "/" "_" target tst_${folder})
   add_executable(${target} ${sources})
   target_link_libraries(${target} PRIVATE mirevo_testsupport ${ARG_DEPS})
   add_dependencies(unit_tests ${target})

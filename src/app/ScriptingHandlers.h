@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/ApplicationBus.h"
+#include "platform/desktop/ApplicationBus.h"
 #include "settings/SettingsWindowAccess.h"
 
 #include <optional>

@@ -1,7 +1,7 @@
 #include "app/SingleInstance.h"
 
-#include "platform/LocalRequestServer.h"
-#include "platform/PrivateRuntimeFolder.h"
+#include "platform/desktop/LocalRequestServer.h"
+#include "platform/desktop/PrivateRuntimeFolder.h"
 
 #include <QDeadlineTimer>
 #include <QDir>

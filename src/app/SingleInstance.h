@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/ApplicationBus.h"
+#include "platform/desktop/ApplicationBus.h"
 
 #include <QObject>
 #include <QString>

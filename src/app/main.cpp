@@ -1,7 +1,7 @@
 #include "app/CommandLine.h"
 #include "app/TrayUtility.h"
 #include "input/LanguageRules.h"
-#include "platform/FileLocations.h"
+#include "platform/desktop/FileLocations.h"
 
 #include <QCoreApplication>
 

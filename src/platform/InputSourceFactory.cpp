@@ -1,32 +1,14 @@
 #include "platform/InputSourceFactory.h"
 
-#include "platform/FileInputSource.h"
-#include "platform/x11/AutoInputSource.h"
-#include "platform/x11/Fcitx5InputSource.h"
-#include "platform/x11/GnomeInputSource.h"
-#include "platform/x11/IBusInputSource.h"
-#include "platform/x11/KdeInputSource.h"
-#include "platform/x11/XkbInputSource.h"
+#include "platform/sources/AutoInputSource.h"
+#include "platform/sources/Fcitx5InputSource.h"
+#include "platform/sources/FileInputSource.h"
+#include "platform/sources/KdeInputSource.h"
+#include "platform/sources/XkbInputSource.h"
+#include "platform/sources/gnome/GnomeInputSource.h"
+#include "platform/sources/ibus/IBusInputSource.h"
 
 namespace mirevo {
-
-std::optional<InputBackendChoice> InputBackendChoice::parse(const QString& text)
-{
-    using Kind = InputBackendChoice::Kind;
-    const std::pair<QLatin1StringView, Kind> names[] = {
-        {QLatin1StringView("auto"), Kind::automatic}, {QLatin1StringView("fcitx5"), Kind::fcitx5},
-        {QLatin1StringView("ibus"), Kind::ibus},      {QLatin1StringView("xkb"), Kind::xkb},
-        {QLatin1StringView("gnome"), Kind::gnome},    {QLatin1StringView("kde"), Kind::kde},
-    };
-    for (const auto& [name, kind] : names) {
-        if (text == name)
-            return InputBackendChoice{kind, {}};
-    }
-    const QLatin1String filePrefix("file:");
-    if (text.startsWith(filePrefix) && text.size() > filePrefix.size())
-        return InputBackendChoice{Kind::file, text.mid(filePrefix.size())};
-    return std::nullopt;
-}
 
 std::unique_ptr<InputSource> createInputSource(const InputBackendChoice& choice)
 {
@@ -46,7 +28,10 @@ std::unique_ptr<InputSource> createInputSource(const InputBackendChoice& choice)
     case InputBackendChoice::Kind::automatic:
         break;
     }
-    return std::make_unique<AutoInputSource>();
+    // The automatic choice builds the backend it picks through this same function.
+    return std::make_unique<AutoInputSource>([](InputBackendChoice::Kind kind) {
+        return createInputSource({kind, {}});
+    });
 }
 
 } // namespace mirevo

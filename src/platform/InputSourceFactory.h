@@ -1,26 +1,13 @@
 #pragma once
 
+#include "platform/InputBackendChoice.h"
 #include "platform/InputSource.h"
 
-#include <QString>
-
 #include <memory>
-#include <optional>
 
 namespace mirevo {
 
-// Which input-source backend to use, as given by --input-backend or MIREVO_INPUT_BACKEND.
-struct InputBackendChoice {
-    enum class Kind { automatic, fcitx5, ibus, xkb, gnome, kde, file };
-    Kind kind = Kind::automatic;
-    QString filePath; // only for Kind::file
-
-    static InputBackendChoice automatic() { return {}; }
-    // Parses "auto", "fcitx5", "ibus", "xkb", "gnome", "kde" or "file:PATH"; nothing for
-    // anything else.
-    static std::optional<InputBackendChoice> parse(const QString& text);
-};
-
+// The one place that turns a choice of backend into the source that implements it.
 std::unique_ptr<InputSource> createInputSource(const InputBackendChoice& choice);
 
 } // namespace mirevo

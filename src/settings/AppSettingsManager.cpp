@@ -1,7 +1,7 @@
 #include "settings/AppSettingsManager.h"
 
-#include "platform/FileLocations.h"
 #include "platform/RegularFile.h"
+#include "platform/desktop/FileLocations.h"
 #include "settings/AtomicWrite.h"
 #include "settings/SettingsFolderMove.h"
 #include "settings/SettingsJson.h"

@@ -1,8 +1,8 @@
 #include "settings_ui/AboutView.h"
 
-#include "platform/Autostart.h"
-#include "platform/FileLocations.h"
 #include "platform/StringTables.h"
+#include "platform/desktop/Autostart.h"
+#include "platform/desktop/FileLocations.h"
 #include "settings_ui/AboutLanguages.h"
 #include "settings_ui/SettingsGroup.h"
 #include "settings_ui/SettingsPageParts.h"

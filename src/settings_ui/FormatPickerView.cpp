@@ -1,8 +1,8 @@
 #include "settings_ui/FormatPickerView.h"
 
-#include "clock/DateTimeFormats.h"
 #include "platform/StringTables.h"
 #include "settings_ui/ElidedLabel.h"
+#include "settings_ui/FormatPatternEditor.h"
 #include "settings_ui/RevealAnimation.h"
 #include "settings_ui/SettingsControls.h"
 #include "settings_ui/SettingsPageParts.h"
@@ -10,28 +10,15 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScrollArea>
 #include <QToolButton>
 
 namespace mirevo {
 namespace {
 
 constexpr int kLabelBoxWidth = 70;
-// The example list shows about this many examples at once, whatever the font size.
-constexpr double kVisibleExamples = 3.5;
-
-// A preview: one line in the secondary colour, cut with "…" rather than widening the page.
-ElidedLabel* makePreview(QWidget* parent, TextStyle style = TextStyle::caption)
-{
-    auto* label = new ElidedLabel(parent);
-    applyTextStyle(label, style);
-    makeSecondary(label);
-    return label;
-}
 
 // A row that reacts to a click anywhere outside its own buttons.
 class ClickableFrame : public QFrame {
@@ -46,26 +33,6 @@ protected:
             onClick)
             onClick();
     }
-};
-
-// A bordered button holding an example pattern and, smaller, what it shows now.
-class ExampleButton : public QPushButton {
-public:
-    ExampleButton(const QString& pattern, QLabel* preview, QWidget* parent) : QPushButton(parent)
-    {
-        setAccessibleName(pattern);
-        auto* row = new QHBoxLayout(this);
-        row->setContentsMargins(8, 3, 8, 3);
-        auto* text = new QLabel(pattern, this);
-        text->setAttribute(Qt::WA_TransparentForMouseEvents);
-        preview->setParent(this);
-        preview->setAttribute(Qt::WA_TransparentForMouseEvents);
-        row->addWidget(text);
-        row->addWidget(preview);
-        row->addStretch();
-    }
-    QSize sizeHint() const override { return layout()->totalSizeHint(); }
-    QSize minimumSizeHint() const override { return layout()->totalMinimumSize(); }
 };
 
 // The summary's radio mark, a picture only: the row takes the clicks.
@@ -121,7 +88,7 @@ QWidget* FormatPickerView::buildSummary()
     mark->setChecked(true);
     m_summaryLabel = new QLabel(summary);
     m_summaryLabel->setObjectName(QStringLiteral("summaryLabel"));
-    m_summaryPreview = makePreview(summary);
+    m_summaryPreview = makeFormatPreview(summary);
     m_summaryPreview->setObjectName(QStringLiteral("summaryPreview"));
     // The chevron opens the list from the keyboard too.
     auto* chevron = makeChevron(Qt::DownArrow, summary);
@@ -171,7 +138,7 @@ QWidget* FormatPickerView::buildExpandedPanel()
         radio->setObjectName(QStringLiteral("radio_") + style.rawValue);
         radio->setAutoExclusive(false);
         connect(radio, &QRadioButton::clicked, this, [this, index] { chooseStyle(index); });
-        Row entry{frame, radio, makePreview(frame), nullptr};
+        Row entry{frame, radio, makeFormatPreview(frame), nullptr};
         entry.preview->setObjectName(QStringLiteral("preview_") + style.rawValue);
         labelWidth = std::max(labelWidth, radio->sizeHint().width());
         row->addWidget(entry.radio);
@@ -202,72 +169,9 @@ QWidget* FormatPickerView::buildExpandedPanel()
 
 QWidget* FormatPickerView::buildEditor()
 {
-    m_editor = new QFrame(m_panel);
-    m_editor->setObjectName(QStringLiteral("patternEditor"));
-    m_editor->setStyleSheet(
-        QStringLiteral("#patternEditor { background: rgba(0,0,255,13); border-radius: 6px; }"));
-    auto* column = new QVBoxLayout(m_editor);
-    column->setContentsMargins(8, 8, 8, 8);
-    column->setSpacing(6);
-
-    auto* editing = new QHBoxLayout;
-    m_patternField = new QLineEdit(m_editor);
-    m_patternField->setObjectName(QStringLiteral("patternField"));
-    m_patternField->setPlaceholderText(m_config.placeholder);
-    m_patternField->setAccessibleName(m_config.heading);
-    fitWidthToText(m_patternField, QStringLiteral("yyyy/MM/dd EEE"));
-    connect(m_patternField, &QLineEdit::textEdited, this, &FormatPickerView::editPattern);
-    m_patternPreview = new ElidedLabel(m_editor);
-    m_patternPreview->setObjectName(QStringLiteral("patternPreview"));
-    QFont medium = m_patternPreview->font();
-    medium.setWeight(QFont::Medium);
-    m_patternPreview->setFont(medium);
-    m_patternPreview->setStyleSheet(QStringLiteral("color: #1f6feb;"));
-    editing->addWidget(m_patternField);
-    editing->addWidget(makeSecondaryLabel(QStringLiteral("→"), m_editor));
-    editing->addWidget(m_patternPreview, 1);
-    column->addLayout(editing);
-    m_patternError = new QLabel(localized("Clock", "format_invalid"), m_editor);
-    m_patternError->setObjectName(QStringLiteral("patternError"));
-    m_patternError->setWordWrap(true);
-    m_patternError->setStyleSheet(QStringLiteral("color: #d0342c;"));
-    m_patternError->hide();
-    column->addWidget(m_patternError);
-
-    column->addWidget(makeSecondaryLabel(localized("Clock", "format_examples"), m_editor));
-    auto* list = new QWidget;
-    auto* listColumn = new QVBoxLayout(list);
-    listColumn->setContentsMargins(0, 0, 0, 0);
-    listColumn->setSpacing(2);
-    for (int index = 0; index < m_config.examples.size(); ++index) {
-        const QString& example = m_config.examples[index];
-        ElidedLabel* preview = makePreview(nullptr, TextStyle::caption2);
-        preview->setObjectName(QStringLiteral("examplePreview_%1").arg(index));
-        auto* button = new ExampleButton(example, preview, list);
-        button->setObjectName(QStringLiteral("example_%1").arg(index));
-        connect(button, &QPushButton::clicked, this, [this, example] {
-            m_patternField->setText(example);
-            editPattern(example);
-        });
-        listColumn->addWidget(button);
-        m_examplePreviews << preview;
-    }
-    auto* scroll = new QScrollArea(m_editor);
-    scroll->setAccessibleName(localized("Clock", "format_examples"));
-    scroll->setWidget(list);
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    const int exampleHeight =
-        listColumn->count() > 0 ? listColumn->itemAt(0)->sizeHint().height() + 2 : 0;
-    scroll->setMaximumHeight(int(exampleHeight * kVisibleExamples));
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    column->addWidget(scroll);
-
-    for (const QString& help : m_config.helpTexts) {
-        auto* label = makeSecondaryLabel(help, m_editor);
-        label->setWordWrap(true);
-        column->addWidget(label);
-    }
+    m_editor = new FormatPatternEditor(m_config.heading, m_config.placeholder, m_config.helpTexts,
+                                       m_config.examples, m_panel);
+    connect(m_editor, &FormatPatternEditor::patternEdited, this, &FormatPickerView::editPattern);
     return m_editor;
 }
 
@@ -276,11 +180,8 @@ void FormatPickerView::setState(int selectedIndex, const QString& custom1, const
     m_selected = std::clamp(selectedIndex, 0, int(m_config.styles.size()) - 1);
     m_custom1 = custom1;
     m_custom2 = custom2;
-    if (m_editing) {
-        const QString pattern = customPattern(m_config.styles[*m_editing].customSlot);
-        if (m_patternField->text() != pattern)
-            m_patternField->setText(pattern);
-    }
+    if (m_editing)
+        m_editor->showPattern(customPattern(m_config.styles[*m_editing].customSlot));
     updateSelectionMarks();
     refreshPreviews();
 }
@@ -319,8 +220,8 @@ void FormatPickerView::toggleEditor(int index)
         setRevealed(m_editor, false, kAnimationMs);
     } else {
         m_editing = index;
-        m_patternField->setText(customPattern(m_config.styles[index].customSlot));
-        m_patternField->setAccessibleDescription(m_config.styles[index].label);
+        m_editor->showPattern(customPattern(m_config.styles[index].customSlot));
+        m_editor->setStyleLabel(m_config.styles[index].label);
         placeEditor();
         setRevealed(m_editor, true, kAnimationMs);
     }
@@ -360,16 +261,10 @@ void FormatPickerView::refreshPreviews()
     m_summaryPreview->setText(previewOf(m_selected));
     for (int index = 0; index < m_rows.size(); ++index)
         m_rows[index].preview->setText(previewOf(index));
-    if (m_editing) {
-        const QString pattern = customPattern(m_config.styles[*m_editing].customSlot);
-        const QString shown = formatWithPattern(m_currentDate, pattern, m_locale);
-        m_patternPreview->setText(shown);
-        // A pattern the formatter rejects shows nothing; say why.
-        m_patternError->setVisible(!pattern.isEmpty() && shown.isEmpty());
-    }
-    for (int index = 0; index < m_examplePreviews.size(); ++index)
-        m_examplePreviews[index]->setText(
-            formatWithPattern(m_currentDate, m_config.examples[index], m_locale));
+    std::optional<QString> pattern;
+    if (m_editing)
+        pattern = customPattern(m_config.styles[*m_editing].customSlot);
+    m_editor->refreshPreviews(m_currentDate, m_locale, pattern);
 }
 
 void FormatPickerView::updateSelectionMarks()

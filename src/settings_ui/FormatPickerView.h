@@ -10,7 +10,6 @@
 #include <optional>
 
 class QLabel;
-class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QVBoxLayout;
@@ -18,6 +17,7 @@ class QVBoxLayout;
 namespace mirevo {
 
 class ElidedLabel;
+class FormatPatternEditor;
 
 // The clock that previews read; tests hand in their own.
 using TimeSource = std::function<QDateTime()>;
@@ -114,11 +114,7 @@ private:
     QWidget* m_panel = nullptr;
     QVBoxLayout* m_panelLayout = nullptr;
     QList<Row> m_rows;
-    QWidget* m_editor = nullptr;
-    QLineEdit* m_patternField = nullptr;
-    ElidedLabel* m_patternPreview = nullptr;
-    QLabel* m_patternError = nullptr;
-    QList<ElidedLabel*> m_examplePreviews;
+    FormatPatternEditor* m_editor = nullptr;
 };
 
 } // namespace mirevo

@@ -4,8 +4,8 @@
 #include "common/TestRegistry.h"
 #include "indicator/Fakes.h"
 #include "input/IMEMonitor.h"
-#include "platform/LocalRequestServer.h"
-#include "platform/PrivateRuntimeFolder.h"
+#include "platform/desktop/LocalRequestServer.h"
+#include "platform/desktop/PrivateRuntimeFolder.h"
 
 #include <QLocalSocket>
 #include <QTemporaryDir>

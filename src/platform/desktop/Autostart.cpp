@@ -1,0 +1,91 @@
+#include "platform/desktop/Autostart.h"
+
+#include "platform/RegularFile.h"
+#include "platform/desktop/FileLocations.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+#include <algorithm>
+
+namespace mirevo {
+namespace {
+
+constexpr qint64 kMaxEntryBytes = 64 * 1024;
+
+// The Exec key's rules: a path with a reserved character is double-quoted with `"`, `` ` ``,
+// `$` and `\` escaped, `%` is doubled, and the value as a string escapes `\` once more.
+QString execValue(const QString& program)
+{
+    static const QString reserved = QStringLiteral(" \t\n\"'\\><~|&;$*?#()`");
+    QString argument = program;
+    argument.replace(QLatin1Char('%'), QStringLiteral("%%"));
+    if (std::none_of(argument.begin(), argument.end(),
+                     [](QChar c) { return reserved.contains(c); }))
+        return argument;
+    QString quoted = QStringLiteral("\"");
+    for (QChar c : argument) {
+        if (c == QLatin1Char('"') || c == QLatin1Char('`') || c == QLatin1Char('$') ||
+            c == QLatin1Char('\\'))
+            quoted += QLatin1Char('\\');
+        quoted += c;
+    }
+    quoted += QLatin1Char('"');
+    return quoted.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
+}
+
+} // namespace
+
+Autostart::Autostart(QString entryPath, QString program)
+    : m_entryPath(std::move(entryPath)), m_program(std::move(program))
+{}
+
+Autostart Autostart::forCurrentUser()
+{
+    const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    return Autostart(config + QStringLiteral("/autostart/") + applicationId() +
+                         QStringLiteral(".desktop"),
+                     QCoreApplication::applicationFilePath());
+}
+
+bool Autostart::isEnabled() const
+{
+    const RegularFileContent entry = readRegularFile(m_entryPath, kMaxEntryBytes, true);
+    if (entry.status == RegularFileContent::Status::missing)
+        return false;
+    const QList<QByteArray> lines = entry.bytes.split('\n');
+    return !std::any_of(lines.begin(), lines.end(),
+                        [](const QByteArray& line) { return line.trimmed() == "Hidden=true"; });
+}
+
+bool Autostart::setEnabled(bool enabled) const
+{
+    if (!enabled)
+        return !QFileInfo::exists(m_entryPath) || QFile::remove(m_entryPath);
+    if (!QDir().mkpath(QFileInfo(m_entryPath).path()))
+        return false;
+    QSaveFile file(m_entryPath);
+    const QByteArray text = entryText(m_program);
+    return file.open(QIODevice::WriteOnly) && file.write(text) == text.size() && file.commit();
+}
+
+QByteArray Autostart::entryText(const QString& program)
+{
+    return QStringLiteral("[Desktop Entry]\n"
+                          "Type=Application\n"
+                          "Name=Mirevo\n"
+                          "Comment=Shows the active keyboard input source\n"
+                          "Comment[ja]=アクティブな入力ソースを表示します\n"
+                          "Exec=%1\n"
+                          "Icon=%2\n"
+                          "Terminal=false\n"
+                          "X-GNOME-Autostart-enabled=true\n")
+        .arg(execValue(program), applicationId())
+        .toUtf8();
+}
+
+} // namespace mirevo

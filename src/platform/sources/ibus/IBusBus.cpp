@@ -1,0 +1,201 @@
+#include "platform/sources/ibus/IBusBus.h"
+
+#include "platform/sources/DBusCalls.h"
+#include "platform/sources/Gio.h"
+#include "platform/sources/ibus/IBusAddress.h"
+
+#include <QPointer>
+
+#include <algorithm>
+
+namespace mirevo {
+namespace {
+
+constexpr char kService[] = "org.freedesktop.IBus";
+constexpr char kPath[] = "/org/freedesktop/IBus";
+constexpr char kInterface[] = "org.freedesktop.IBus";
+// The address file is read at most this often while no daemon is connected.
+constexpr int kLookupIntervalMs = 1000;
+
+// A reply's way back: nothing is called once the bus object is gone.
+struct Pending {
+    QPointer<IBusBus> bus;
+    std::function<void(GVariant*)> done;
+};
+
+void deliverReply(GObject* source, GAsyncResult* result, gpointer data)
+{
+    std::unique_ptr<Pending> pending(static_cast<Pending*>(data));
+    GError* error = nullptr;
+    GVariantPtr reply(g_dbus_connection_call_finish(G_DBUS_CONNECTION(source), result, &error));
+    g_clear_error(&error);
+    if (pending->bus)
+        pending->done(reply.get());
+}
+
+// The reply's only value when the reply has the expected shape, else nothing.
+GVariantPtr onlyValue(GVariant* reply, const char* type)
+{
+    if (!reply || !g_variant_is_of_type(reply, G_VARIANT_TYPE(type)))
+        return nullptr;
+    return GVariantPtr(g_variant_get_child_value(reply, 0));
+}
+
+} // namespace
+
+struct IBusBusCallbacks {
+    static void connectFinished(GObject* source, GAsyncResult* result, gpointer data);
+    static void closed(GDBusConnection* connection, gboolean, gpointer, gpointer self);
+    static void signal(GDBusConnection*, const char*, const char*, const char*, const char*,
+                       GVariant*, gpointer self);
+};
+
+IBusBus::IBusBus(QObject* parent) : QObject(parent), m_calls(g_cancellable_new())
+{
+    ensureGLibDispatch();
+    m_connectLimit.setSingleShot(true);
+    m_connectLimit.setInterval(kConnectLimitMs);
+    connect(&m_connectLimit, &QTimer::timeout, this, [this] {
+        if (m_connecting)
+            g_cancellable_cancel(m_connecting);
+    });
+}
+
+IBusBus::~IBusBus()
+{
+    if (m_connecting) {
+        g_cancellable_cancel(m_connecting);
+        g_object_unref(m_connecting);
+    }
+    g_cancellable_cancel(m_calls);
+    g_object_unref(m_calls);
+    dropConnection();
+}
+
+void IBusBus::connectIfDue()
+{
+    if (m_connection || m_connecting || !m_nextLookup.hasExpired())
+        return;
+    m_nextLookup.setRemainingTime(kLookupIntervalMs);
+    const std::optional<QString> address = findIBusAddress();
+    if (!address)
+        return;
+    if (*address == m_failedAddress && !m_retryAt.hasExpired())
+        return;
+    if (*address != m_failedAddress)
+        m_retryDelayMs = kFirstRetryMs;
+    m_attemptAddress = *address;
+    m_connecting = g_cancellable_new();
+    m_connectLimit.start();
+    const auto flags = GDBusConnectionFlags(G_DBUS_CONNECTION_FLAGS_AUTHENTICATION_CLIENT |
+                                            G_DBUS_CONNECTION_FLAGS_MESSAGE_BUS_CONNECTION);
+    g_dbus_connection_new_for_address(address->toUtf8().constData(), flags, nullptr, m_connecting,
+                                      &IBusBusCallbacks::connectFinished,
+                                      new QPointer<IBusBus>(this));
+}
+
+void IBusBusCallbacks::connectFinished(GObject*, GAsyncResult* result, gpointer data)
+{
+    const std::unique_ptr<QPointer<IBusBus>> self(static_cast<QPointer<IBusBus>*>(data));
+    GError* error = nullptr;
+    GDBusConnection* connection = g_dbus_connection_new_for_address_finish(result, &error);
+    g_clear_error(&error);
+    if (*self) {
+        (*self)->finishConnecting(connection);
+    } else if (connection) {
+        g_dbus_connection_close(connection, nullptr, nullptr, nullptr);
+        g_object_unref(connection);
+    }
+}
+
+void IBusBus::finishConnecting(GDBusConnection* connection)
+{
+    m_connectLimit.stop();
+    g_clear_object(&m_connecting);
+    if (!connection) {
+        failAttempt();
+        return;
+    }
+    m_connection = connection;
+    m_failedAddress.clear();
+    m_retryDelayMs = kFirstRetryMs;
+    g_dbus_connection_set_exit_on_close(connection, false);
+    g_signal_connect(connection, "closed", G_CALLBACK(&IBusBusCallbacks::closed), this);
+    // No sender filter: the daemon is the bus, and the match rule is its own.
+    m_subscription = g_dbus_connection_signal_subscribe(
+        connection, nullptr, kInterface, "GlobalEngineChanged", kPath, nullptr,
+        G_DBUS_SIGNAL_FLAGS_NONE, &IBusBusCallbacks::signal, this, nullptr);
+    emit connected();
+}
+
+void IBusBus::failAttempt()
+{
+    m_failedAddress = m_attemptAddress;
+    m_retryAt.setRemainingTime(m_retryDelayMs);
+    m_retryDelayMs = std::min(m_retryDelayMs * 2, kLongestRetryMs);
+    emit connectionLost();
+}
+
+void IBusBusCallbacks::closed(GDBusConnection*, gboolean, gpointer, gpointer self)
+{
+    auto* bus = static_cast<IBusBus*>(self);
+    bus->dropConnection();
+    bus->m_nextLookup = QDeadlineTimer();
+    emit bus->connectionLost();
+}
+
+void IBusBusCallbacks::signal(GDBusConnection*, const char*, const char*, const char*, const char*,
+                              GVariant*, gpointer self)
+{
+    emit static_cast<IBusBus*>(self)->globalEngineChanged();
+}
+
+void IBusBus::dropConnection()
+{
+    if (!m_connection)
+        return;
+    g_dbus_connection_signal_unsubscribe(m_connection, m_subscription);
+    g_signal_handlers_disconnect_by_data(m_connection, this);
+    g_dbus_connection_close(m_connection, nullptr, nullptr, nullptr);
+    g_clear_object(&m_connection);
+}
+
+void IBusBus::call(const char* interface, const char* method, GVariant* arguments,
+                   std::function<void(GVariant*)> done)
+{
+    if (!m_connection) {
+        if (arguments)
+            g_variant_unref(g_variant_ref_sink(arguments));
+        done(nullptr);
+        return;
+    }
+    g_dbus_connection_call(m_connection, kService, kPath, interface, method, arguments, nullptr,
+                           G_DBUS_CALL_FLAGS_NO_AUTO_START, kDaemonCallTimeoutMs, m_calls,
+                           &deliverReply, new Pending{this, std::move(done)});
+}
+
+void IBusBus::requestGlobalEngine(EngineReply done)
+{
+    // "No global engine." and a vanished daemon both answer nothing.
+    call("org.freedesktop.DBus.Properties", "Get",
+         g_variant_new("(ss)", kInterface, "GlobalEngine"),
+         [done = std::move(done)](GVariant* reply) {
+             done(parseIBusEngineDesc(onlyValue(reply, "(v)").get()));
+         });
+}
+
+void IBusBus::requestEngine(const QString& name, EngineReply done)
+{
+    const QByteArray utf8 = name.toUtf8();
+    const char* names[] = {utf8.constData(), nullptr};
+    call(kInterface, "GetEnginesByNames", g_variant_new("(^as)", names),
+         [done = std::move(done)](GVariant* reply) {
+             const GVariantPtr engines = onlyValue(reply, "(av)");
+             done(engines && g_variant_n_children(engines.get()) > 0
+                      ? parseIBusEngineDesc(
+                            GVariantPtr(g_variant_get_child_value(engines.get(), 0)).get())
+                      : std::nullopt);
+         });
+}
+
+} // namespace mirevo

@@ -1,0 +1,291 @@
+#include "common/TestRegistry.h"
+#include "platform/sources/DBusStringTuples.h"
+#include "platform/sources/gnome/GnomeSources.h"
+#include "platform/sources/ibus/IBusAddress.h"
+#include "platform/sources/ibus/IBusEngineDesc.h"
+#include "platform/x11/xkb/XkbRulesNames.h"
+
+#include <QCoreApplication>
+#include <QDBusArgument>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusMetaType>
+#include <QDBusServer>
+#include <QDBusVariant>
+#include <QDBusVirtualObject>
+#include <QDir>
+#include <QFile>
+#include <QScopeGuard>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <glib.h>
+
+using namespace mirevo;
+using mirevo::test::row;
+
+namespace {
+
+// One entry of fcitx5's AvailableInputMethods: six strings and the "configurable" flag.
+// QtDBus takes the signature from a default value, so the count is fixed.
+struct Method {
+    QStringList fields;
+};
+using Methods = QList<Method>;
+
+QDBusArgument& operator<<(QDBusArgument& argument, const Method& method)
+{
+    argument.beginStructure();
+    for (int i = 0; i < 6; ++i)
+        argument << method.fields.value(i);
+    argument << true;
+    argument.endStructure();
+    return argument;
+}
+const QDBusArgument& operator>>(const QDBusArgument& argument, Method&)
+{
+    return argument;
+}
+
+// Answers every call with the prepared arguments.
+class Replier : public QDBusVirtualObject {
+public:
+    QVariantList arguments;
+
+    QString introspect(const QString&) const override { return {}; }
+    bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override
+    {
+        return connection.send(message.createReply(arguments));
+    }
+};
+
+// `value` sent as a method reply over a real peer-to-peer D-Bus connection inside the test,
+// as QtDBus hands it to a receiver (nested QDBusVariants, read-only QDBusArguments).
+QVariantList deliveredThroughDBus(const QVariant& value)
+{
+    QDBusServer server(QStringLiteral("unix:tmpdir=") + QDir::tempPath());
+    server.setAnonymousAuthenticationAllowed(true);
+    Replier replier;
+    replier.arguments = {value};
+    QObject::connect(&server, &QDBusServer::newConnection, [&replier](QDBusConnection peer) {
+        peer.registerVirtualObject(QStringLiteral("/reply"), &replier);
+    });
+    const QDBusMessage reply =
+        QDBusConnection::connectToPeer(server.address(), QStringLiteral("client"))
+            .call(QDBusMessage::createMethodCall({}, "/reply", "test.Delivery", "Get"),
+                  QDBus::BlockWithGui, 5000);
+    QDBusConnection::disconnectFromPeer(QStringLiteral("client"));
+    return reply.arguments();
+}
+
+// A GVariant from its text form; nothing for an empty text.
+std::shared_ptr<GVariant> parsed(const QString& text)
+{
+    if (text.isEmpty())
+        return nullptr;
+    GVariant* value =
+        g_variant_parse(nullptr, text.toUtf8().constData(), nullptr, nullptr, nullptr);
+    return value ? std::shared_ptr<GVariant>(value, &g_variant_unref) : nullptr;
+}
+
+// An IBusEngineDesc as ibus-daemon 1.5.27 sends it; %1 is the engine name, %2 the fields
+// after the rank.
+const QString kHangul = QStringLiteral(
+    "('IBusEngineDesc', @a{sv} {'x': <1>}, '%1', 'Hangul', 'Korean Input Method', 'ko', "
+    "'GPL', 'Peng Huang', 'ibus-hangul', 'kr', uint32 0%2)");
+const QString kTail = QStringLiteral(", '', '한', '', 'kr104', '', '1.5.4', 'ibus-hangul', ''");
+
+} // namespace
+
+Q_DECLARE_METATYPE(Method)
+Q_DECLARE_METATYPE(Methods)
+
+class DaemonRepliesTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        qDBusRegisterMetaType<Method>();
+        qDBusRegisterMetaType<Methods>();
+    }
+
+    void ibusEngineDesc_data()
+    {
+        QTest::addColumn<QString>("sent");     // GVariant text; empty: no value at all
+        QTest::addColumn<QString>("expected"); // "name|language|layout|variant"; empty: nothing
+        const QString current = kHangul.arg("hangul", kTail);
+        row("property value, variant in variant", "<<" + current + ">>", "hangul|ko|kr|kr104");
+        row("list element, one variant", "<" + current + ">", "hangul|ko|kr|kr104");
+        row("older daemon without layout_variant",
+            "<<" + kHangul.arg("hangul", ", '', '한', ''") + ">>", "hangul|ko|kr|");
+        row("another structure name", QString(current).replace("IBusEngineDesc", "IBusText"), "");
+        row("a string missing", QString(current).replace("'Hangul', ", ""), "");
+        row("empty engine name", kHangul.arg("", kTail), "");
+        row("plain string", "<'hangul'>", "");
+        row("no value", "", "");
+    }
+    void ibusEngineDesc()
+    {
+        QFETCH(QString, sent);
+        QFETCH(QString, expected);
+        const auto value = parsed(sent);
+        QVERIFY(sent.isEmpty() || value);
+        const std::optional<IBusEngineInfo> info = parseIBusEngineDesc(value.get());
+        QCOMPARE(info.has_value(), !expected.isEmpty());
+        if (info) {
+            QCOMPARE(QStringList({info->name, info->language, info->layout, info->layoutVariant})
+                         .join('|'),
+                     expected);
+            QCOMPARE(info->longname, QStringLiteral("Hangul"));
+        }
+    }
+
+    // GNOME's mru-sources and sources settings, as GSettings hands them over.
+    void gnomeCurrentSource_data()
+    {
+        QTest::addColumn<QString>("mruSources");
+        QTest::addColumn<QString>("sources");
+        QTest::addColumn<QString>("expected"); // "type:id"; empty: nothing
+        row("most recent first", "[('xkb', 'ru'), ('xkb', 'us')]", "[('xkb', 'us'), ('xkb', 'ru')]",
+            "xkb:ru");
+        row("nothing used yet: first configured", "@a(ss) []",
+            "[('ibus', 'hangul'), ('xkb', 'us')]", "ibus:hangul");
+        row("layout with a variant", "[('xkb', 'de+neo')]", "", "xkb:de+neo");
+        row("no sources at all", "@a(ss) []", "@a(ss) []", "");
+        row("wrong element type", "['ru']", "[('xkb', 'us')]", "xkb:us");
+        row("empty id", "[('xkb', '')]", "[('xkb', 'us')]", "");
+        row("not a list", "7", "('xkb', 'us')", "");
+        row("no values", "", "", "");
+    }
+    void gnomeCurrentSource()
+    {
+        QFETCH(QString, mruSources);
+        QFETCH(QString, sources);
+        QFETCH(QString, expected);
+        const auto mru = parsed(mruSources);
+        const auto all = parsed(sources);
+        QVERIFY((mruSources.isEmpty() || mru) && (sources.isEmpty() || all));
+        const std::optional<GnomeSource> source = currentGnomeSource(mru.get(), all.get());
+        QCOMPARE(source ? source->type + ':' + source->id : QString(), expected);
+    }
+
+    // fcitx5's AvailableInputMethods as QtDBus delivers it; KDE's layout list, a(sss), is
+    // read by the same code and must not take fcitx5's shape.
+    void fcitx5MethodsThroughDBus()
+    {
+        const Methods recorded{
+            {{"keyboard-us", "Keyboard - English (US)", "", "input-keyboard", "us", "en"}},
+            {{"hangul", "Hangul", "한글", "fcitx-hangul", "한", "ko"}}};
+        const QVariant delivered = deliveredThroughDBus(QVariant::fromValue(recorded)).value(0);
+        const auto methods = parseFcitx5Methods(delivered);
+        QVERIFY(methods && methods->size() == 2);
+        const Fcitx5Method& hangul = methods->at(1);
+        QCOMPARE(hangul.uniqueName + ':' + hangul.languageCode + ':' + hangul.name,
+                 "hangul:ko:Hangul");
+        QVERIFY(!parseKdeLayouts(delivered));
+        const QVariant none = deliveredThroughDBus(QVariant::fromValue(Methods{})).value(0);
+        QVERIFY(parseFcitx5Methods(none)->isEmpty());
+        const QVariant wrapped = QVariant::fromValue(QDBusVariant(QVariant::fromValue(recorded)));
+        QVERIFY(!parseFcitx5Methods(deliveredThroughDBus(wrapped).value(0)));
+    }
+
+    void xkbRulesNames_data()
+    {
+        QTest::addColumn<QByteArray>("property");
+        QTest::addColumn<QString>("layouts");  // joined with '|'
+        QTest::addColumn<QString>("variants"); // joined with '|'
+        row("recorded", QByteArray("evdev\0pc105\0us,ru,jp\0\0grp:alt_shift_toggle\0", 42),
+            "us|ru|jp", "||");
+        row("variants", QByteArray("evdev\0pc105\0us,ru\0,phonetic\0\0", 30), "us|ru", "|phonetic");
+        row("more variants than layouts", QByteArray("evdev\0pc105\0us\0intl,x\0\0", 24), "us",
+            "intl");
+        row("truncated", QByteArray("evdev\0pc1", 9), "", "");
+    }
+    void xkbRulesNames()
+    {
+        QFETCH(QByteArray, property);
+        QFETCH(QString, layouts);
+        QFETCH(QString, variants);
+        const XkbRulesNames names = parseXkbRulesNames(property);
+        QCOMPARE(names.layouts.join('|'), layouts);
+        QCOMPARE(names.variants.join('|'), variants);
+    }
+
+    void addressFile_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("expected"); // empty: no address
+        const QByteArray recorded = "# This file is created by ibus-daemon, please do not modify "
+                                    "it.\n# This file allows processes on the machine to find "
+                                    "the\n# ibus session bus with the below address.\n"
+                                    "IBUS_ADDRESS=unix:path=/tmp/ibus/dbus-Xx1,guid=abc\n"
+                                    "IBUS_DAEMON_PID=4242\n";
+        const QByteArray address = "IBUS_ADDRESS=unix:abstract=/x\n";
+        row("recorded", recorded, "unix:path=/tmp/ibus/dbus-Xx1,guid=abc");
+        row("dead daemon", QByteArray(recorded).replace("4242", "4243"), "");
+        row("crlf", QByteArray("IBUS_ADDRESS=unix:abstract=/x\r\nIBUS_DAEMON_PID=4242\r\n"),
+            "unix:abstract=/x");
+        row("no pid", address, "");
+        row("pid not a number", address + "IBUS_DAEMON_PID=42x\n", "");
+        row("negative pid", address + "IBUS_DAEMON_PID=-1\n", "");
+        row("empty address", QByteArray("IBUS_ADDRESS=\nIBUS_DAEMON_PID=4242\n"), "");
+        row("commented out", "#" + address + "IBUS_DAEMON_PID=4242\n", "");
+        row("binary junk", QByteArray("\0\xff\xfe=\n\n", 6), "");
+    }
+    void addressFile()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, expected);
+        const auto alive = [](qint64 pid) { return pid == 4242; };
+        QCOMPARE(parseIBusAddressFile(content, alive).value_or(QString()), expected);
+    }
+
+    void addressFilePath_data()
+    {
+        QTest::addColumn<QString>("display");
+        QTest::addColumn<bool>("wayland");
+        QTest::addColumn<QString>("suffix");
+        row("local", ":0", false, "unix-0");
+        row("screen number", ":99.0", false, "unix-99");
+        row("remote host", "example:1.0", false, "example-1");
+        row("no colon", "3", false, "unix-3");
+        row("empty", "", false, "unix-0");
+        row("wayland", "wayland-0", true, "unix-wayland-0");
+    }
+    void addressFilePath()
+    {
+        QFETCH(QString, display);
+        QFETCH(bool, wayland);
+        QFETCH(QString, suffix);
+        QCOMPARE(ibusAddressFilePath("/home/u/.config", "0123abcd", display, wayland),
+                 "/home/u/.config/ibus/bus/0123abcd-" + suffix);
+    }
+
+    // The lookup order on real files: IBUS_ADDRESS, then IBUS_ADDRESS_FILE, whose daemon
+    // must be alive.
+    void lookupFromEnvironment()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("address");
+        const auto restore = qScopeGuard([] {
+            qunsetenv("IBUS_ADDRESS");
+            qunsetenv("IBUS_ADDRESS_FILE");
+        });
+        qunsetenv("IBUS_ADDRESS");
+        qputenv("IBUS_ADDRESS_FILE", path.toLocal8Bit());
+        const auto lookup = [&path](qint64 pid) {
+            QFile file(path);
+            file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+            file.write("IBUS_ADDRESS=unix:abstract=/x\nIBUS_DAEMON_PID=" + QByteArray::number(pid));
+            file.close();
+            return findIBusAddress().value_or(QString());
+        };
+        QCOMPARE(lookup(QCoreApplication::applicationPid()), "unix:abstract=/x");
+        QCOMPARE(lookup(std::numeric_limits<int>::max()), QString()); // above any pid_max
+        qputenv("IBUS_ADDRESS", "unix:abstract=/direct");
+        QCOMPARE(lookup(QCoreApplication::applicationPid()), "unix:abstract=/direct");
+    }
+};
+
+MIREVO_TEST_CLASS(DaemonRepliesTest)
+#include "tst_DaemonReplies.moc"

@@ -1,0 +1,218 @@
+#include "common/TestRegistry.h"
+#include "input/InputLanguage.h"
+#include "input/LanguageRules.h"
+#include "platform/sources/FileInputSource.h"
+#include "platform/sources/InputBackendDecision.h"
+#include "platform/sources/SourceIdComposition.h"
+#include "platform/sources/gnome/GnomeSources.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace mirevo;
+using mirevo::test::row;
+using mirevo::test::writeFile;
+
+// Which backend reads the input source, what it reports and how a report becomes a language.
+class InputSourcesTest : public QObject {
+    Q_OBJECT
+private slots:
+    void decide_data()
+    {
+        QTest::addColumn<QString>("environment"); // "NAME=value;..."
+        QTest::addColumn<QString>("busNames");    // short names: fcitx5 ibus shell kde
+        QTest::addColumn<bool>("ibusRunning");
+        QTest::addColumn<bool>("gnomeSettings");
+        QTest::addColumn<QString>("expected"); // "backend (reason)"
+        row("nothing runs", "", "", false, true, "xkb (no input-method daemon)");
+        row("IBus declared, idle fcitx5 too", "GTK_IM_MODULE=ibus", "fcitx5 ibus", true, true,
+            "ibus (GTK_IM_MODULE=ibus)");
+        row("both, none declared", "", "fcitx5 ibus", true, true,
+            "fcitx5 (org.fcitx.Fcitx5 on the session bus)");
+        row("fcitx declared in XMODIFIERS", "XMODIFIERS=@im=fcitx", "fcitx5 ibus", true, true,
+            "fcitx5 (XMODIFIERS=@im=fcitx)");
+        row("declared daemon not running", "GTK_IM_MODULE=fcitx", "ibus", true, true,
+            "ibus (ibus-daemon running)");
+        row("GNOME drives IBus", "XDG_CURRENT_DESKTOP=ubuntu:GNOME;GTK_IM_MODULE=ibus", "ibus",
+            true, true, "gnome (XDG_CURRENT_DESKTOP=ubuntu:GNOME)");
+        row("GNOME Shell on the bus", "", "shell", false, true,
+            "gnome (org.gnome.Shell on the session bus)");
+        row("GNOME without its settings", "XDG_CURRENT_DESKTOP=GNOME", "ibus", true, false,
+            "ibus (ibus-daemon running)");
+        row("fcitx5 declared on GNOME", "XDG_CURRENT_DESKTOP=GNOME;QT_IM_MODULE=fcitx",
+            "fcitx5 shell", false, true, "fcitx5 (QT_IM_MODULE=fcitx)");
+        row("Plasma", "XDG_CURRENT_DESKTOP=KDE", "kde fcitx5", false, true,
+            "kde (org.kde.keyboard on the session bus)");
+        row("IBus declared on Plasma", "INPUT_METHOD=ibus", "kde ibus", true, true,
+            "ibus (INPUT_METHOD=ibus)");
+    }
+    void decide()
+    {
+        QFETCH(QString, environment);
+        QFETCH(QString, busNames);
+        QFETCH(bool, ibusRunning);
+        QFETCH(bool, gnomeSettings);
+        QFETCH(QString, expected);
+        const QHash<QString, QString> fullNames{{"fcitx5", "org.fcitx.Fcitx5"},
+                                                {"ibus", "org.freedesktop.IBus"},
+                                                {"shell", "org.gnome.Shell"},
+                                                {"kde", "org.kde.keyboard"}};
+        SessionFacts facts;
+        for (const QString& pair : environment.split(';', Qt::SkipEmptyParts))
+            facts.environment.insert(pair.section('=', 0, 0), pair.section('=', 1));
+        for (const QString& name : busNames.split(' ', Qt::SkipEmptyParts))
+            facts.busNames << fullNames.value(name);
+        facts.ibusRunning = ibusRunning;
+        facts.gnomeSettings = gnomeSettings;
+        const BackendDecision decision = decideInputBackend(facts);
+        const QStringList kinds{"auto", "fcitx5", "ibus", "xkb", "gnome", "kde", "file"};
+        QCOMPARE(kinds.value(int(decision.kind)) + " (" + decision.reason + ")", expected);
+    }
+
+    // File contents, or a FIFO, a device or a folder at the path.
+    void readsTheFirstLine_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("expected"); // empty: no source
+        row("second line ignored", QByteArray("first\nsecond\n"), "first");
+        row("no newline", QByteArray("xkb.keylayout.ru.Russian"), "xkb.keylayout.ru.Russian");
+        row("surrounding blanks", QByteArray("  spaced \r\n"), "spaced");
+        row("blank first line", QByteArray("\nsecond\n"), "");
+        row("utf-8", QByteArray("file.\xe3\x81\x82"), QString::fromUtf8("file.\xe3\x81\x82"));
+        row("fifo", QByteArray("<fifo>"), "");
+        row("device", QByteArray("<device>"), "");
+        row("folder", QByteArray("<folder>"), "");
+    }
+    void readsTheFirstLine()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, expected);
+        QTemporaryDir dir;
+        QString path = dir.filePath("source");
+        if (content == "<fifo>")
+            QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        else if (content == "<folder>")
+            QVERIFY(QDir(dir.path()).mkdir("source"));
+        else if (content == "<device>")
+            path = "/dev/zero";
+        else
+            writeFile(path, content);
+        FileInputSource source(path);
+        alarm(5); // a read that blocks on the FIFO ends the run instead of hanging it
+        const std::optional<QString> id = source.currentSourceId();
+        alarm(0);
+        QCOMPARE(id.value_or(QString()), expected);
+    }
+
+    // A file that appears later, is edited, and is replaced by rename as editors and `mv`
+    // do: each change is announced, also after the replacement.
+    void announcesEveryChange()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("source");
+        FileInputSource source(path);
+        QCOMPARE(source.currentSourceId(), std::nullopt);
+        QSignalSpy changed(&source, &InputSource::mayHaveChanged);
+        const auto expect = [&](const char* id) {
+            QTRY_VERIFY(changed.count() > 0);
+            changed.clear();
+            QCOMPARE(source.currentSourceId(), std::optional<QString>(id));
+        };
+        writeFile(path, "a\n");
+        expect("a");
+        writeFile(path, "b\n");
+        expect("b");
+        writeFile(dir.filePath("tmp"), "c\n");
+        QVERIFY(QFile::remove(path));
+        QVERIFY(QFile::rename(dir.filePath("tmp"), path));
+        expect("c");
+        writeFile(path, "d\n");
+        expect("d");
+    }
+
+    // A backend's fields joined by '|', the identifier expected (empty: only the language
+    // is checked) and the language it maps to.
+    void compose_data()
+    {
+        QTest::addColumn<QString>("backend");
+        QTest::addColumn<QString>("fields");
+        QTest::addColumn<QString>("expectedId");
+        QTest::addColumn<QString>("language");
+        const auto row = [](const char* backend, const char* fields, const char* id,
+                            const char* language) {
+            QTest::addRow("%s %s", backend, fields) << backend << fields << id << language;
+        };
+        // engine name, language, longname, layout
+        row("ibus", "xkb:us::eng|en|English (US)|us", "ibus.keylayout.us.English (US)", "english");
+        row("ibus", "xkb:jp::jpn|ja|Japanese|jp", "ibus.keylayout.jp.japanese", "english");
+        row("ibus", "hangul|ko|Hangul|kr", "ibus.inputmethod.hangul.Korean", "korean");
+        row("ibus", "anthy|ja|Anthy|default", "ibus.inputmethod.anthy.Japanese", "japanese");
+        row("ibus", "libpinyin|zh_CN|Intelligent Pinyin|default", "ibus.inputmethod.libpinyin.SCIM",
+            "chinese_simplified");
+        row("ibus", "chewing|zh_TW|Chewing|default", "ibus.inputmethod.chewing.TCIM",
+            "chinese_traditional");
+        row("ibus", "table:foo|t|Foo|default", "ibus.inputmethod.table:foo", "other");
+        row("ibus", "Pinyin-Korean|ko||default", "", "korean");
+        row("ibus", "typing-booster|en_US||", "", "english");
+        row("ibus", "xkb:il::heb|he|Hebrew|", "ibus.keylayout.il.Hebrew", "hebrew");
+        row("ibus", "|||", "ibus.inputmethod.unknown", "other");
+        // unique name, language code, name
+        row("fcitx5", "keyboard-us|en|Keyboard - English (US)", "fcitx5.keylayout.us.English (US)",
+            "english");
+        row("fcitx5", "keyboard-ru-phonetic|ru|Keyboard - Russian (phonetic)",
+            "fcitx5.keylayout.ru(phonetic).Russian", "russian");
+        row("fcitx5", "keyboard-jp|ja|Keyboard - Japanese", "", "english");
+        row("fcitx5", "mozc|ja|Mozc", "fcitx5.inputmethod.mozc.Japanese", "japanese");
+        row("fcitx5", "pinyin|zh_CN|Pinyin", "fcitx5.inputmethod.pinyin.SCIM",
+            "chinese_simplified");
+        row("fcitx5", "a.inputmethod.b||", "fcitx5.inputmethod.a_input_method_b", "other");
+        // layout, variant, group name
+        row("xkb", "us||English (US)", "xkb.keylayout.us.English (US)", "english");
+        row("xkb", "gr||Greek", "", "greek");
+        row("xkb", "vn||Vietnamese", "xkb.keylayout.vn.Vietnamese", "vietnamese");
+        row("xkb", "us|rus|Russian (US, phonetic)", "", "russian");
+        row("xkb", "jp|kana|Japanese (Kana)", "", "japanese");
+        row("xkb", "cn|mon_trad|Mongolian (Bichig)", "", "mongolian");
+        row("xkb", "ma|french|French (Morocco)", "", "english");
+        row("xkb", "in|tam|Tamil (InScript)", "", "tamil");
+        row("xkb", "in||Indian", "", "hindi");
+        row("xkb", "xx||Mongolian", "", "mongolian");
+        row("xkb", "us||English\n(US)", "xkb.keylayout.us.English (US)", "english");
+        row("xkb", "foo||my inputmethod", "", "english");
+        row("xkb", "||", "xkb.keylayout.unknown", "english");
+        // GNOME's layout id, described by the real xkeyboard-config registry
+        row("gnome", "de+neo", "gnome.keylayout.de+neo.German (Neo 2)", "english");
+        row("gnome", "jp", "gnome.keylayout.jp.japanese", "english");
+        row("gnome", "us+rus", "", "russian");
+        row("gnome", "xx", "gnome.keylayout.xx", "english");
+        // short name, variant, long name
+        row("kde", "ru|phonetic|Russian (phonetic)", "kde.keylayout.ru(phonetic).Russian",
+            "russian");
+        row("kde", "jp||Japanese", "kde.keylayout.jp.japanese", "english");
+    }
+    void compose()
+    {
+        QFETCH(QString, backend);
+        QFETCH(QString, fields);
+        QFETCH(QString, expectedId);
+        QFETCH(QString, language);
+        const QStringList f = fields.split('|');
+        const QString id = backend == "ibus"     ? composeIBusSourceId(f[0], f[1], f[2], f[3])
+                           : backend == "fcitx5" ? composeFcitx5SourceId(f[0], f[1], f[2])
+                           : backend == "xkb"    ? composeXkbSourceId(f[0], f[1], f[2])
+                           : backend == "gnome"  ? gnomeLayoutSourceId(f[0])
+                                                 : composeKdeSourceId(f[0], f[1], f[2]);
+        if (!expectedId.isEmpty())
+            QCOMPARE(id, expectedId);
+        QCOMPARE(rawValue(detectLanguage(id)), language);
+    }
+};
+
+MIREVO_TEST_CLASS(InputSourcesTest)
+#include "tst_InputSources.moc"
