@@ -1,31 +1,73 @@
 #!/usr/bin/env bash
-# GNOME's input-source settings (GSettings on the real dconf-service) turn the badge, for
-# layouts xkeyboard-config describes and for an IBus engine ibus-daemon describes.
+# The real GNOME Shell on X11, switched with Super+Space as a user does: Mirevo, started
+# before the shell and its ibus-daemon, shows the source the shell applied, also where the
+# shell does not record it in mru-sources (a password field turns IBus off), and follows
+# the shell's IBus going and coming back. The truth is what the shell applied: IBus's
+# engine and what a key types in the keyboard's locked group.
 set -euo pipefail
 . "$(dirname "$0")/lib/session.sh"
+. "$(dirname "$0")/lib/gnome.sh"
 e2e_enter_session "$0" "$@"
 e2e_init
 start_xvfb
-start_ibus
-ibus_switch xkb:us::eng
 start_dconf
-mru() { gsettings set org.gnome.desktop.input-sources mru-sources "$1"; }
-gsettings set org.gnome.desktop.input-sources sources "[('xkb', 'us'), ('xkb', 'ru'), ('ibus', 'hangul')]"
-mru "[('xkb', 'us')]"
+gnome_sources "[('xkb', 'us'), ('xkb', 'ru'), ('xkb', 'de'), ('ibus', 'hangul')]"
 start_mirevo gnome
-expect_badge 0000b3 english
-mru "[('xkb', 'ru'), ('xkb', 'us')]"
+watch_sources gnome
+start_gnome_shell x11
+expect_applied "${applies["xkb:us"]}" "at start"
+expect_current "${shows["xkb:us"]}" "at start"
+open_window A
+focus_window A
+
+# switch [back]: Super+Space (or Super+Shift+Space); then the shell applied the source it
+# put first in mru-sources, and Mirevo shows it.
+declare -A visited=()
+switch() {
+  local before
+  before=$(gsettings get org.gnome.desktop.input-sources mru-sources)
+  super_space "$@"
+  wait_until 10 eval '[ "$(gsettings get org.gnome.desktop.input-sources mru-sources)" != "$before" ]' ||
+    e2e_fail "Super+Space $* switched nothing"
+  local now
+  now=$(gnome_current)
+  expect_applied "${applies[$now]}" "Super+Space $* to $now"
+  expect_current "${shows[$now]}" "Super+Space $* to $now"
+  visited[$now]=1
+}
+switch
 expect_badge 7d0036 russian
-expect_source gnome russian
-
-# GNOME Shell sets IBus's engine for an IBus source; the description comes from IBus.
-ibus_switch hangul
-mru "[('ibus', 'hangul'), ('xkb', 'ru')]"
+# Super+Shift+Space goes to the source used longest ago: each press reaches another.
+for _ in 1 2 3 4 5 6; do
+  [ ${#visited[@]} -lt 4 ] || [ "$(gnome_current)" != ibus:hangul ] || break
+  switch back
+done
+[ ${#visited[@]} = 4 ] || e2e_fail "the switches reached only ${!visited[*]}"
 expect_badge 6b006b korean
-expect_source gnome korean
 
-# Before anything was used, the first configured source is the current one.
-mru "@a(ss) []"
-expect_badge 0000b3 english
-XDG_CURRENT_DESKTOP=GNOME GTK_IM_MODULE=ibus \
-  expect_source auto english "auto:gnome (XDG_CURRENT_DESKTOP=GNOME)"
+# A password field: the shell turns IBus off and applies the layout chosen last, leaving
+# Korean first in mru-sources; a text field turns it on again.
+layout=$(gsettings get org.gnome.desktop.input-sources mru-sources | grep -o "'xkb', '[a-z]*'" | head -1 | tr -d "', " | sed 's/xkb/xkb:/')
+open_window P password
+focus_window P
+expect_applied "${applies[$layout]}" "password field"
+expect_current "${shows[$layout]}" "password field"
+[ "$(gnome_current)" = ibus:hangul ] || e2e_fail "the password field changed mru-sources"
+focus_window A
+expect_applied "${applies["ibus:hangul"]}" "text field"
+expect_current "${shows["ibus:hangul"]}" "text field"
+
+# The shell's ibus-daemon goes away: the shell applies that layout. Once IBus is back,
+# Korean again.
+kill "$(pgrep -x ibus-daemon -P "$SHELL_PID")"
+expect_applied " ${applies[$layout]#* }" "IBus gone"
+expect_current "${shows[$layout]}" "IBus gone"
+e2e_spawn ibus-daemon --panel disable --xim
+expect_applied "${applies["ibus:hangul"]}" "IBus back"
+expect_current "${shows["ibus:hangul"]}" "IBus back"
+
+# Without the shell the last answer stays.
+kill "$SHELL_PID"
+wait "$SHELL_PID" 2>/dev/null || true
+screen_moves || e2e_fail "Mirevo stopped drawing without the shell"
+expect_current "${shows["ibus:hangul"]}" "shell gone"

@@ -140,32 +140,66 @@ private slots:
         }
     }
 
-    // GNOME's mru-sources and sources settings, as GSettings hands them over.
-    void gnomeCurrentSource_data()
+    // What GNOME Shell 43 showed of a source it applied (measured on X11 and Wayland), as
+    // GSettings, IBus and the X keyboard hand it over; the source it applied.
+    void gnomeAppliedSource_data()
     {
-        QTest::addColumn<QString>("mruSources");
-        QTest::addColumn<QString>("sources");
-        QTest::addColumn<QString>("expected"); // "type:id"; empty: nothing
-        row("most recent first", "[('xkb', 'ru'), ('xkb', 'us')]", "[('xkb', 'us'), ('xkb', 'ru')]",
-            "xkb:ru");
-        row("nothing used yet: first configured", "@a(ss) []",
-            "[('ibus', 'hangul'), ('xkb', 'us')]", "ibus:hangul");
-        row("layout with a variant", "[('xkb', 'de+neo')]", "", "xkb:de+neo");
-        row("no sources at all", "@a(ss) []", "@a(ss) []", "");
-        row("wrong element type", "['ru']", "[('xkb', 'us')]", "xkb:us");
-        row("empty id", "[('xkb', '')]", "[('xkb', 'us')]", "");
-        row("not a list", "7", "('xkb', 'us')", "");
-        row("no values", "", "", "");
+        QTest::addColumn<QString>("sources");    // GVariant text
+        QTest::addColumn<QString>("mruSources"); // GVariant text
+        QTest::addColumn<QString>("engine");     // IBus's global engine; "-": IBus not running
+        QTest::addColumn<QString>("xkbLayout");  // "-": no X keyboard of the shell's
+        QTest::addColumn<QString>("expected");   // "type:id"; empty: nothing
+        const QString four = "[('xkb', 'us'), ('xkb', 'ru'), ('xkb', 'de'), ('ibus', 'hangul')]";
+        const QString layoutEngine = "xkb:us::eng";
+        row("switched by hand", four, "[('xkb', 'de'), ('xkb', 'ru')]", layoutEngine, "de",
+            "xkb:de");
+        row("window's layout restored", four, "[('ibus', 'hangul'), ('xkb', 'us')]", layoutEngine,
+            "ru", "xkb:ru");
+        row("window's input method restored", four, "[('xkb', 'ru'), ('ibus', 'hangul')]", "hangul",
+            "kr+kr104", "ibus:hangul");
+        row("password field: IBus off", four, "[('ibus', 'hangul'), ('xkb', 'us')]", layoutEngine,
+            "us", "xkb:us");
+        row("keymap switched before IBus", four, "[('xkb', 'us'), ('ibus', 'hangul')]",
+            layoutEngine, "kr+kr104", "xkb:us");
+        row("wayland: input method", four, "[('xkb', 'us'), ('ibus', 'hangul')]", "hangul", "-",
+            "ibus:hangul");
+        row("wayland: a layout restored", four, "[('ibus', 'hangul'), ('xkb', 'ru')]", layoutEngine,
+            "-", "xkb:ru");
+        row("no IBus, no keyboard", four, "[('ibus', 'hangul'), ('xkb', 'ru')]", "-", "-",
+            "ibus:hangul");
+        row("only input methods", "[('ibus', 'hangul'), ('ibus', 'anthy')]", "[('ibus', 'anthy')]",
+            layoutEngine, "us", "ibus:anthy");
+        row("nothing chosen yet", "[('ibus', 'hangul'), ('xkb', 'us')]", "@a(ss) []", "-", "-",
+            "ibus:hangul");
+        row("chosen source since removed", "[('xkb', 'us'), ('xkb', 'ru')]",
+            "[('xkb', 'de'), ('xkb', 'ru')]", "-", "-", "xkb:ru");
+        row("another program's engine", four, "[('xkb', 'ru')]", "anthy", "us", "xkb:us");
+        row("layout with a variant", "[('xkb', 'us'), ('xkb', 'de+neo')]", "[('xkb', 'us')]",
+            layoutEngine, "de+neo", "xkb:de+neo");
+        row("keyboard names no source", "[('xkb', 'ru'), ('xkb', 'de')]", "[('xkb', 'de')]", "-",
+            "us", "xkb:de");
+        row("none configured: US layout", "@a(ss) []", "@a(ss) []", "-", "-", "xkb:us");
+        row("values of other types", "['ru']", "7", "-", "-", "xkb:us");
+        row("entry without an id", "[('xkb', 'us'), ('xkb', 'ru')]", "[('xkb', '')]", "-", "-",
+            "xkb:us");
     }
-    void gnomeCurrentSource()
+    void gnomeAppliedSource()
     {
-        QFETCH(QString, mruSources);
         QFETCH(QString, sources);
+        QFETCH(QString, mruSources);
+        QFETCH(QString, engine);
+        QFETCH(QString, xkbLayout);
         QFETCH(QString, expected);
-        const auto mru = parsed(mruSources);
         const auto all = parsed(sources);
-        QVERIFY((mruSources.isEmpty() || mru) && (sources.isEmpty() || all));
-        const std::optional<GnomeSource> source = currentGnomeSource(mru.get(), all.get());
+        const auto mru = parsed(mruSources);
+        QVERIFY(all && mru);
+        GnomeShellFacts facts{parseGnomeSources(all.get()), parseGnomeSources(mru.get()),
+                              std::nullopt, std::nullopt};
+        if (engine != "-")
+            facts.ibusEngine = engine;
+        if (xkbLayout != "-")
+            facts.xkbLayout = xkbLayout;
+        const std::optional<GnomeSource> source = appliedGnomeSource(facts);
         QCOMPARE(source ? source->type + ':' + source->id : QString(), expected);
     }
 

@@ -1,9 +1,9 @@
 #include "platform/sources/gnome/GnomeInputSource.h"
 
+#include "platform/SessionType.h"
 #include "platform/sources/Gio.h"
 #include "platform/sources/SourceIdComposition.h"
-#include "platform/sources/gnome/GnomeSources.h"
-#include "platform/sources/ibus/IBusBus.h"
+#include "platform/x11/xkb/XkbConnection.h"
 
 namespace mirevo {
 namespace {
@@ -12,9 +12,24 @@ constexpr char kSchema[] = "org.gnome.desktop.input-sources";
 constexpr char kSources[] = "sources";
 constexpr char kMruSources[] = "mru-sources";
 
-void onChanged(GSettings*, const char*, gpointer reread)
+void onChanged(GSettings*, const char*, gpointer read)
 {
-    (*static_cast<std::function<void()>*>(reread))();
+    (*static_cast<std::function<void()>*>(read))();
+}
+
+QList<GnomeSource> sourcesSetting(GSettings* settings, const char* key)
+{
+    const GVariantPtr value(g_settings_get_value(settings, key));
+    return parseGnomeSources(value.get());
+}
+
+// The X keyboard's layout as GNOME names layout sources ("de+neo").
+std::optional<QString> xkbLayout(const XkbConnection* xkb)
+{
+    const auto group = xkb ? xkb->currentGroup() : std::nullopt;
+    if (!group || group->layout.isEmpty())
+        return std::nullopt;
+    return group->variant.isEmpty() ? group->layout : group->layout + '+' + group->variant;
 }
 
 } // namespace
@@ -34,91 +49,58 @@ bool GnomeInputSource::isAvailable()
 
 GnomeInputSource::GnomeInputSource(QObject* parent) : InputSource(parent)
 {
-    m_ready = true;
-    // GSettings aborts the program for a schema it does not have.
-    if (!isAvailable())
-        return;
-    ensureGLibDispatch();
-    m_reread = [this] { reread(); };
-    m_settings = g_settings_new(kSchema);
-    for (const char* key : {kSources, kMruSources}) {
-        g_signal_connect(m_settings, (QByteArray("changed::") + key).constData(),
-                         G_CALLBACK(&onChanged), &m_reread);
+    connect(&m_ibus, &IBusGlobalEngine::changed, this, &GnomeInputSource::update);
+    if (!isWaylandSession()) {
+        m_xkb = std::make_unique<XkbConnection>();
+        connect(m_xkb.get(), &XkbConnection::changed, this, &GnomeInputSource::update);
     }
-    // GSettings announces changes only of keys read since a handler was connected.
-    reread();
+    // GSettings aborts the program for a schema it does not have.
+    if (isAvailable()) {
+        ensureGLibDispatch();
+        m_readSettings = [this] { readSettings(); };
+        m_settings = g_settings_new(kSchema);
+        for (const char* key : {kSources, kMruSources}) {
+            g_signal_connect(m_settings, (QByteArray("changed::") + key).constData(),
+                             G_CALLBACK(&onChanged), &m_readSettings);
+        }
+        // GSettings announces changes only of keys read since a handler was connected.
+        readSettings();
+    }
 }
 
 GnomeInputSource::~GnomeInputSource()
 {
     if (m_settings) {
-        g_signal_handlers_disconnect_by_data(m_settings, &m_reread);
+        g_signal_handlers_disconnect_by_data(m_settings, &m_readSettings);
         g_object_unref(m_settings);
     }
 }
 
-std::optional<QString> GnomeInputSource::currentSourceId()
+void GnomeInputSource::readSettings()
 {
-    // An IBus that was missing may have started since: look for it now and then.
-    if (!m_engine.isEmpty() && !m_engineIds.contains(m_engine) && m_ibus && !m_ibus->isConnected())
-        m_ibus->connectIfDue();
-    return m_current;
+    m_facts.sources = sourcesSetting(m_settings, kSources);
+    m_facts.mruSources = sourcesSetting(m_settings, kMruSources);
+    update();
 }
 
-void GnomeInputSource::reread()
+void GnomeInputSource::update()
 {
-    const GVariantPtr mruSources(g_settings_get_value(m_settings, kMruSources));
-    const GVariantPtr sources(g_settings_get_value(m_settings, kSources));
-    const std::optional<GnomeSource> source = currentGnomeSource(mruSources.get(), sources.get());
-    m_engine.clear();
-    if (source && source->type == QLatin1String("xkb")) {
-        setCurrent(gnomeLayoutSourceId(source->id));
-    } else if (source && source->type == QLatin1String("ibus")) {
-        m_engine = source->id;
-        resolveEngine();
-    } else {
-        setCurrent(std::nullopt);
-    }
-}
+    if (!m_settings)
+        return;
+    const std::optional<IBusEngineInfo>& engine = m_ibus.engine();
+    if (engine)
+        m_engines.insert(engine->name, *engine);
+    m_facts.ibusEngine =
+        m_ibus.isConnected() && engine ? std::optional(engine->name) : std::nullopt;
+    m_facts.xkbLayout = xkbLayout(m_xkb.get());
 
-// An IBus source is named the way the IBus backend names its engine. The description
-// comes from IBus; without a daemon to ask, the engine's name alone has to do.
-void GnomeInputSource::resolveEngine()
-{
-    const auto known = m_engineIds.constFind(m_engine);
-    if (known != m_engineIds.constEnd()) {
-        setCurrent(*known);
-        return;
+    std::optional<QString> id;
+    if (const std::optional<GnomeSource> source = appliedGnomeSource(m_facts)) {
+        const auto described = m_engines.constFind(source->id);
+        id = source->type == QLatin1String("xkb") ? gnomeLayoutSourceId(source->id)
+             : described != m_engines.constEnd()  ? ibusSourceId(*described)
+                                                  : composeIBusSourceId(source->id, {}, {}, {});
     }
-    if (!m_ibus) {
-        m_ibus = std::make_unique<IBusBus>();
-        connect(m_ibus.get(), &IBusBus::connected, this, &GnomeInputSource::resolveEngine);
-        connect(m_ibus.get(), &IBusBus::connectionLost, this, &GnomeInputSource::resolveEngine);
-        m_ibus->connectIfDue();
-    }
-    if (m_engine.isEmpty())
-        return;
-    if (m_ibus->isConnecting()) {
-        m_ready = false; // the connection's outcome brings this back
-        return;
-    }
-    if (!m_ibus->isConnected()) {
-        setCurrent(composeIBusSourceId(m_engine, {}, {}, {}));
-        return;
-    }
-    m_ready = false;
-    m_ibus->requestEngine(m_engine, [this, name = m_engine](const auto& engine) {
-        const QString id = engine ? ibusSourceId(*engine) : composeIBusSourceId(name, {}, {}, {});
-        if (engine)
-            m_engineIds.insert(name, id);
-        if (m_engine == name)
-            setCurrent(id);
-    });
-}
-
-void GnomeInputSource::setCurrent(const std::optional<QString>& id)
-{
-    m_ready = true;
     if (id == m_current)
         return;
     m_current = id;

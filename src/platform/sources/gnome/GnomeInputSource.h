@@ -1,6 +1,8 @@
 #pragma once
 
 #include "platform/InputSource.h"
+#include "platform/sources/gnome/GnomeSources.h"
+#include "platform/sources/ibus/IBusGlobalEngine.h"
 
 #include <QHash>
 
@@ -12,13 +14,15 @@ typedef struct _GSettings GSettings;
 
 namespace mirevo {
 
-class IBusBus;
+class XkbConnection;
 
-// GNOME's current input source, from its settings (org.gnome.desktop.input-sources): GNOME
-// Shell switches keyboard layouts itself and keeps IBus on one engine for all of them, so
-// only its settings tell the layouts apart. Layout sources are described by
-// xkeyboard-config's registry, IBus sources by the engine's description from IBus. Changes
-// arrive as GSettings change signals; nothing is polled.
+// The input source GNOME Shell applied (appliedGnomeSource): its settings
+// (org.gnome.desktop.input-sources), IBus's global engine and, on X11, the keyboard group
+// the shell locks, so that the sources the shell restores for each window and the layout
+// it falls back to in password fields show too. On Wayland the X keyboard is XWayland's,
+// which does not follow the shell, and is not read. Layout sources are described by
+// xkeyboard-config's registry, IBus sources by the engine's description from IBus. All
+// of it arrives as change signals; nothing is polled.
 class GnomeInputSource : public InputSource {
     Q_OBJECT
 public:
@@ -28,22 +32,21 @@ public:
     // Whether GNOME's input-source settings are installed here.
     static bool isAvailable();
 
-    std::optional<QString> currentSourceId() override;
+    std::optional<QString> currentSourceId() override { return m_current; }
     QString backendName() const override { return QStringLiteral("gnome"); }
-    bool isReady() const override { return m_ready; }
+    bool isReady() const override { return m_ibus.isReady(); }
 
 private:
-    void reread();
-    void resolveEngine();
-    void setCurrent(const std::optional<QString>& id);
+    void readSettings();
+    void update();
 
     GSettings* m_settings = nullptr;
-    std::function<void()> m_reread; // what GSettings' change signal calls
-    std::unique_ptr<IBusBus> m_ibus;
-    QHash<QString, QString> m_engineIds; // engine name -> identifier, from IBus's descriptions
-    QString m_engine;                    // the IBus engine of the current source, if any
+    std::function<void()> m_readSettings; // what GSettings' change signal calls
+    IBusGlobalEngine m_ibus;
+    std::unique_ptr<XkbConnection> m_xkb;
+    GnomeShellFacts m_facts;
+    QHash<QString, IBusEngineInfo> m_engines; // descriptions IBus gave, by engine name
     std::optional<QString> m_current;
-    bool m_ready = false;
 };
 
 } // namespace mirevo

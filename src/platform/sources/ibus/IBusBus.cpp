@@ -14,8 +14,6 @@ namespace {
 constexpr char kService[] = "org.freedesktop.IBus";
 constexpr char kPath[] = "/org/freedesktop/IBus";
 constexpr char kInterface[] = "org.freedesktop.IBus";
-// The address file is read at most this often while no daemon is connected.
-constexpr int kLookupIntervalMs = 1000;
 
 // A reply's way back: nothing is called once the bus object is gone.
 struct Pending {
@@ -44,6 +42,8 @@ GVariantPtr onlyValue(GVariant* reply, const char* type)
 } // namespace
 
 struct IBusBusCallbacks {
+    static void appeared(GDBusConnection*, const char*, const char*, gpointer self);
+    static void vanished(GDBusConnection* bus, const char*, gpointer self);
     static void connectFinished(GObject* source, GAsyncResult* result, gpointer data);
     static void closed(GDBusConnection* connection, gboolean, gpointer, gpointer self);
     static void signal(GDBusConnection*, const char*, const char*, const char*, const char*,
@@ -59,10 +59,17 @@ IBusBus::IBusBus(QObject* parent) : QObject(parent), m_calls(g_cancellable_new()
         if (m_connecting)
             g_cancellable_cancel(m_connecting);
     });
+    m_retry.setSingleShot(true);
+    connect(&m_retry, &QTimer::timeout, this, &IBusBus::attempt);
+    // The session bus reports the daemon's name now and whenever its owner changes.
+    m_nameWatch =
+        g_bus_watch_name(G_BUS_TYPE_SESSION, kService, G_BUS_NAME_WATCHER_FLAGS_NONE,
+                         &IBusBusCallbacks::appeared, &IBusBusCallbacks::vanished, this, nullptr);
 }
 
 IBusBus::~IBusBus()
 {
+    g_bus_unwatch_name(m_nameWatch);
     if (m_connecting) {
         g_cancellable_cancel(m_connecting);
         g_object_unref(m_connecting);
@@ -72,19 +79,47 @@ IBusBus::~IBusBus()
     dropConnection();
 }
 
-void IBusBus::connectIfDue()
+void IBusBusCallbacks::appeared(GDBusConnection*, const char*, const char*, gpointer self)
 {
-    if (m_connection || m_connecting || !m_nextLookup.hasExpired())
+    static_cast<IBusBus*>(self)->daemonAppeared();
+}
+
+void IBusBusCallbacks::vanished(GDBusConnection* bus, const char*, gpointer self)
+{
+    static_cast<IBusBus*>(self)->daemonVanished(bus != nullptr);
+}
+
+void IBusBus::daemonAppeared()
+{
+    m_nameKnown = true;
+    m_nameOwned = true;
+    m_retryDelayMs = kFirstRetryMs;
+    m_retry.stop();
+    attempt();
+}
+
+void IBusBus::daemonVanished(bool busReachable)
+{
+    const bool firstReport = !m_nameKnown;
+    m_nameKnown = true;
+    m_nameOwned = false;
+    m_retry.stop();
+    // Without a session bus the address is all there is to go by: try it once.
+    if (firstReport && !busReachable)
+        attempt();
+    else if (firstReport)
+        emit connectionLost(); // settled: no daemon runs
+}
+
+void IBusBus::attempt()
+{
+    if (m_connection || m_connecting)
         return;
-    m_nextLookup.setRemainingTime(kLookupIntervalMs);
     const std::optional<QString> address = findIBusAddress();
-    if (!address)
+    if (!address) {
+        failAttempt();
         return;
-    if (*address == m_failedAddress && !m_retryAt.hasExpired())
-        return;
-    if (*address != m_failedAddress)
-        m_retryDelayMs = kFirstRetryMs;
-    m_attemptAddress = *address;
+    }
     m_connecting = g_cancellable_new();
     m_connectLimit.start();
     const auto flags = GDBusConnectionFlags(G_DBUS_CONNECTION_FLAGS_AUTHENTICATION_CLIENT |
@@ -117,7 +152,6 @@ void IBusBus::finishConnecting(GDBusConnection* connection)
         return;
     }
     m_connection = connection;
-    m_failedAddress.clear();
     m_retryDelayMs = kFirstRetryMs;
     g_dbus_connection_set_exit_on_close(connection, false);
     g_signal_connect(connection, "closed", G_CALLBACK(&IBusBusCallbacks::closed), this);
@@ -128,11 +162,13 @@ void IBusBus::finishConnecting(GDBusConnection* connection)
     emit connected();
 }
 
+// Tried again only while the daemon owns its name: otherwise its return is the next event.
 void IBusBus::failAttempt()
 {
-    m_failedAddress = m_attemptAddress;
-    m_retryAt.setRemainingTime(m_retryDelayMs);
-    m_retryDelayMs = std::min(m_retryDelayMs * 2, kLongestRetryMs);
+    if (m_nameOwned) {
+        m_retry.start(m_retryDelayMs);
+        m_retryDelayMs = std::min(m_retryDelayMs * 2, kLongestRetryMs);
+    }
     emit connectionLost();
 }
 
@@ -140,7 +176,10 @@ void IBusBusCallbacks::closed(GDBusConnection*, gboolean, gpointer, gpointer sel
 {
     auto* bus = static_cast<IBusBus*>(self);
     bus->dropConnection();
-    bus->m_nextLookup = QDeadlineTimer();
+    if (bus->m_nameOwned) {
+        bus->m_retryDelayMs = IBusBus::kFirstRetryMs;
+        bus->m_retry.start(IBusBus::kFirstRetryMs);
+    }
     emit bus->connectionLost();
 }
 
@@ -181,20 +220,6 @@ void IBusBus::requestGlobalEngine(EngineReply done)
          g_variant_new("(ss)", kInterface, "GlobalEngine"),
          [done = std::move(done)](GVariant* reply) {
              done(parseIBusEngineDesc(onlyValue(reply, "(v)").get()));
-         });
-}
-
-void IBusBus::requestEngine(const QString& name, EngineReply done)
-{
-    const QByteArray utf8 = name.toUtf8();
-    const char* names[] = {utf8.constData(), nullptr};
-    call(kInterface, "GetEnginesByNames", g_variant_new("(^as)", names),
-         [done = std::move(done)](GVariant* reply) {
-             const GVariantPtr engines = onlyValue(reply, "(av)");
-             done(engines && g_variant_n_children(engines.get()) > 0
-                      ? parseIBusEngineDesc(
-                            GVariantPtr(g_variant_get_child_value(engines.get(), 0)).get())
-                      : std::nullopt);
          });
 }
 

@@ -2,7 +2,6 @@
 
 #include "platform/sources/ibus/IBusEngineDesc.h"
 
-#include <QDeadlineTimer>
 #include <QObject>
 #include <QTimer>
 
@@ -14,31 +13,32 @@ typedef struct _GDBusConnection GDBusConnection;
 
 namespace mirevo {
 
-// IBus's private bus, opened without blocking: GIO authenticates and greets the daemon on
-// a thread of its own, and replies and signals come back through the main loop. A daemon
-// that has not finished connecting within kConnectLimitMs is given up on and tried again
-// later, at growing intervals; a daemon at a new address is tried at once.
+// IBus's private bus, found and opened without blocking or polling. The daemon owns the
+// name org.freedesktop.IBus on the session bus while it runs: its coming and going starts
+// and stops the search. GIO authenticates and greets the daemon on a thread of its own;
+// replies and signals come back through the main loop. An attempt that has not finished
+// within kConnectLimitMs is given up; while the daemon owns its name, attempts are
+// repeated at growing intervals (its address file may not be written yet, or it may hang).
 class IBusBus : public QObject {
     Q_OBJECT
 public:
     static constexpr int kConnectLimitMs = 2000;
-    static constexpr int kFirstRetryMs = 1000;
+    static constexpr int kFirstRetryMs = 250;
     static constexpr int kLongestRetryMs = 16000;
 
+    // The engine, or nothing when the daemon gave no usable answer (none set, a reply of
+    // another shape, no reply within the call time limit, no connection).
     using EngineReply = std::function<void(const std::optional<IBusEngineInfo>& engine)>;
 
     explicit IBusBus(QObject* parent = nullptr);
     ~IBusBus() override;
 
     bool isConnected() const { return m_connection != nullptr; }
-    bool isConnecting() const { return m_connecting != nullptr; }
-    // Starts connecting unless connected, connecting, or still waiting after a failure.
-    void connectIfDue();
+    // Whether it is still finding out if a daemon answers: before the session bus has told
+    // whether the daemon runs, and while an attempt to reach it runs.
+    bool isLooking() const { return !m_nameKnown || m_connecting != nullptr; }
 
-    // The engine now in use, or the engine of that name; nothing when the daemon does not
-    // answer within the call time limit.
     void requestGlobalEngine(EngineReply done);
-    void requestEngine(const QString& name, EngineReply done);
 
 signals:
     void connected();
@@ -48,6 +48,9 @@ signals:
 
 private:
     friend struct IBusBusCallbacks; // GIO's callbacks, which use GLib's types
+    void daemonAppeared();
+    void daemonVanished(bool busReachable);
+    void attempt();
     void finishConnecting(GDBusConnection* connection);
     void failAttempt();
     void dropConnection();
@@ -58,11 +61,11 @@ private:
     GCancellable* m_connecting = nullptr;
     GCancellable* m_calls = nullptr;
     unsigned m_subscription = 0;
+    unsigned m_nameWatch = 0;
+    bool m_nameKnown = false;
+    bool m_nameOwned = false;
     QTimer m_connectLimit;
-    QString m_attemptAddress;
-    QString m_failedAddress;
-    QDeadlineTimer m_retryAt;
-    QDeadlineTimer m_nextLookup;
+    QTimer m_retry;
     int m_retryDelayMs = kFirstRetryMs;
 };
 

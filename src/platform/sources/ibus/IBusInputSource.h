@@ -1,16 +1,15 @@
 #pragma once
 
 #include "platform/InputSource.h"
-#include "platform/sources/ibus/IBusBus.h"
+#include "platform/sources/ibus/IBusGlobalEngine.h"
 
 #include <optional>
 
 namespace mirevo {
 
-// The IBus global engine, read from the daemon's private bus. The identifier is cached and
-// re-read when the daemon announces a new engine, so currentSourceId() never waits. While
-// no daemon is connected the source answers nothing; the bus keeps looking for a daemon,
-// which also finds a restarted one.
+// The IBus global engine ("ibus.inputmethod.hangul.Korean"). The engine is followed through
+// IBus's change signal and kept when the daemon goes away, so currentSourceId() never waits;
+// a daemon that starts or restarts is found through its name on the session bus.
 class IBusInputSource : public InputSource {
     Q_OBJECT
 public:
@@ -18,19 +17,10 @@ public:
 
     std::optional<QString> currentSourceId() override;
     QString backendName() const override { return QStringLiteral("ibus"); }
-    bool isReady() const override { return m_ready; }
-
-    bool isConnected() const { return m_bus.isConnected(); }
+    bool isReady() const override { return m_engine.isReady(); }
 
 private:
-    void requestEngine();
-    void setCurrent(const std::optional<QString>& id);
-
-    IBusBus m_bus;
-    std::optional<QString> m_current;
-    bool m_ready = false;
-    bool m_requestPending = false;
-    bool m_requestAgain = false;
+    IBusGlobalEngine m_engine;
 };
 
 } // namespace mirevo

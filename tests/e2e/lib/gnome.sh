@@ -1,0 +1,126 @@
+# The real GNOME Shell for end-to-end scripts, after session.sh: started on this script's
+# private session bus with dconf-service and a second private bus as the system bus (the
+# shell asks logind there and aborts without one). The shell starts ibus-daemon itself.
+# Truth helpers report what the shell applied: the X keyboard's layout and what a key
+# types in its group, and IBus's engine.
+
+# The sources the scripts configure: what the shell applies for each ("ENGINE KEYSYM", as
+# `applied` prints it), and the identifier Mirevo shows for it.
+declare -A applies=(["xkb:us"]="xkb:us::eng y" ["xkb:ru"]="xkb:us::eng Cyrillic_en"
+  ["xkb:de"]="xkb:us::eng z" ["ibus:hangul"]="hangul y")
+declare -A shows=(["xkb:us"]="gnome.keylayout.us.English (US)" ["xkb:ru"]=gnome.keylayout.ru.Russian
+  ["xkb:de"]=gnome.keylayout.de.German ["ibus:hangul"]=ibus.inputmethod.hangul.Korean)
+
+# gnome_sources "[('xkb', 'us'), ...]": the configured input sources, before the shell starts.
+gnome_sources() {
+  gsettings set org.gnome.desktop.input-sources sources "$1"
+  gsettings set org.gnome.desktop.input-sources mru-sources "@a(ss) []"
+  # Without animations the shell settles sooner on a busy machine; on a black desktop the
+  # badge shows the colours expect_badge looks for.
+  gsettings set org.gnome.desktop.interface enable-animations false
+  gsettings set org.gnome.desktop.background picture-options none
+  gsettings set org.gnome.desktop.background primary-color '#000000'
+}
+
+# start_gnome_shell x11|wayland: the shell on Xvfb (x11; start_xvfb first) or headless
+# with a virtual monitor (wayland; DISPLAY then names its XWayland). Returns once the shell
+# has left the overview it opens at start-up and IBus answers.
+start_gnome_shell() {
+  local bus
+  if [ -z "${DBUS_SYSTEM_BUS_ADDRESS:-}" ]; then
+    bus=$(dbus-daemon --session --fork --print-address=1 --print-pid=1 --nopidfile)
+    export DBUS_SYSTEM_BUS_ADDRESS=$(sed -n 1p <<<"$bus")
+    E2E_PIDS+=("$(sed -n 2p <<<"$bus")")
+  fi
+  if [ "$1" = wayland ]; then
+    XDG_CURRENT_DESKTOP=GNOME XDG_SESSION_TYPE=wayland gnome-shell --headless --wayland \
+      --virtual-monitor 1280x800 >>"$E2E_TMP/shell.log" 2>&1 &
+  else
+    XDG_CURRENT_DESKTOP=GNOME XDG_SESSION_TYPE=x11 gnome-shell --x11 --replace --sm-disable \
+      >>"$E2E_TMP/shell.log" 2>&1 &
+  fi
+  SHELL_PID=$!
+  E2E_PIDS+=($SHELL_PID)
+  if [ "$1" = wayland ]; then
+    wait_until 60 grep -q "Using public X11 display" "$E2E_TMP/shell.log" ||
+      e2e_fail "the shell started no XWayland: $(tail -5 "$E2E_TMP/shell.log")"
+    export DISPLAY=$(grep -o "Using public X11 display [^,]*" "$E2E_TMP/shell.log" | awk '{print $NF}')
+    export WAYLAND_DISPLAY=wayland-0 XDG_SESSION_TYPE=wayland
+    export XAUTHORITY=$(ls "$XDG_RUNTIME_DIR"/.mutter-Xwaylandauth.* | head -1)
+  fi
+  wait_until 60 shell_overview true || e2e_fail "the shell did not start: $(tail -5 "$E2E_TMP/shell.log")"
+  shell_call org.freedesktop.DBus.Properties.Set org.gnome.Shell OverviewActive '<false>' >/dev/null
+  wait_until 30 shell_overview false || e2e_fail "the shell stayed in the overview"
+  wait_until 60 shell_ibus_ready || e2e_fail "the shell's IBus did not start"
+}
+# The shell uses IBus once it is IBus's panel: it then applies its first source again and
+# sets IBus's engine (before, its switches are undone then and not recorded).
+shell_ibus_ready() {
+  [ -n "$(ibus engine 2>/dev/null)" ] &&
+    gdbus call --address "$(ibus address)" --dest org.freedesktop.DBus --object-path \
+      /org/freedesktop/DBus --method org.freedesktop.DBus.NameHasOwner org.freedesktop.IBus.Panel |
+    grep -q true
+}
+shell_call() { gdbus call --session --dest org.gnome.Shell --object-path /org/gnome/Shell --method "$@"; }
+shell_overview() {
+  shell_call org.freedesktop.DBus.Properties.Get org.gnome.Shell OverviewActive 2>/dev/null | grep -q "<$1>"
+}
+
+# super_space [back]: a user's switch: Super+Space to the source used before, or
+# Super+Shift+Space to the one used longest ago. One press each: the shell's switcher
+# misses presses that follow too soon after the one that opened it.
+super_space() {
+  if [ -n "${WAYLAND_DISPLAY:-}" ]; then
+    /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/mutter_keys.py" "$@"
+    return
+  fi
+  local modifiers=super
+  [ "${1:-}" != back ] || modifiers="super shift"
+  xdotool keydown $modifiers
+  sleep 0.2
+  xdotool key space
+  sleep 0.2
+  xdotool keyup $modifiers
+}
+
+# applied: "ENGINE KEYSYM": IBus's engine and what the key labelled Y on a US keyboard
+# types in the keyboard's locked group ("xkb:us::eng Cyrillic_en").
+applied() { echo "$(ibus engine 2>/dev/null) $("$MIREVO_TOOLS/xkb_typed" | cut -d' ' -f2)"; }
+# expect_applied "ENGINE KEYSYM" WHAT: the shell applied that within 10 s.
+expect_applied() {
+  wanted=$1
+  wait_until 10 eval '[ "$(applied)" = "$wanted" ]' || e2e_fail "$2: the shell applied $(applied), not $1"
+}
+
+# gnome_current: the first of mru-sources, as "type:id" ("xkb:ru"): the source last chosen.
+gnome_current() {
+  gsettings get org.gnome.desktop.input-sources mru-sources | sed -n "s/^\[('\([^']*\)', '\([^']*\)').*/\1:\2/p"
+}
+
+# mirevo_current: the running Mirevo's current source identifier.
+mirevo_current() {
+  gdbus call --session --dest io.github.mirevo.Mirevo --object-path /io/github/mirevo/Mirevo \
+    --method org.freedesktop.DBus.Properties.Get io.github.mirevo.Mirevo1 CurrentSourceId 2>/dev/null |
+    sed -n "s/^(<'\(.*\)'>,)$/\1/p"
+}
+# expect_current ID WHAT: the running Mirevo reports ID within 5 s.
+expect_current() {
+  wanted=$1
+  wait_until 5 eval '[ "$(mirevo_current)" = "$wanted" ]' ||
+    e2e_fail "$2: Mirevo shows $(mirevo_current), not $1 (the shell applied $(applied)); it saw:
+$(cat "$E2E_TMP/watch.log" 2>/dev/null)"
+}
+
+# open_window NAME [password]: a small GTK window titled NAME with a text (or password)
+# field that talks to IBus.
+open_window() {
+  e2e_spawn env GTK_IM_MODULE=ibus /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/entry_window.py" "$@"
+  wait_until 20 xdotool search --name "^$1\$" || e2e_fail "no window $1"
+}
+# focus_window NAME: the shell focuses that window, as a click would.
+focus_window() {
+  xdotool search --name "^$1\$" windowactivate
+  wanted=$1
+  wait_until 5 eval '[ "$(xdotool getactivewindow getwindowname 2>/dev/null)" = "$wanted" ]' ||
+    e2e_fail "the shell did not focus $1"
+}
