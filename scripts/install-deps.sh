@@ -27,7 +27,7 @@ test_pkgs=(
   appstream desktop-file-utils man-db valgrind
   ibus ibus-hangul ibus-libpinyin
   fcitx5 fcitx5-hangul fcitx5-modules
-  dconf-service dconf-gsettings-backend gsettings-desktop-schemas
+  dconf-service dconf-gsettings-backend dconf-cli gsettings-desktop-schemas
   gnome-shell python3-gi gir1.2-gtk-3.0 ibus-gtk3
   clang libclang-rt-14-dev
 )

@@ -1,23 +1,24 @@
 #!/usr/bin/env bash
-# `ibus engine` switches change what the ibus backend reports, for a fresh
-# `--print-source` and, through its change signal alone, for a running source.
+# `ibus engine` switches change what the ibus backend reports, for a fresh `--print-source`
+# and, through its change signal alone, for a running source that started before the
+# daemon and follows it through a restart, its absence and its return.
 set -euo pipefail
 . "$(dirname "$0")/lib/session.sh"
 e2e_enter_session "$0" "$@"
 e2e_init
 start_xvfb
+watch_sources ibus
+start_mirevo ibus
 start_ibus
 ibus_switch xkb:us::eng
-watch_sources ibus
 expect_watched english
-start_mirevo ibus
 expect_badge 0000b3 english
 
 # check ENGINE LANGUAGE COLOUR
 check() {
   ibus_switch "$1"
   expect_source ibus "$2"
-  expect_watched "$2"
+  expect_latest "$2"
   expect_badge "$3" "$2"
 }
 check hangul korean 6b006b
@@ -25,8 +26,20 @@ check libpinyin chinese_simplified 007d00
 check xkb:us::eng english 0000b3
 check xkb:ru::rus russian 7d0036
 
-# A daemon that is gone gives a clear "no source", not a hang.
+# A daemon that replaces the running one.
+ibus-daemon --xim --panel=disable --emoji-extension=disable --config=/usr/libexec/ibus-memconf \
+  --replace >>"$E2E_TMP/ibus.log" 2>&1 &
+IBUS_PID=$!
+E2E_PIDS+=($IBUS_PID)
+wait_until 10 ibus_address_ready || e2e_fail "the new ibus-daemon did not start"
+check hangul korean 6b006b
+
+# A daemon that is gone gives a fresh start a clear "no source", not a hang; the running
+# program keeps the last language and finds the daemon when it is back.
 stop_ibus
 ! "$MIREVO" --print-source --input-backend ibus 2>"$E2E_TMP/err" ||
   e2e_fail "a source was reported with no ibus-daemon"
 grep -q 'no input source' "$E2E_TMP/err" || e2e_fail "unclear message: $(cat "$E2E_TMP/err")"
+expect_badge 6b006b korean
+start_ibus
+check libpinyin chinese_simplified 007d00

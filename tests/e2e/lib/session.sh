@@ -158,6 +158,12 @@ expect_watched() {
     e2e_fail "the running source missed $1: $(cat "$E2E_TMP/watch.log")"
 }
 
+# expect_latest LANGUAGE: the language source_watch logged last is LANGUAGE within 5 s.
+expect_latest() {
+  wait_until 5 eval '[ "$(tail -1 "$E2E_TMP/watch.log" | cut -f2)" = "'"$1"'" ]' ||
+    e2e_fail "the running source reports $(tail -1 "$E2E_TMP/watch.log"), not $1"
+}
+
 # start_mirevo BACKEND [ARGS...]: the real program on this display; `file` reads set_source.
 start_mirevo() {
   local backend=$1

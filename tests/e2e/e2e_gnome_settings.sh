@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# The GNOME source without the shell's X keyboard (as on Wayland, where it reads only
+# GNOME's settings and IBus), against the real dconf-service and ibus-daemon: each starts
+# after the source, goes away and comes back, and the source keeps its last answer
+# meanwhile and follows again after. Values the shell cannot produce but dconf holds (a
+# list of another type, an engine IBus does not have) give the shell's own fallbacks.
+set -euo pipefail
+. "$(dirname "$0")/lib/session.sh"
+e2e_enter_session "$0" "$@"
+e2e_init
+start_xvfb
+export XDG_SESSION_TYPE=wayland
+mru() { gsettings set org.gnome.desktop.input-sources mru-sources "$1"; }
+# expect_announced ID: the running source announced ID last, within 5 s.
+expect_announced() {
+  wanted=$1
+  wait_until 5 eval '[ "$(tail -1 "$E2E_TMP/watch.log" | cut -f1)" = "$wanted" ]' ||
+    e2e_fail "$2: the source announced $(tail -1 "$E2E_TMP/watch.log" | cut -f1), not $1"
+}
+export GSETTINGS_BACKEND=dconf
+watch_sources gnome
+watcher=${E2E_PIDS[-1]}
+expect_announced "gnome.keylayout.us.English (US)" "no settings yet: the shell's US layout"
+
+start_dconf
+dconf_pid=${E2E_PIDS[-1]}
+gsettings set org.gnome.desktop.input-sources sources \
+  "[('xkb', 'us'), ('xkb', 'ru'), ('xkb', 'de'), ('ibus', 'hangul'), ('ibus', 'no-such-engine')]"
+mru "[('xkb', 'ru'), ('xkb', 'us')]"
+expect_announced gnome.keylayout.ru.Russian "dconf-service started late"
+kill "$dconf_pid"
+wait "$dconf_pid" 2>/dev/null || true
+start_dconf
+mru "[('xkb', 'de'), ('xkb', 'ru')]"
+expect_announced gnome.keylayout.de.German "dconf-service restarted"
+
+# IBus describes its engines once it runs; without it the engine's name alone is known.
+mru "[('ibus', 'hangul'), ('xkb', 'de')]"
+expect_announced ibus.inputmethod.hangul "no IBus"
+start_ibus
+ibus_switch hangul
+expect_announced ibus.inputmethod.hangul.Korean "ibus-daemon started late"
+# Gone, the daemon's description is kept.
+stop_ibus
+mru "[('xkb', 'ru'), ('ibus', 'hangul')]"
+expect_announced gnome.keylayout.ru.Russian "ibus-daemon gone"
+mru "[('ibus', 'hangul'), ('xkb', 'ru')]"
+expect_announced ibus.inputmethod.hangul.Korean "ibus-daemon gone"
+start_ibus
+ibus_switch xkb:us::eng
+expect_announced gnome.keylayout.ru.Russian "ibus-daemon back on a layout engine"
+
+mru "[('ibus', 'no-such-engine'), ('xkb', 'de')]"
+expect_announced gnome.keylayout.de.German "an engine IBus does not have"
+dconf write /org/gnome/desktop/input-sources/sources "@a(ss) []"
+expect_announced "gnome.keylayout.us.English (US)" "no sources configured"
+gsettings set org.gnome.desktop.input-sources sources "[('xkb', 'ru'), ('xkb', 'de')]"
+expect_announced gnome.keylayout.de.German "sources back"
+dconf write /org/gnome/desktop/input-sources/mru-sources "'not a list'"
+expect_announced gnome.keylayout.ru.Russian "mru-sources of another type: the first source"
+kill -0 "$watcher" || e2e_fail "the source's process ended"
