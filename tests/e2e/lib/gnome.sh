@@ -84,12 +84,33 @@ super_space() {
 }
 
 # applied: "ENGINE KEYSYM": IBus's engine and what the key labelled Y on a US keyboard
-# types in the keyboard's locked group ("xkb:us::eng Cyrillic_en").
-applied() { echo "$(ibus engine 2>/dev/null) $("$MIREVO_TOOLS/xkb_typed" | cut -d' ' -f2)"; }
+# types in the keyboard's locked group ("xkb:us::eng Cyrillic_en"). On Wayland only the
+# engine: XWayland's keyboard does not follow the shell.
+applied() {
+  if [ -n "${WAYLAND_DISPLAY:-}" ]; then
+    ibus engine 2>/dev/null
+  else
+    echo "$(ibus engine 2>/dev/null) $("$MIREVO_TOOLS/xkb_typed" | cut -d' ' -f2)"
+  fi
+}
 # expect_applied "ENGINE KEYSYM" WHAT: the shell applied that within 10 s.
 expect_applied() {
   wanted=$1
-  wait_until 10 eval '[ "$(applied)" = "$wanted" ]' || e2e_fail "$2: the shell applied $(applied), not $1"
+  [ -z "${WAYLAND_DISPLAY:-}" ] || wanted=${1% *}
+  wait_until 10 eval '[ "$(applied)" = "$wanted" ]' || e2e_fail "$2: the shell applied $(applied), not $wanted"
+}
+
+# switch [back]: Super+Space (or Super+Shift+Space); then the shell applied the source it
+# put first in mru-sources (left in $switched), and Mirevo shows it.
+switch() {
+  local before
+  before=$(gsettings get org.gnome.desktop.input-sources mru-sources)
+  super_space "$@"
+  wait_until 10 eval '[ "$(gsettings get org.gnome.desktop.input-sources mru-sources)" != "$before" ]' ||
+    e2e_fail "Super+Space $* switched nothing"
+  switched=$(gnome_current)
+  expect_applied "${applies["$switched"]}" "Super+Space $* to $switched"
+  expect_current "${shows["$switched"]}" "Super+Space $* to $switched"
 }
 
 # gnome_current: the first of mru-sources, as "type:id" ("xkb:ru"): the source last chosen.
