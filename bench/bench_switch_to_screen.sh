@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Switch-to-screen latency per backend: from the switch command returning to the floating
 # badge's new colour on screen (the 0.2 s dim-and-restore animation included), against the
-# real daemons in a private X server and session bus (GNOME: GSettings with the real
-# dconf-service; KDE: the stand-in for Plasma's keyboard daemon that the tests use). With
-# the gnome backend it also measures CPU at rest and memory against the floor program
-# (../shared/floor, built into build/floor), both running in the same minute.
+# real daemons in a private X server and session bus (GNOME: the real dconf-service and the
+# keyboard group locked as GNOME Shell locks it, bench_gnome_shell.sh has the real shell;
+# KDE: the stand-in for Plasma's keyboard daemon that the tests use). With the gnome backend
+# it also measures CPU at rest and memory against the floor program (../shared/floor,
+# built into build/floor), both running in the same minute.
 # Usage: bench/bench_switch_to_screen.sh [SWITCHES (default 30)] [REST_SECONDS (default 20)]
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -72,9 +73,15 @@ measure fcitx5 "fcitx5-remote -s keyboard-us" 0000b3 "fcitx5-remote -s hangul" 6
 stop_ibus
 
 start_dconf
-gnome_source() { gsettings set org.gnome.desktop.input-sources mru-sources "[('xkb', '$1')]"; }
-gnome_us() { gnome_source us; }
-gnome_ru() { gnome_source ru; }
+# As GNOME Shell switches: lock the layout's group, then record the source.
+gsettings set org.gnome.desktop.input-sources sources "[('xkb', 'us'), ('xkb', 'ru')]"
+setxkbmap -layout us,ru
+gnome_source() {
+  "$MIREVO_TOOLS/xkb_lock_group" "$2"
+  gsettings set org.gnome.desktop.input-sources mru-sources "[('xkb', '$1')]"
+}
+gnome_us() { gnome_source us 0; }
+gnome_ru() { gnome_source ru 1; }
 gnome_us
 measure gnome gnome_us 0000b3 gnome_ru 7d0036
 
