@@ -30,8 +30,13 @@ fcitx5-remote -s keyboard-us
 "$bench" fcitx5 "$rest" "fcitx5-remote -s keyboard-us" english \
   "fcitx5-remote -s hangul" korean "$switches"
 
+# GNOME Shell's switch: the layout's group locked, then the source recorded.
 start_dconf
 schema=org.gnome.desktop.input-sources
+gsettings set $schema sources "[('xkb', 'us'), ('xkb', 'ru')]"
 gsettings set $schema mru-sources "[('xkb', 'us')]"
-"$bench" gnome "$rest" "gsettings set $schema mru-sources \"[('xkb', 'us')]\"" english \
-  "gsettings set $schema mru-sources \"[('xkb', 'ru')]\"" russian "$switches"
+setxkbmap -layout us,ru
+"$bench" gnome "$rest" \
+  "$MIREVO_TOOLS/xkb_lock_group 0; gsettings set $schema mru-sources \"[('xkb', 'us')]\"" english \
+  "$MIREVO_TOOLS/xkb_lock_group 1; gsettings set $schema mru-sources \"[('xkb', 'ru')]\"" russian \
+  "$switches"
