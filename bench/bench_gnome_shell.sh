@@ -8,17 +8,13 @@
 # Usage: bench/bench_gnome_shell.sh [SWITCHES (default 30)]
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-. "$here/../tests/e2e/lib/session.sh"
 . "$here/../tests/e2e/lib/gnome.sh"
 . "$here/lib.sh"
 e2e_enter_session "$0" "$@"
 switches=${1:-30}
 build=${MIREVO_BUILD_DIR:-$here/../build}
 export MIREVO=$build/mirevo MIREVO_TOOLS=$build/tools
-e2e_init
-start_xvfb
-start_dconf
-gnome_sources "[('xkb', 'us'), ('xkb', 'ru')]"
+gnome_session x11 "[('xkb', 'us'), ('xkb', 'ru')]"
 start_gnome_shell x11
 start_mirevo gnome
 wait_until 20 eval '[ "$(mirevo_current)" = "${shows["xkb:us"]}" ]' || e2e_fail "Mirevo did not start"

@@ -5,13 +5,9 @@
 # the shell's IBus going and coming back. The truth is what the shell applied: IBus's
 # engine and what a key types in the keyboard's locked group.
 set -euo pipefail
-. "$(dirname "$0")/lib/session.sh"
 . "$(dirname "$0")/lib/gnome.sh"
 e2e_enter_session "$0" "$@"
-e2e_init
-start_xvfb
-start_dconf
-gnome_sources "[('xkb', 'us'), ('xkb', 'ru'), ('xkb', 'de'), ('ibus', 'hangul')]"
+gnome_session x11
 start_mirevo gnome
 watch_sources gnome
 start_gnome_shell x11

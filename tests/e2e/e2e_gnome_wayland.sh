@@ -7,12 +7,9 @@
 # shell, and the layout chosen last stands for it (printed as measured). The truth is what
 # the shell reports: mru-sources and IBus's engine.
 set -euo pipefail
-. "$(dirname "$0")/lib/session.sh"
 . "$(dirname "$0")/lib/gnome.sh"
 e2e_enter_session "$0" "$@"
-e2e_init
-start_dconf
-gnome_sources "[('xkb', 'us'), ('xkb', 'ru'), ('xkb', 'de'), ('ibus', 'hangul')]"
+gnome_session wayland
 gsettings set org.gnome.desktop.input-sources per-window true
 start_gnome_shell wayland
 start_mirevo gnome

@@ -5,13 +5,9 @@
 # again from them, and Mirevo shows that once the shell applied it. The truth is what the
 # shell applied: IBus's engine and what a key types in the keyboard's locked group.
 set -euo pipefail
-. "$(dirname "$0")/lib/session.sh"
 . "$(dirname "$0")/lib/gnome.sh"
 e2e_enter_session "$0" "$@"
-e2e_init
-start_xvfb
-start_dconf
-gnome_sources "[('xkb', 'us'), ('xkb', 'ru'), ('xkb', 'de'), ('ibus', 'hangul')]"
+gnome_session x11
 gsettings set org.gnome.desktop.input-sources per-window true
 start_gnome_shell x11
 start_mirevo gnome

@@ -1,8 +1,10 @@
-# The real GNOME Shell for end-to-end scripts, after session.sh: started on this script's
+# The real GNOME Shell for end-to-end scripts and benchmarks: started on this script's
 # private session bus with dconf-service and a second private bus as the system bus (the
 # shell asks logind there and aborts without one). The shell starts ibus-daemon itself.
 # Truth helpers report what the shell applied: the X keyboard's layout and what a key
-# types in its group, and IBus's engine.
+# types in its group, and IBus's engine. Source this file (it sources session.sh), call
+# e2e_enter_session, then gnome_session.
+source "$(dirname "${BASH_SOURCE[0]}")/session.sh"
 
 # The sources the scripts configure: what the shell applies for each ("ENGINE KEYSYM", as
 # `applied` prints it), and the identifier Mirevo shows for it.
@@ -11,9 +13,15 @@ declare -A applies=(["xkb:us"]="xkb:us::eng y" ["xkb:ru"]="xkb:us::eng Cyrillic_
 declare -A shows=(["xkb:us"]="gnome.keylayout.us.English (US)" ["xkb:ru"]=gnome.keylayout.ru.Russian
   ["xkb:de"]=gnome.keylayout.de.German ["ibus:hangul"]=ibus.inputmethod.hangul.Korean)
 
-# gnome_sources "[('xkb', 'us'), ...]": the configured input sources, before the shell starts.
-gnome_sources() {
-  gsettings set org.gnome.desktop.input-sources sources "$1"
+# gnome_session x11|wayland ["[('xkb', 'us'), ...]"]: private folders, Xvfb for x11, and
+# dconf-service with the configured input sources (the four above unless given), for the
+# shell to start on.
+gnome_session() {
+  e2e_init
+  [ "$1" != x11 ] || start_xvfb
+  start_dconf
+  gsettings set org.gnome.desktop.input-sources sources \
+    "${2:-[('xkb', 'us'), ('xkb', 'ru'), ('xkb', 'de'), ('ibus', 'hangul')]}"
   gsettings set org.gnome.desktop.input-sources mru-sources "@a(ss) []"
   # Without animations the shell settles sooner on a busy machine; on a black desktop the
   # badge shows the colours expect_badge looks for.
