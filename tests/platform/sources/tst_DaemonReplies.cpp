@@ -1,5 +1,6 @@
 #include "common/TestRegistry.h"
 #include "platform/sources/DBusStringTuples.h"
+#include "platform/sources/KdeKeyboardConfig.h"
 #include "platform/sources/gnome/GnomeSources.h"
 #include "platform/sources/ibus/IBusAddress.h"
 #include "platform/sources/ibus/IBusEngineDesc.h"
@@ -187,6 +188,72 @@ private slots:
         QVERIFY(parseFcitx5Methods(none)->isEmpty());
         const QVariant wrapped = QVariant::fromValue(QDBusVariant(QVariant::fromValue(recorded)));
         QVERIFY(!parseFcitx5Methods(deliveredThroughDBus(wrapped).value(0)));
+    }
+
+    // kxkbrc as Plasma 5.27 writes it (its settings module, then kconf_update's scripts,
+    // which drop trailing empty variants and once wrote an empty list as "\\0").
+    void kxkbrc_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QString>("expected"); // "layout(variant)" joined with '|'
+        const QByteArray recorded =
+            "[$Version]\nupdate_info=kxkb.upd:remove-empty-lists,kxkb_variants.upd:split-variants"
+            "\n\n[Layout]\nDisplayNames=EN,,,\nLayoutList=us,ru,us,de\nResetOldOptions=true\n"
+            "SwitchMode=Global\nUse=true\nVariantList=,phonetic,rus,\n";
+        row("recorded", recorded, "us|ru(phonetic)|us(rus)|de");
+        row("trailing variants dropped",
+            QByteArray("[Layout]\nLayoutList=us,us,ru,gb,gb\nVariantList=,intl,,dvorak\n"),
+            "us|us(intl)|ru|gb(dvorak)|gb");
+        row("one empty variant", QByteArray("[Layout]\nVariantList=\\\\0\nLayoutList=us\n"), "us");
+        row("flags, blanks, CRLF",
+            QByteArray("[Layout][$i]\r\n LayoutList[$i] = us, ru \r\nVariantList=,\\sphonetic\r\n"),
+            "us|ru(phonetic)");
+        row("other groups and translations",
+            QByteArray("LayoutList=fr\n[Layout]\nLayoutList=us,ru\nLayoutList[de]=de\n"
+                       "VariantList=,phonetic\n[Layout][Sub]\nLayoutList=gr\n"),
+            "us|ru(phonetic)");
+        row("more variants than layouts",
+            QByteArray("[Layout]\nLayoutList=us\nVariantList=intl,x\n"), "us(intl)");
+        row("binary junk", QByteArray("\0\xff[Layout\n=\n", 12), "");
+    }
+    void kxkbrc()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(QString, expected);
+        const LayoutList list = parseKxkbrc(text);
+        QStringList names;
+        for (qsizetype i = 0; i < list.layouts.size(); ++i)
+            names << list.layouts[i] + (list.variants.value(i).isEmpty()
+                                            ? QString()
+                                            : '(' + list.variants.value(i) + ')');
+        QCOMPARE(names.join('|'), expected);
+    }
+
+    // Plasma's daemon lists layouts without variants; the first description of the keyboard
+    // with the daemon's layouts gives them (the X server's on X11, then kxkbrc).
+    void variantsForDaemonLayouts_data()
+    {
+        QTest::addColumn<QString>("daemon");   // layouts, '|'
+        QTest::addColumn<QString>("xServer");  // "layouts/variants"
+        QTest::addColumn<QString>("kxkbrc");   // "layouts/variants"
+        QTest::addColumn<QString>("expected"); // variants, '|'
+        row("X11: the server's keymap", "us|us", "us|us/|rus", "us|us/|dvorak", "|rus");
+        row("Wayland: XWayland's own keymap", "us|us|ru", "us/", "us|us|ru/|rus|phonetic",
+            "|rus|phonetic");
+        row("both out of date", "us|gr", "us|ru/|phonetic", "us|ru/|phonetic", "|");
+    }
+    void variantsForDaemonLayouts()
+    {
+        QFETCH(QString, daemon);
+        QFETCH(QString, xServer);
+        QFETCH(QString, kxkbrc);
+        QFETCH(QString, expected);
+        const auto list = [](const QString& text) {
+            return LayoutList{text.section('/', 0, 0).split('|'), text.section('/', 1).split('|')};
+        };
+        QCOMPARE(mirevo::variantsForDaemonLayouts(daemon.split('|'), {list(xServer), list(kxkbrc)})
+                     .join('|'),
+                 expected);
     }
 
     void xkbRulesNames_data()
