@@ -1,8 +1,10 @@
+#include "common/FakeInputSource.h"
 #include "common/TestRegistry.h"
 #include "input/InputLanguage.h"
 #include "input/LanguageRules.h"
 #include "platform/sources/FileInputSource.h"
 #include "platform/sources/InputBackendDecision.h"
+#include "platform/sources/LayoutsAndMethodsInputSource.h"
 #include "platform/sources/SourceIdComposition.h"
 #include "platform/sources/gnome/GnomeSources.h"
 
@@ -50,7 +52,9 @@ private slots:
         row("Plasma", "XDG_CURRENT_DESKTOP=KDE", "kde fcitx5", false, true,
             "kde (org.kde.keyboard on the session bus)");
         row("IBus declared on Plasma", "INPUT_METHOD=ibus", "kde ibus", true, true,
-            "ibus (INPUT_METHOD=ibus)");
+            "kde+ibus (INPUT_METHOD=ibus, org.kde.keyboard on the session bus)");
+        row("IBus running on Plasma", "", "kde ibus", true, true,
+            "kde+ibus (org.kde.keyboard on the session bus, ibus-daemon running)");
     }
     void decide()
     {
@@ -71,8 +75,52 @@ private slots:
         facts.ibusRunning = ibusRunning;
         facts.gnomeSettings = gnomeSettings;
         const BackendDecision decision = decideInputBackend(facts);
-        const QStringList kinds{"auto", "fcitx5", "ibus", "xkb", "gnome", "kde", "file"};
+        const QStringList kinds{"auto",  "fcitx5", "ibus", "xkb",
+                                "gnome", "kde",    "file", "kde+ibus"};
         QCOMPARE(kinds.value(int(decision.kind)) + " (" + decision.reason + ")", expected);
+    }
+
+    // Plasma's layouts beside IBus: IBus answers only while one of its input methods is
+    // active; either one's switch is announced.
+    void layoutsAndMethods_data()
+    {
+        QTest::addColumn<QString>("layout"); // empty: no answer
+        QTest::addColumn<QString>("method");
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<QString>("answered"); // the reason's first word
+        const QString russian = "kde.keylayout.us(rus).Russian";
+        const QString english = "ibus.keylayout.us.English (US)";
+        row("layout engine", russian, english, russian, "kde");
+        row("input method", russian, "ibus.inputmethod.hangul.Korean",
+            "ibus.inputmethod.hangul.Korean", "ibus");
+        row("no engine", russian, "", russian, "kde");
+        row("Plasma silent", "", english, "", "kde");
+    }
+    void layoutsAndMethods()
+    {
+        QFETCH(QString, layout);
+        QFETCH(QString, method);
+        QFETCH(QString, expected);
+        QFETCH(QString, answered);
+        const auto fake = [](const char* name, const QString& id) {
+            auto source = std::make_unique<test::FakeInputSource>();
+            source->name = name;
+            if (!id.isEmpty())
+                source->id = id;
+            return source;
+        };
+        auto layouts = fake("kde", layout);
+        auto methods = fake("ibus", method);
+        test::FakeInputSource* layoutsSource = layouts.get();
+        test::FakeInputSource* methodsSource = methods.get();
+        LayoutsAndMethodsInputSource source(std::move(layouts), std::move(methods));
+        QCOMPARE(source.currentSourceId().value_or(QString()), expected);
+        QCOMPARE(source.backendReason().section(' ', 0, 0), answered);
+        QCOMPARE(source.backendName(), "kde+ibus");
+        QSignalSpy changed(&source, &InputSource::mayHaveChanged);
+        layoutsSource->switchTo(layoutsSource->id);
+        methodsSource->switchTo(methodsSource->id);
+        QCOMPARE(changed.count(), 2);
     }
 
     // File contents, or a FIFO, a device or a folder at the path.
@@ -158,6 +206,14 @@ private slots:
         row("ibus", "chewing|zh_TW|Chewing|default", "ibus.inputmethod.chewing.TCIM",
             "chinese_traditional");
         row("ibus", "table:foo|t|Foo|default", "ibus.inputmethod.table:foo", "other");
+        // languages with a region or script, as engines write them
+        row("ibus", "table:quick-classic|zh-TW|Quick|default", "", "chinese_traditional");
+        row("ibus", "table:cangjie5|zh_HK|Cangjie 5|default", "", "chinese_traditional");
+        row("ibus", "libzhuyin|zh-tw|Zhuyin|default", "", "chinese_traditional");
+        row("ibus", "mozc-jp|ja-JP|Mozc|default", "", "japanese");
+        row("ibus", "libpinyin|zh-CN|Pinyin|default", "", "chinese_simplified");
+        row("fcitx5", "chewing|zh_TW.UTF-8|Chewing", "", "chinese_traditional");
+        row("fcitx5", "hangul|ko_KR|Hangul", "", "korean");
         row("ibus", "Pinyin-Korean|ko||default", "", "korean");
         row("ibus", "typing-booster|en_US||", "", "english");
         row("ibus", "xkb:il::heb|he|Hebrew|", "ibus.keylayout.il.Hebrew", "hebrew");
@@ -195,6 +251,8 @@ private slots:
         row("kde", "ru|phonetic|Russian (phonetic)", "kde.keylayout.ru(phonetic).Russian",
             "russian");
         row("kde", "jp||Japanese", "kde.keylayout.jp.japanese", "english");
+        row("kde", "us|rus|Russian (US, phonetic)", "kde.keylayout.us(rus).Russian", "russian");
+        row("kde", "us||English (US)", "kde.keylayout.us.English (US)", "english");
     }
     void compose()
     {
