@@ -3,7 +3,8 @@
 # org.kde.keyboard itself and leaves XWayland's XKB group alone. With default settings the
 # badge and the clock appear where stored, seen in KWin's own screenshots; the layout
 # (us(rus) on a US base, a display label) is followed as KWin reports it, also after
-# kxkbrc changes.
+# kxkbrc changes, and IBus (running, not declared, as KWin's input-method setting starts
+# it) answers while its input method is active. KWin also keeps a layout per window.
 set -euo pipefail
 . "$(dirname "$0")/lib/session.sh"
 e2e_enter_session "$0" "$@"
@@ -11,6 +12,8 @@ e2e_init
 . "$(dirname "$0")/lib/plasma.sh"
 write_kxkbrc us,us,ru ,rus,phonetic EN,,
 start_kwin
+start_ibus
+ibus_set_engine xkb:us::eng
 
 start_mirevo auto
 expect_badge 0000b3 english
@@ -20,7 +23,8 @@ for corner in "972 280" "1268 280" "972 478" "1268 478"; do
   expect_pixel $corner 005a99 6 "no clock at $corner" 10000
 done
 screen_moves 960 270 320 220 || e2e_fail "the clock stands still"
-expect_source auto english "auto:kde"
+backend="auto:kde+ibus (org.kde.keyboard on the session bus, ibus-daemon running; "
+expect_source auto english "${backend}kde answered: ibus is on a keyboard layout)"
 
 kde_call setLayout 1 >/dev/null
 expect_daemon_layout "Russian (US, phonetic)"
@@ -43,3 +47,26 @@ kde_call setLayout 1 >/dev/null
 expect_daemon_layout "Greek (polytonic)"
 expect_badge 00478f greek
 expect_source_id "kde.keylayout.gr(polytonic).Greek"
+ibus_set_engine hangul
+expect_badge 6b006b korean
+expect_source auto korean "${backend}ibus answered: an input method is active)"
+ibus_set_engine xkb:us::eng
+expect_badge 00478f greek
+
+# A layout per window: KWin restores each window's layout when it gets the focus.
+sed -i 's/SwitchMode=Global/SwitchMode=Window/' "$XDG_CONFIG_HOME/kxkbrc"
+reload_kxkbrc
+e2e_spawn xmessage -name plasma-a -geometry 300x80+400+100 A
+e2e_spawn xmessage -name plasma-b -geometry 300x80+400+300 B
+wait_until 10 xdotool search --classname plasma-b || e2e_fail "no windows to focus"
+a=$(xdotool search --classname plasma-a) b=$(xdotool search --classname plasma-b)
+xdotool windowactivate --sync "$a"
+kde_call setLayout 1 >/dev/null
+xdotool windowactivate --sync "$b"
+kde_call setLayout 0 >/dev/null
+for step in "$a|Greek (polytonic)|00478f" "$b|English (US)|0000b3" "$a|Greek (polytonic)|00478f"; do
+  IFS='|' read -r window name colour <<<"$step"
+  xdotool windowactivate --sync "$window"
+  expect_daemon_layout "$name"
+  expect_badge "$colour" "the focused window's layout"
+done

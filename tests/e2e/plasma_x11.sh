@@ -3,7 +3,8 @@
 # label (EN) and Russian typed on a US base (us(rus)), switched with setLayout and
 # switchToNextLayout and reconfigured through kxkbrc. The truth is what key 24 (<AD01>)
 # or 29 (<AD06>) types in the locked group. The daemon also starts after Mirevo, goes,
-# is replaced by replies it never sends (a stand-in) and comes back.
+# is replaced by replies it never sends (a stand-in) and comes back; then it keeps a
+# layout per window, restored as the focus moves.
 set -euo pipefail
 . "$(dirname "$0")/lib/session.sh"
 e2e_enter_session "$0" "$@"
@@ -72,3 +73,26 @@ expect_badge 7d0036 russian
 last_watched_is() { [ "$(tail -1 "$E2E_TMP/watch.log" | cut -f1)" = "$1" ]; }
 wait_until 5 last_watched_is "kde.keylayout.us(rus).Russian" ||
   e2e_fail "the kde source did not follow the restarted daemon: $(tail -1 "$E2E_TMP/watch.log")"
+
+# A layout per window: the daemon restores each window's layout when it gets the focus.
+e2e_spawn openbox --sm-disable
+wait_until 10 window_manager_runs || e2e_fail "openbox did not start"
+sed -i 's/SwitchMode=Global/SwitchMode=Window/' "$XDG_CONFIG_HOME/kxkbrc"
+reload_kxkbrc
+e2e_spawn xmessage -name plasma-a -geometry 300x80+400+100 A
+e2e_spawn xmessage -name plasma-b -geometry 300x80+400+300 B
+wait_until 10 xdotool search --classname plasma-b || e2e_fail "no windows to focus"
+a=$(xdotool search --classname plasma-a) b=$(xdotool search --classname plasma-b)
+xdotool windowactivate --sync "$a"
+kde_call setLayout 1 >/dev/null
+expect_typed 24 Cyrillic_ya
+xdotool windowactivate --sync "$b"
+kde_call setLayout 0 >/dev/null
+expect_typed 25 Greek_finalsmallsigma
+expect_badge 00478f greek
+for step in "$a 24 Cyrillic_ya 7d0036" "$b 25 Greek_finalsmallsigma 00478f" "$a 24 Cyrillic_ya 7d0036"; do
+  read -r window key keysym colour <<<"$step"
+  xdotool windowactivate --sync "$window"
+  expect_typed "$key" "$keysym"
+  expect_badge "$colour" "the focused window's layout"
+done
