@@ -8,13 +8,9 @@ std::optional<InputBackendChoice> InputBackendChoice::parse(const QString& text)
 {
     using Kind = InputBackendChoice::Kind;
     const std::pair<QLatin1StringView, Kind> names[] = {
-        {QLatin1StringView("auto"), Kind::automatic},
-        {QLatin1StringView("fcitx5"), Kind::fcitx5},
-        {QLatin1StringView("ibus"), Kind::ibus},
-        {QLatin1StringView("xkb"), Kind::xkb},
-        {QLatin1StringView("gnome"), Kind::gnome},
-        {QLatin1StringView("kde"), Kind::kde},
-        {QLatin1StringView("kde+ibus"), Kind::kdeWithIBus},
+        {QLatin1StringView("auto"), Kind::automatic}, {QLatin1StringView("fcitx5"), Kind::fcitx5},
+        {QLatin1StringView("ibus"), Kind::ibus},      {QLatin1StringView("xkb"), Kind::xkb},
+        {QLatin1StringView("gnome"), Kind::gnome},    {QLatin1StringView("kde"), Kind::kde},
     };
     for (const auto& [name, kind] : names) {
         if (text == name)
