@@ -8,14 +8,11 @@
 # Usage: bench/bench_plasma_switch.sh [SWITCHES (default 30)]
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-. "$here/../tests/e2e/lib/session.sh"
+. "$here/../tests/e2e/lib/plasma.sh"
 . "$here/lib.sh"
-e2e_enter_session "$0" "$@"
-switches=${1:-30}
 build=${MIREVO_BUILD_DIR:-$here/../build}
 export MIREVO=$build/mirevo MIREVO_TOOLS=$build/tools
-e2e_init
-. "$here/../tests/e2e/lib/plasma.sh"
+switches=${1:-30}
 start_xvfb
 write_kxkbrc us,us ,rus EN,
 start_kded

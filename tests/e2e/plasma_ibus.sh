@@ -4,9 +4,6 @@
 # IBus's input method (hangul) answers while it is active. The truth is what key 24 types
 # in the locked group and the engine IBus reports. IBus also goes and comes back.
 set -euo pipefail
-. "$(dirname "$0")/lib/session.sh"
-e2e_enter_session "$0" "$@"
-e2e_init
 . "$(dirname "$0")/lib/plasma.sh"
 start_xvfb
 write_kxkbrc us,us ,rus EN,

@@ -6,9 +6,6 @@
 # kxkbrc changes, and IBus (running, not declared, as KWin's input-method setting starts
 # it) answers while its input method is active. KWin also keeps a layout per window.
 set -euo pipefail
-. "$(dirname "$0")/lib/session.sh"
-e2e_enter_session "$0" "$@"
-e2e_init
 . "$(dirname "$0")/lib/plasma.sh"
 write_kxkbrc us,us,ru ,rus,phonetic EN,,
 start_kwin
@@ -54,16 +51,8 @@ ibus_set_engine xkb:us::eng
 expect_badge 00478f greek
 
 # A layout per window: KWin restores each window's layout when it gets the focus.
-sed -i 's/SwitchMode=Global/SwitchMode=Window/' "$XDG_CONFIG_HOME/kxkbrc"
-reload_kxkbrc
-e2e_spawn xmessage -name plasma-a -geometry 300x80+400+100 A
-e2e_spawn xmessage -name plasma-b -geometry 300x80+400+300 B
-wait_until 10 xdotool search --classname plasma-b || e2e_fail "no windows to focus"
-a=$(xdotool search --classname plasma-a) b=$(xdotool search --classname plasma-b)
-xdotool windowactivate --sync "$a"
-kde_call setLayout 1 >/dev/null
-xdotool windowactivate --sync "$b"
-kde_call setLayout 0 >/dev/null
+windows_with_layouts 1 0
+a=$WINDOW_A b=$WINDOW_B
 for step in "$a|Greek (polytonic)|00478f" "$b|English (US)|0000b3" "$a|Greek (polytonic)|00478f"; do
   IFS='|' read -r window name colour <<<"$step"
   xdotool windowactivate --sync "$window"

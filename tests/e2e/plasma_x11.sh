@@ -6,9 +6,6 @@
 # is replaced by replies it never sends (a stand-in) and comes back; then it keeps a
 # layout per window, restored as the focus moves.
 set -euo pipefail
-. "$(dirname "$0")/lib/session.sh"
-e2e_enter_session "$0" "$@"
-e2e_init
 . "$(dirname "$0")/lib/plasma.sh"
 start_xvfb
 write_kxkbrc us,ru,us,de ,phonetic,rus, EN,,,
@@ -77,19 +74,8 @@ wait_until 5 last_watched_is "kde.keylayout.us(rus).Russian" ||
 # A layout per window: the daemon restores each window's layout when it gets the focus.
 e2e_spawn openbox --sm-disable
 wait_until 10 window_manager_runs || e2e_fail "openbox did not start"
-sed -i 's/SwitchMode=Global/SwitchMode=Window/' "$XDG_CONFIG_HOME/kxkbrc"
-reload_kxkbrc
-e2e_spawn xmessage -name plasma-a -geometry 300x80+400+100 A
-e2e_spawn xmessage -name plasma-b -geometry 300x80+400+300 B
-wait_until 10 xdotool search --classname plasma-b || e2e_fail "no windows to focus"
-a=$(xdotool search --classname plasma-a) b=$(xdotool search --classname plasma-b)
-xdotool windowactivate --sync "$a"
-kde_call setLayout 1 >/dev/null
-expect_typed 24 Cyrillic_ya
-xdotool windowactivate --sync "$b"
-kde_call setLayout 0 >/dev/null
-expect_typed 25 Greek_finalsmallsigma
-expect_badge 00478f greek
+windows_with_layouts 1 0
+a=$WINDOW_A b=$WINDOW_B
 for step in "$a 24 Cyrillic_ya 7d0036" "$b 25 Greek_finalsmallsigma 00478f" "$a 24 Cyrillic_ya 7d0036"; do
   read -r window key keysym colour <<<"$step"
   xdotool windowactivate --sync "$window"

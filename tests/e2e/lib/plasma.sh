@@ -1,8 +1,12 @@
 # Helpers for tests and benchmarks against the real Plasma 5.27: its keyboard daemon
 # (org.kde.keyboard) in kded5 with plasma-desktop's keyboard module on X11, in kwin_wayland
 # on Wayland, both configured through kxkbrc as Plasma's settings module writes it.
-# Source after session.sh and e2e_init.
+# Sourcing this file runs the calling script again inside a private session bus (see
+# e2e_enter_session) and calls e2e_init.
 
+source "$(dirname "${BASH_SOURCE[0]}")/session.sh"
+e2e_enter_session "$0" "$@"
+e2e_init
 export XDG_CURRENT_DESKTOP=KDE KDE_FULL_SESSION=true KDE_SESSION_VERSION=5
 
 # write_kxkbrc LAYOUTS VARIANTS [LABELS]: comma-separated lists, as Plasma keeps them.
@@ -45,6 +49,29 @@ expect_source_id() {
   wait_until 3 source_id_is "$1" || e2e_fail "expected the source $1: $("$MIREVO" --print-source 2>&1)"
 }
 source_id_is() { [ "$("$MIREVO" --print-source | cut -f1)" = "$1" ]; }
+
+# windows_with_layouts INDEX_A INDEX_B: Plasma keeps a layout per window (SwitchMode=Window);
+# two new windows, WINDOW_A and WINDOW_B, get these layouts (INDEX_A not 0). Plasma gives a
+# window layout 0 when it first has the focus: from layout INDEX_A that is a switch to wait
+# for, after which the layout set is that window's.
+windows_with_layouts() {
+  local window index
+  sed -i 's/SwitchMode=Global/SwitchMode=Window/' "$XDG_CONFIG_HOME/kxkbrc"
+  reload_kxkbrc
+  kde_call setLayout "$1" >/dev/null
+  e2e_spawn xmessage -name plasma-a -geometry 300x80+400+100 A
+  e2e_spawn xmessage -name plasma-b -geometry 300x80+400+300 B
+  wait_until 10 xdotool search --classname plasma-b || e2e_fail "no windows to focus"
+  WINDOW_A=$(xdotool search --classname plasma-a) WINDOW_B=$(xdotool search --classname plasma-b)
+  for window in "$WINDOW_A:$1" "$WINDOW_B:$2"; do
+    index=${window#*:}
+    xdotool windowactivate --sync "${window%:*}"
+    wait_until 5 daemon_index_is 0 || e2e_fail "Plasma did not give a new window layout 0"
+    kde_call setLayout "$index" >/dev/null
+    wait_until 5 daemon_index_is "$index" || e2e_fail "Plasma did not switch to $index"
+  done
+}
+daemon_index_is() { [ "$(kde_call getLayout)" = "(uint32 $1,)" ]; }
 
 # start_kded: kglobalaccel5, where kded's keyboard module registers its shortcuts, and
 # kded5 with the keyboard module alone.
