@@ -9,10 +9,9 @@ class FakeInputSource : public InputSource {
     Q_OBJECT
 public:
     std::optional<QString> id;
-    QString name = QStringLiteral("fake");
 
     std::optional<QString> currentSourceId() override { return id; }
-    QString backendName() const override { return name; }
+    QString backendName() const override { return QStringLiteral("fake"); }
 
     // Switches the source and announces it, as a framework's change signal would.
     void switchTo(const std::optional<QString>& newId)

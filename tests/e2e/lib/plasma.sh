@@ -24,18 +24,17 @@ kde_call() {
     --method "org.kde.KeyboardLayouts.$1" "${@:2}"
 }
 
-# daemon_layout: "<layout>\t<long name>" of the daemon's current layout, as it reports it.
+# daemon_layout: the long name of the daemon's current layout, as it reports it.
 daemon_layout() {
   python3 -c 'import ast, sys
-layouts = ast.literal_eval(sys.argv[1])[0]
-entry = layouts[int(sys.argv[2].split()[1].rstrip(",)"))]
-print(entry[0], entry[2], sep="\t")' "$(kde_call getLayoutsList)" "$(kde_call getLayout)"
+print(ast.literal_eval(sys.argv[1])[0][int(sys.argv[2].split()[1].rstrip(",)"))][2])' \
+    "$(kde_call getLayoutsList)" "$(kde_call getLayout)"
 }
 # expect_daemon_layout LONG_NAME: the daemon reports LONG_NAME as current within 5 s.
 expect_daemon_layout() {
   wait_until 5 daemon_layout_is "$1" || e2e_fail "the daemon is not on $1: $(daemon_layout)"
 }
-daemon_layout_is() { [ "$(daemon_layout | cut -f2)" = "$1" ]; }
+daemon_layout_is() { [ "$(daemon_layout)" = "$1" ]; }
 
 # expect_typed KEYCODE KEYSYM: on X11 the key types KEYSYM in the locked group within 5 s.
 expect_typed() {

@@ -212,8 +212,6 @@ private slots:
             QByteArray("LayoutList=fr\n[Layout]\nLayoutList=us,ru\nLayoutList[de]=de\n"
                        "VariantList=,phonetic\n[Layout][Sub]\nLayoutList=gr\n"),
             "us|ru(phonetic)");
-        row("more variants than layouts",
-            QByteArray("[Layout]\nLayoutList=us\nVariantList=intl,x\n"), "us(intl)");
         row("binary junk", QByteArray("\0\xff[Layout\n=\n", 12), "");
     }
     void kxkbrc()
@@ -227,33 +225,6 @@ private slots:
                                             ? QString()
                                             : '(' + list.variants.value(i) + ')');
         QCOMPARE(names.join('|'), expected);
-    }
-
-    // Plasma's daemon lists layouts without variants; the first description of the keyboard
-    // with the daemon's layouts gives them (the X server's on X11, then kxkbrc).
-    void variantsForDaemonLayouts_data()
-    {
-        QTest::addColumn<QString>("daemon");   // layouts, '|'
-        QTest::addColumn<QString>("xServer");  // "layouts/variants"
-        QTest::addColumn<QString>("kxkbrc");   // "layouts/variants"
-        QTest::addColumn<QString>("expected"); // variants, '|'
-        row("X11: the server's keymap", "us|us", "us|us/|rus", "us|us/|dvorak", "|rus");
-        row("Wayland: XWayland's own keymap", "us|us|ru", "us/", "us|us|ru/|rus|phonetic",
-            "|rus|phonetic");
-        row("both out of date", "us|gr", "us|ru/|phonetic", "us|ru/|phonetic", "|");
-    }
-    void variantsForDaemonLayouts()
-    {
-        QFETCH(QString, daemon);
-        QFETCH(QString, xServer);
-        QFETCH(QString, kxkbrc);
-        QFETCH(QString, expected);
-        const auto list = [](const QString& text) {
-            return LayoutList{text.section('/', 0, 0).split('|'), text.section('/', 1).split('|')};
-        };
-        QCOMPARE(mirevo::variantsForDaemonLayouts(daemon.split('|'), {list(xServer), list(kxkbrc)})
-                     .join('|'),
-                 expected);
     }
 
     void xkbRulesNames_data()

@@ -1,10 +1,8 @@
-#include "common/FakeInputSource.h"
 #include "common/TestRegistry.h"
 #include "input/InputLanguage.h"
 #include "input/LanguageRules.h"
 #include "platform/sources/FileInputSource.h"
 #include "platform/sources/InputBackendDecision.h"
-#include "platform/sources/LayoutsAndMethodsInputSource.h"
 #include "platform/sources/SourceIdComposition.h"
 #include "platform/sources/gnome/GnomeSources.h"
 
@@ -78,49 +76,6 @@ private slots:
         const QStringList kinds{"auto",  "fcitx5", "ibus", "xkb",
                                 "gnome", "kde",    "file", "kde+ibus"};
         QCOMPARE(kinds.value(int(decision.kind)) + " (" + decision.reason + ")", expected);
-    }
-
-    // Plasma's layouts beside IBus: IBus answers only while one of its input methods is
-    // active; either one's switch is announced.
-    void layoutsAndMethods_data()
-    {
-        QTest::addColumn<QString>("layout"); // empty: no answer
-        QTest::addColumn<QString>("method");
-        QTest::addColumn<QString>("expected");
-        QTest::addColumn<QString>("answered"); // the reason's first word
-        const QString russian = "kde.keylayout.us(rus).Russian";
-        const QString english = "ibus.keylayout.us.English (US)";
-        row("layout engine", russian, english, russian, "kde");
-        row("input method", russian, "ibus.inputmethod.hangul.Korean",
-            "ibus.inputmethod.hangul.Korean", "ibus");
-        row("no engine", russian, "", russian, "kde");
-        row("Plasma silent", "", english, "", "kde");
-    }
-    void layoutsAndMethods()
-    {
-        QFETCH(QString, layout);
-        QFETCH(QString, method);
-        QFETCH(QString, expected);
-        QFETCH(QString, answered);
-        const auto fake = [](const char* name, const QString& id) {
-            auto source = std::make_unique<test::FakeInputSource>();
-            source->name = name;
-            if (!id.isEmpty())
-                source->id = id;
-            return source;
-        };
-        auto layouts = fake("kde", layout);
-        auto methods = fake("ibus", method);
-        test::FakeInputSource* layoutsSource = layouts.get();
-        test::FakeInputSource* methodsSource = methods.get();
-        LayoutsAndMethodsInputSource source(std::move(layouts), std::move(methods));
-        QCOMPARE(source.currentSourceId().value_or(QString()), expected);
-        QCOMPARE(source.backendReason().section(' ', 0, 0), answered);
-        QCOMPARE(source.backendName(), "kde+ibus");
-        QSignalSpy changed(&source, &InputSource::mayHaveChanged);
-        layoutsSource->switchTo(layoutsSource->id);
-        methodsSource->switchTo(methodsSource->id);
-        QCOMPARE(changed.count(), 2);
     }
 
     // File contents, or a FIFO, a device or a folder at the path.
@@ -252,7 +207,6 @@ private slots:
             "russian");
         row("kde", "jp||Japanese", "kde.keylayout.jp.japanese", "english");
         row("kde", "us|rus|Russian (US, phonetic)", "kde.keylayout.us(rus).Russian", "russian");
-        row("kde", "us||English (US)", "kde.keylayout.us.English (US)", "english");
     }
     void compose()
     {
