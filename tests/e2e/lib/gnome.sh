@@ -98,7 +98,7 @@ applied() {
   if [ -n "${WAYLAND_DISPLAY:-}" ]; then
     ibus engine 2>/dev/null
   else
-    echo "$(ibus engine 2>/dev/null) $("$MIREVO_TOOLS/xkb_typed" | cut -d' ' -f2)"
+    echo "$(ibus engine 2>/dev/null) $("$MIREVO_TOOLS/xkb_typed_keysym" 29 | cut -d' ' -f2)"
   fi
 }
 # expect_applied "ENGINE KEYSYM" WHAT: the shell applied that within 10 s.
