@@ -7,7 +7,6 @@
 # XDG_CURRENT_DESKTOP, so it takes GNOME once the shell is on the bus.
 set -euo pipefail
 . "$(dirname "$0")/lib/gnome.sh"
-e2e_enter_session "$0" "$@"
 gnome_session x11
 start_mirevo auto
 watch_sources gnome

@@ -8,7 +8,6 @@
 # the shell reports: mru-sources and IBus's engine.
 set -euo pipefail
 . "$(dirname "$0")/lib/gnome.sh"
-e2e_enter_session "$0" "$@"
 gnome_session wayland
 gsettings set org.gnome.desktop.input-sources per-window true
 start_gnome_shell wayland

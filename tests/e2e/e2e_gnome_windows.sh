@@ -7,7 +7,6 @@
 # Mirevo runs with `auto` in a session that names GNOME.
 set -euo pipefail
 . "$(dirname "$0")/lib/gnome.sh"
-e2e_enter_session "$0" "$@"
 gnome_session x11
 gsettings set org.gnome.desktop.input-sources per-window true
 start_gnome_shell x11

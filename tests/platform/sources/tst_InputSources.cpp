@@ -41,8 +41,6 @@ private slots:
             "ibus (ibus-daemon running)");
         row("GNOME drives IBus", "XDG_CURRENT_DESKTOP=ubuntu:GNOME;GTK_IM_MODULE=ibus", "ibus",
             true, true, "gnome (XDG_CURRENT_DESKTOP=ubuntu:GNOME)");
-        row("GNOME Shell on the bus", "", "shell", false, true,
-            "gnome (org.gnome.Shell on the session bus)");
         row("GNOME without its settings", "XDG_CURRENT_DESKTOP=GNOME", "ibus", true, false,
             "ibus (ibus-daemon running)");
         row("fcitx5 declared on GNOME", "XDG_CURRENT_DESKTOP=GNOME;QT_IM_MODULE=fcitx",
