@@ -38,3 +38,9 @@ switch back
 focus_window A
 expect_applied "${applies["ibus:hangul"]}" "A again"
 expect_current "${shows["ibus:hangul"]}" "A again"
+
+# fcitx5 beside the shell: followed where declared, the shell's sources where not.
+start_fcitx5 keyboard-ru
+start_fcitx5_client
+GTK_IM_MODULE=fcitx expect_source auto russian "auto:fcitx5 (GTK_IM_MODULE=fcitx)"
+expect_source auto korean "auto:gnome (org.gnome.Shell on the session bus)"
