@@ -33,6 +33,13 @@ SwayInputSource::SwayInputSource(const QString& socketPath, QObject* parent)
     connectToSway();
 }
 
+SwayInputSource::~SwayInputSource()
+{
+    // The socket, destroyed after the timers, reports its closing: not to this half-gone
+    // source.
+    disconnect(&m_socket, nullptr, this, nullptr);
+}
+
 bool SwayInputSource::answersAt(const QString& socketPath)
 {
     const QByteArray path = socketPath.toLocal8Bit();

@@ -24,6 +24,7 @@ public:
 
     explicit SwayInputSource(const QString& socketPath = socketFromEnvironment(),
                              QObject* parent = nullptr);
+    ~SwayInputSource() override;
 
     std::optional<QString> currentSourceId() override { return m_current; }
     QString backendName() const override { return QStringLiteral("sway"); }
