@@ -11,12 +11,10 @@ e2e_enter_session "$0" "$@"
 e2e_init
 start_xvfb 1280x800
 prepare_sway
-# last_watched LANGUAGE: the newest source the running watcher announced maps to LANGUAGE.
+# last_watched LANGUAGE: the newest source the running watcher announced maps to LANGUAGE;
+# the watcher retries at growing intervals, up to 16 s apart.
 last_watched() { [ "$(tail -n1 "$E2E_TMP/watch.log" | cut -f2)" = "$1" ]; }
-# The watcher retries at growing intervals, up to 16 s apart.
-expect_last_watched() {
-  wait_until 40 last_watched "$1" || e2e_fail "the running source missed $1: $(cat "$E2E_TMP/watch.log")"
-}
+expect_last_watched() { wait_until 40 last_watched "$1" || e2e_fail "missed $1: $(cat "$E2E_TMP/watch.log")"; }
 
 watch_sources sway
 start_sway
@@ -41,6 +39,14 @@ id=$(gdbus call --session --dest io.github.mirevo.Mirevo --object-path /io/githu
   --method org.freedesktop.DBus.Properties.Get io.github.mirevo.Mirevo1 CurrentSourceId)
 [ "$id" = "(<'sway.keylayout.ru.Russian'>,)" ] || e2e_fail "the running instance reports $id"
 expect_source auto russian "auto:sway (sway answers at SWAYSOCK=$SWAYSOCK)"
+# IBus beside sway: its input method while active, sway's layout while IBus is on a layout.
+start_ibus
+beside_ibus="auto:sway+ibus (sway answers at SWAYSOCK=$SWAYSOCK, ibus-daemon running; "
+ibus_switch hangul
+expect_source auto korean "${beside_ibus}ibus answered: an input method is active)"
+ibus_switch xkb:us::eng
+expect_source auto russian "${beside_ibus}sway answered: ibus is on a keyboard layout)"
+stop_ibus
 
 # With the settings open (sway tiles the window, and raises it, under the badge) the badge
 # and the clock still take a drag, and keep the place they were dropped at.

@@ -1,12 +1,10 @@
 # sway nested on the script's Xvfb (session.sh's start_xvfb), for the sway test and benchmark.
 # sway refuses to run as root: as root it runs as nobody, in folders nobody owns; otherwise
-# as the current user. Its XWayland admits this script's user. Sets SWAYSOCK (a fixed path,
-# where a restarted sway comes back) and SWAY_DISPLAY (its XWayland); sway's screen is its
-# output window at the top-left of the Xvfb screen, which screen-probe reads on DISPLAY.
+# as the current user. Its XWayland admits this script's user. sway's screen is its output
+# window at the top-left of the Xvfb screen, which screen-probe reads on DISPLAY.
 
-# prepare_sway: writes the configuration (us,ru layouts, a 1280x800 output) and sets SWAYSOCK;
-# start_sway starts sway (again, after stop_sway, at the same socket path: sway takes
-# SWAYSOCK when no file is there); sway_ready waits for it.
+# prepare_sway: the configuration (us,ru layouts, a 1280x800 output), and SWAYSOCK at a fixed
+# path, where a restarted sway comes back (sway takes SWAYSOCK when no file is there).
 prepare_sway() {
   SWAY_DIR=$E2E_TMP/sway
   mkdir -p "$SWAY_DIR/home" "$SWAY_DIR/runtime"
@@ -33,7 +31,7 @@ start_sway() {
   E2E_PIDS+=($SWAY_PID)
 }
 
-# sway_ready: sway answers and its XWayland admits us (SWAY_DISPLAY is set).
+# sway_ready: sway answers and its XWayland admits us; sets SWAY_DISPLAY (its XWayland).
 sway_ready() {
   wait_until 60 test -s "$SWAY_DIR/home/display" || e2e_fail "sway did not start: $(tail -5 "$E2E_TMP/sway.log")"
   SWAY_DISPLAY=$(cat "$SWAY_DIR/home/display")
@@ -50,6 +48,4 @@ stop_sway() {
 }
 
 # sway_layout: the name of the layout sway's keyboard has now ("Russian").
-sway_layout() {
-  swaymsg -t get_inputs -r | jq -r '[.[] | select(.type == "keyboard")][0].xkb_active_layout_name'
-}
+sway_layout() { swaymsg -t get_inputs -r | jq -r '[.[] | select(.type == "keyboard")][0].xkb_active_layout_name'; }
