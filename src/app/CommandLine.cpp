@@ -96,11 +96,12 @@ CommandLine CommandLine::parse(const QStringList& arguments, const QString& envi
     if (!backendText.isEmpty()) {
         const std::optional<InputBackendChoice> choice = InputBackendChoice::parse(backendText);
         if (!choice) {
-            return failure(QStringLiteral("%1: unknown input backend \"%2\" "
-                                          "(use auto, fcitx5, ibus, xkb, gnome, kde or file:PATH)")
-                               .arg(fromOption ? QStringLiteral("--input-backend")
-                                               : QStringLiteral("MIREVO_INPUT_BACKEND"),
-                                    backendText));
+            return failure(
+                QStringLiteral("%1: unknown input backend \"%2\" "
+                               "(use auto, fcitx5, ibus, xkb, gnome, kde, sway or file:PATH)")
+                    .arg(fromOption ? QStringLiteral("--input-backend")
+                                    : QStringLiteral("MIREVO_INPUT_BACKEND"),
+                         backendText));
         }
         line.inputBackend = *choice;
     }
@@ -119,8 +120,8 @@ QString CommandLine::helpText()
         "  --detect ID               print the input language that ID maps to, and exit\n"
         "  --print-source            print the current source identifier, its language and\n"
         "                            the backend, and exit\n"
-        "  --input-backend BACKEND   auto (default), fcitx5, ibus, gnome, kde, xkb or\n"
-        "                            file:PATH (also MIREVO_INPUT_BACKEND)\n"
+        "  --input-backend BACKEND   auto (default), fcitx5, ibus, gnome, kde, sway, xkb\n"
+        "                            or file:PATH (also MIREVO_INPUT_BACKEND)\n"
         "  -h, --help                show this help\n"
         "  -v, --version             show the version\n"
         "\n"

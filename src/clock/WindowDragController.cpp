@@ -85,7 +85,11 @@ bool WindowDragController::mousePress(QMouseEvent* event)
     cancelResizeTracking();
     emit dragStarted();
     const Qt::Edges edges = edgesAt(event->position().toPoint(), m_window->size());
-    QWindow* handle = m_window->windowHandle();
+    // A window that bypasses the window manager (the floating windows on sway) has no
+    // manager to move it: the manager would take the request and do nothing.
+    QWindow* handle = m_window->windowFlags().testFlag(Qt::X11BypassWindowManagerHint)
+                          ? nullptr
+                          : m_window->windowHandle();
     if (edges) {
         if (handle && handle->startSystemResize(edges)) {
             m_systemResizing = true;

@@ -15,8 +15,9 @@ namespace mirevo {
 
 // Moves and resizes a frameless top-level window from its own left-button drags: by the
 // background it moves, near its edges it resizes. The window manager does the work when
-// it can; otherwise (no window manager, or a platform that cannot) the window follows the
-// pointer by hand. Reports the end of every resize the user made.
+// it can; otherwise (no window manager, a window that bypasses it, or a platform that
+// cannot) the window follows the pointer by hand. Reports the end of every resize the user
+// made.
 class WindowDragController : public QObject {
     Q_OBJECT
 public:

@@ -11,6 +11,7 @@ std::optional<InputBackendChoice> InputBackendChoice::parse(const QString& text)
         {QLatin1StringView("auto"), Kind::automatic}, {QLatin1StringView("fcitx5"), Kind::fcitx5},
         {QLatin1StringView("ibus"), Kind::ibus},      {QLatin1StringView("xkb"), Kind::xkb},
         {QLatin1StringView("gnome"), Kind::gnome},    {QLatin1StringView("kde"), Kind::kde},
+        {QLatin1StringView("sway"), Kind::sway},
     };
     for (const auto& [name, kind] : names) {
         if (text == name)

@@ -19,7 +19,7 @@ public:
     // Must return quickly: it runs on the main thread several times a second.
     virtual std::optional<QString> currentSourceId() = 0;
 
-    // Short name of the backend ("ibus", "fcitx5", "xkb", "gnome", "kde", "file").
+    // Short name of the backend ("ibus", "fcitx5", "xkb", "gnome", "kde", "sway", "file").
     virtual QString backendName() const = 0;
     // Why this backend was chosen, for people; empty when it was asked for by name.
     virtual QString backendReason() const { return {}; }

@@ -8,6 +8,7 @@
 #include "platform/sources/XkbInputSource.h"
 #include "platform/sources/gnome/GnomeInputSource.h"
 #include "platform/sources/ibus/IBusInputSource.h"
+#include "platform/sources/sway/SwayInputSource.h"
 
 namespace mirevo {
 
@@ -28,6 +29,11 @@ std::unique_ptr<InputSource> createInputSource(const InputBackendChoice& choice)
         return std::make_unique<KdeInputSource>();
     case InputBackendChoice::Kind::kdeWithIBus:
         return std::make_unique<LayoutsAndMethodsInputSource>(std::make_unique<KdeInputSource>(),
+                                                              std::make_unique<IBusInputSource>());
+    case InputBackendChoice::Kind::sway:
+        return std::make_unique<SwayInputSource>();
+    case InputBackendChoice::Kind::swayWithIBus:
+        return std::make_unique<LayoutsAndMethodsInputSource>(std::make_unique<SwayInputSource>(),
                                                               std::make_unique<IBusInputSource>());
     case InputBackendChoice::Kind::automatic:
         break;

@@ -4,6 +4,7 @@
 #include "platform/sources/XkbInputSource.h"
 #include "platform/sources/gnome/GnomeInputSource.h"
 #include "platform/sources/ibus/IBusAddress.h"
+#include "platform/sources/sway/SwayInputSource.h"
 
 #include <QDBusMessage>
 
@@ -101,6 +102,8 @@ void AutoInputSource::decide(const QStringList& busNames)
     facts.busNames = busNames;
     facts.ibusRunning = findIBusAddress().has_value();
     facts.gnomeSettings = GnomeInputSource::isAvailable();
+    facts.swayRunning =
+        SwayInputSource::answersAt(facts.environment.value(QStringLiteral("SWAYSOCK")));
     const BackendDecision decision = decideInputBackend(facts);
     m_decided = true;
     m_reason = decision.reason;

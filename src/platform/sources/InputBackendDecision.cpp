@@ -42,6 +42,8 @@ BackendDecision decideInputBackend(const SessionFacts& facts)
         gnome = BackendDecision{Kind::gnome, QStringLiteral("XDG_CURRENT_DESKTOP=") + desktop};
     else if (facts.gnomeSettings && facts.busNames.contains(kGnomeShellName))
         gnome = BackendDecision{Kind::gnome, onBus(kGnomeShellName)};
+    const QString swayAnswers = QStringLiteral("sway answers at SWAYSOCK=") +
+                                facts.environment.value(QStringLiteral("SWAYSOCK"));
 
     for (const char* variable : {"GTK_IM_MODULE", "QT_IM_MODULE", "XMODIFIERS", "INPUT_METHOD"}) {
         const QString value = facts.environment.value(QLatin1String(variable));
@@ -54,8 +56,16 @@ BackendDecision decideInputBackend(const SessionFacts& facts)
             return *gnome;
         if (method == Kind::ibus && plasma)
             return {Kind::kdeWithIBus, declared + QStringLiteral(", ") + onBus(kKdeKeyboardName)};
+        if (method == Kind::ibus && facts.swayRunning)
+            return {Kind::swayWithIBus, declared + QStringLiteral(", ") + swayAnswers};
         return {*method, declared};
     }
+    // sway switches layouts itself; XWayland's group follows only while an X11 window has
+    // the keyboard.
+    if (facts.swayRunning && facts.ibusRunning)
+        return {Kind::swayWithIBus, swayAnswers + QStringLiteral(", ibus-daemon running")};
+    if (facts.swayRunning)
+        return {Kind::sway, swayAnswers};
     if (gnome)
         return *gnome;
     if (plasma && facts.ibusRunning)

@@ -14,6 +14,7 @@ struct SessionFacts {
     QStringList busNames;            // names owned on the session bus
     bool ibusRunning = false;        // IBus's address file names a live daemon
     bool gnomeSettings = false;      // GNOME's input-source settings are installed
+    bool swayRunning = false;        // SWAYSOCK names a socket that answers
 };
 
 // The backend to use and why, in words for --print-source ("XDG_CURRENT_DESKTOP=GNOME").
@@ -23,11 +24,11 @@ struct BackendDecision {
 };
 
 // The session's own choice first: the input method it declares when that daemon runs
-// (GNOME drives IBus itself, so IBus on GNOME means GNOME's settings; on Plasma, which
-// switches layouts itself, IBus answers for its input methods and Plasma for layouts),
-// then GNOME's settings on GNOME, KDE's layouts on Plasma (with IBus's input methods when
-// IBus runs), and otherwise fcitx5, IBus or the X keyboard, whichever runs first in that
-// order.
+// (GNOME drives IBus itself, so IBus on GNOME means GNOME's settings; on Plasma and sway,
+// which switch layouts themselves, IBus answers for its input methods and the desktop for
+// layouts), then sway's layouts on sway and GNOME's settings on GNOME, KDE's layouts on
+// Plasma (each with IBus's input methods when IBus runs), and otherwise fcitx5, IBus or the
+// X keyboard, whichever runs first in that order.
 BackendDecision decideInputBackend(const SessionFacts& facts);
 
 } // namespace mirevo

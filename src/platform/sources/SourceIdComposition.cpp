@@ -71,6 +71,13 @@ QString composeLayoutId(QLatin1StringView backend, const QString& layout, const 
     return composeLayoutId(backend, label, layout, variant, description);
 }
 
+// A layout known by its name, and by its code where that is known.
+QString composeNamedLayoutId(QLatin1StringView backend, const QString& layout,
+                             const QString& variant, const QString& name)
+{
+    return composeLayoutId(backend, layout.isEmpty() ? name : layout, variant, name);
+}
+
 } // namespace
 
 QString composeIBusSourceId(const QString& engineName, const QString& language,
@@ -109,8 +116,12 @@ QString composeFcitx5SourceId(const QString& uniqueName, const QString& language
 
 QString composeXkbSourceId(const QString& layout, const QString& variant, const QString& groupName)
 {
-    return composeLayoutId(QLatin1StringView("xkb"), layout.isEmpty() ? groupName : layout, variant,
-                           groupName);
+    return composeNamedLayoutId(QLatin1StringView("xkb"), layout, variant, groupName);
+}
+
+QString composeSwaySourceId(const QString& layout, const QString& variant, const QString& name)
+{
+    return composeNamedLayoutId(QLatin1StringView("sway"), layout, variant, name);
 }
 
 QString composeGnomeLayoutId(const QString& id, const QString& description)

@@ -26,6 +26,10 @@ QString composeFcitx5SourceId(const QString& uniqueName, const QString& language
 // XKB group: its layout and variant from _XKB_RULES_NAMES and the group's name.
 QString composeXkbSourceId(const QString& layout, const QString& variant, const QString& groupName);
 
+// sway keyboard layout: sway reports only the layout's name ("Russian"); the layout and
+// variant are xkeyboard-config's for that name, empty when it lists no such name.
+QString composeSwaySourceId(const QString& layout, const QString& variant, const QString& name);
+
 // GNOME input source of type "xkb": its id, "<layout>[+<variant>]" ("de+neo"), names the
 // layout; the description comes from xkeyboard-config's registry.
 QString composeGnomeLayoutId(const QString& id, const QString& description);

@@ -1,8 +1,11 @@
 #include "platform/CompositorWatcher.h"
 #include "platform/FloatingWindow.h"
 
+#include <QAbstractNativeEventFilter>
+#include <QByteArray>
 #include <QGuiApplication>
 #include <QPainterPath>
+#include <QPointer>
 #include <QRegion>
 #include <QWidget>
 #include <QWindow>
@@ -56,6 +59,97 @@ void leadOwnGroup(xcb_connection_t* c, xcb_window_t id)
                         kFields, hints);
 }
 
+// The name the X11 window manager gives itself on its check window, empty without one.
+QByteArray windowManagerName(xcb_connection_t* c)
+{
+    const auto windowProperty = [c](xcb_window_t window, xcb_atom_t property, xcb_atom_t type) {
+        xcb_get_property_reply_t* reply = xcb_get_property_reply(
+            c, xcb_get_property(c, 0, window, property, type, 0, 64), nullptr);
+        QByteArray value;
+        if (reply && reply->type == type) {
+            value = QByteArray(static_cast<const char*>(xcb_get_property_value(reply)),
+                               xcb_get_property_value_length(reply));
+        }
+        free(reply);
+        return value;
+    };
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+    const QByteArray check =
+        windowProperty(root, atom(c, "_NET_SUPPORTING_WM_CHECK"), XCB_ATOM_WINDOW);
+    if (check.size() != sizeof(xcb_window_t))
+        return {};
+    xcb_window_t manager = 0;
+    memcpy(&manager, check.constData(), sizeof manager);
+    return windowProperty(manager, atom(c, "_NET_WM_NAME"), atom(c, "UTF8_STRING"));
+}
+
+// sway (whose XWayland is managed by "wlroots wm") centres every X11 window it manages and
+// ignores where the window asks to be. Windows it does not manage (override-redirect) show
+// where the program puts them, above tiled, floating and fullscreen windows, on every
+// workspace, and do not get the keyboard (measured with sway 1.7).
+bool managerIgnoresPlaces()
+{
+    static const bool ignores = [] {
+        xcb_connection_t* c = x11Connection();
+        return c && !qEnvironmentVariableIsEmpty("SWAYSOCK") &&
+               windowManagerName(c) == "wlroots wm";
+    }();
+    return ignores;
+}
+
+// XWayland gives the pointer to the topmost X11 window at a point, by X's own stacking,
+// though sway draws unmanaged windows above the rest: a window that sway raises when it
+// gets the focus would take the clicks meant for the badge above it. So while windows
+// bypass sway, they are raised again whenever a managed window is mapped or restacked.
+class StackingKeeper : public QAbstractNativeEventFilter {
+public:
+    static void keepAbove(QWidget* window)
+    {
+        static StackingKeeper* keeper = nullptr;
+        if (!keeper) {
+            xcb_connection_t* c = x11Connection();
+            if (!c)
+                return;
+            keeper = new StackingKeeper; // lives as long as the program
+            QCoreApplication::instance()->installNativeEventFilter(keeper);
+            // Qt's own events on the root stay selected: the mask is per client.
+            const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+            xcb_get_window_attributes_reply_t* attributes =
+                xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, root), nullptr);
+            const uint32_t mask =
+                (attributes ? attributes->your_event_mask : 0) | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
+            free(attributes);
+            xcb_change_window_attributes(c, root, XCB_CW_EVENT_MASK, &mask);
+            xcb_flush(c);
+        }
+        if (!keeper->m_windows.contains(window))
+            keeper->m_windows.append(window);
+    }
+
+    bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override
+    {
+        if (type != "xcb_generic_event_t")
+            return false;
+        const auto* event = static_cast<const xcb_generic_event_t*>(message);
+        const uint8_t kind = event->response_type & 0x7f;
+        // Unmanaged windows (these, menus, tooltips) are left alone: no raising loop.
+        const bool managedMoved =
+            (kind == XCB_CONFIGURE_NOTIFY &&
+             !reinterpret_cast<const xcb_configure_notify_event_t*>(event)->override_redirect) ||
+            (kind == XCB_MAP_NOTIFY &&
+             !reinterpret_cast<const xcb_map_notify_event_t*>(event)->override_redirect);
+        if (managedMoved) {
+            m_windows.removeAll(nullptr);
+            for (const QPointer<QWidget>& window : m_windows)
+                raiseFloatingWindow(window);
+        }
+        return false;
+    }
+
+private:
+    QList<QPointer<QWidget>> m_windows;
+};
+
 // Window-manager hints that Qt has no flag for. They must be on the window before it is
 // mapped: the manager reads them then, and resets the desktop after every hide.
 void setDesktopHints(QWidget* window)
@@ -85,6 +179,9 @@ void makeFloatingWindow(QWidget* window, FloatingWindowKind kind)
     if (kind == FloatingWindowKind::clickThroughOverlay) {
         // Unmanaged: a window manager's frame would still catch the clicks.
         flags |= Qt::X11BypassWindowManagerHint | Qt::WindowTransparentForInput;
+    } else if (managerIgnoresPlaces()) {
+        // Unmanaged, so that the window stays where it was put.
+        flags |= Qt::X11BypassWindowManagerHint;
     }
     window->setWindowFlags(flags);
     window->setAttribute(Qt::WA_TranslucentBackground);
@@ -99,6 +196,8 @@ void showFloatingWindow(QWidget* window)
     setDesktopHints(window);
     window->show();
     window->raise();
+    if (managerIgnoresPlaces() && window->windowFlags().testFlag(Qt::X11BypassWindowManagerHint))
+        StackingKeeper::keepAbove(window);
 }
 
 void raiseFloatingWindow(QWidget* window)

@@ -5,6 +5,7 @@
 #include "platform/sources/InputBackendDecision.h"
 #include "platform/sources/SourceIdComposition.h"
 #include "platform/sources/gnome/GnomeSources.h"
+#include "platform/sources/sway/SwayKeyboards.h"
 
 #include <QDir>
 #include <QFile>
@@ -26,15 +27,11 @@ private slots:
     void decide_data()
     {
         QTest::addColumn<QString>("environment"); // "NAME=value;..."
-        QTest::addColumn<QString>("busNames");    // short names: fcitx5 ibus shell kde
+        QTest::addColumn<QString>("busNames");    // fcitx5 ibus shell kde; sway: it answers
         QTest::addColumn<bool>("ibusRunning");
         QTest::addColumn<bool>("gnomeSettings");
         QTest::addColumn<QString>("expected"); // "backend (reason)"
         row("nothing runs", "", "", false, true, "xkb (no input-method daemon)");
-        row("IBus declared, idle fcitx5 too", "GTK_IM_MODULE=ibus", "fcitx5 ibus", true, true,
-            "ibus (GTK_IM_MODULE=ibus)");
-        row("both, none declared", "", "fcitx5 ibus", true, true,
-            "fcitx5 (org.fcitx.Fcitx5 on the session bus)");
         row("fcitx declared in XMODIFIERS", "XMODIFIERS=@im=fcitx", "fcitx5 ibus", true, true,
             "fcitx5 (XMODIFIERS=@im=fcitx)");
         row("declared daemon not running", "GTK_IM_MODULE=fcitx", "ibus", true, true,
@@ -51,6 +48,14 @@ private slots:
             "kde+ibus (INPUT_METHOD=ibus, org.kde.keyboard on the session bus)");
         row("IBus running on Plasma", "", "kde ibus", true, true,
             "kde+ibus (org.kde.keyboard on the session bus, ibus-daemon running)");
+        row("sway", "SWAYSOCK=/run/s.sock", "sway fcitx5", false, true,
+            "sway (sway answers at SWAYSOCK=/run/s.sock)");
+        row("sway's socket left behind", "SWAYSOCK=/run/s.sock", "", false, true,
+            "xkb (no input-method daemon)");
+        row("IBus declared on sway", "SWAYSOCK=/s;GTK_IM_MODULE=ibus", "sway ibus", true, true,
+            "sway+ibus (GTK_IM_MODULE=ibus, sway answers at SWAYSOCK=/s)");
+        row("fcitx5 declared on sway", "SWAYSOCK=/s;GTK_IM_MODULE=fcitx", "sway fcitx5", false,
+            true, "fcitx5 (GTK_IM_MODULE=fcitx)");
     }
     void decide()
     {
@@ -68,11 +73,12 @@ private slots:
             facts.environment.insert(pair.section('=', 0, 0), pair.section('=', 1));
         for (const QString& name : busNames.split(' ', Qt::SkipEmptyParts))
             facts.busNames << fullNames.value(name);
+        facts.swayRunning = busNames.contains("sway");
         facts.ibusRunning = ibusRunning;
         facts.gnomeSettings = gnomeSettings;
         const BackendDecision decision = decideInputBackend(facts);
-        const QStringList kinds{"auto",  "fcitx5", "ibus", "xkb",
-                                "gnome", "kde",    "file", "kde+ibus"};
+        const QStringList kinds{"auto", "fcitx5", "ibus",     "xkb",  "gnome",
+                                "kde",  "file",   "kde+ibus", "sway", "sway+ibus"};
         QCOMPARE(kinds.value(int(decision.kind)) + " (" + decision.reason + ")", expected);
     }
 
@@ -205,6 +211,10 @@ private slots:
             "russian");
         row("kde", "jp||Japanese", "kde.keylayout.jp.japanese", "english");
         row("kde", "us|rus|Russian (US, phonetic)", "kde.keylayout.us(rus).Russian", "russian");
+        // sway's layout name, looked up in the real xkeyboard-config registry
+        row("sway", "Russian (US, phonetic)", "sway.keylayout.us(rus).Russian", "russian");
+        row("sway", "Japanese", "sway.keylayout.jp.japanese", "english");
+        row("sway", "My Hebrew", "", "hebrew");
     }
     void compose()
     {
@@ -217,6 +227,7 @@ private slots:
                            : backend == "fcitx5" ? composeFcitx5SourceId(f[0], f[1], f[2])
                            : backend == "xkb"    ? composeXkbSourceId(f[0], f[1], f[2])
                            : backend == "gnome"  ? gnomeLayoutSourceId(f[0])
+                           : backend == "sway"   ? sway::swaySourceId(f[0])
                                                  : composeKdeSourceId(f[0], f[1], f[2]);
         if (!expectedId.isEmpty())
             QCOMPARE(id, expectedId);
