@@ -27,6 +27,7 @@ test_pkgs=(
   appstream desktop-file-utils man-db valgrind
   ibus ibus-hangul ibus-libpinyin
   fcitx5 fcitx5-hangul fcitx5-modules
+  kded5 plasma-workspace
   dconf-service dconf-gsettings-backend gsettings-desktop-schemas
   clang libclang-rt-14-dev
 )

@@ -28,8 +28,10 @@ public:
     std::optional<QString> currentSourceId() override;
     // "auto:ibus", "auto:gnome", ..., or "auto:none" when nothing answers.
     QString backendName() const override;
-    QString backendReason() const override { return m_reason; }
+    // Why the backend was chosen, and how the backend hears of switches when it says.
+    QString backendReason() const override;
     bool isReady() const override;
+    bool signalsChanges() const override { return !m_backend || m_backend->signalsChanges(); }
 
     InputSource* backend() const { return m_backend.get(); }
 

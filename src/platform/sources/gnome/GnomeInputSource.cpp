@@ -57,6 +57,11 @@ GnomeInputSource::~GnomeInputSource()
     }
 }
 
+bool GnomeInputSource::signalsChanges() const
+{
+    return m_engine.isEmpty() || m_engineIds.contains(m_engine) || !m_ibus || m_ibus->isConnected();
+}
+
 std::optional<QString> GnomeInputSource::currentSourceId()
 {
     // An IBus that was missing may have started since: look for it now and then.

@@ -31,6 +31,9 @@ public:
     std::optional<QString> currentSourceId() override;
     QString backendName() const override { return QStringLiteral("gnome"); }
     bool isReady() const override { return m_ready; }
+    // False while an IBus source waits for an IBus that is not connected: each read looks
+    // for the daemon again.
+    bool signalsChanges() const override;
 
 private:
     void reread();

@@ -4,11 +4,17 @@ namespace mirevo {
 
 IBusInputSource::IBusInputSource(QObject* parent) : InputSource(parent)
 {
-    connect(&m_bus, &IBusBus::connected, this, &IBusInputSource::requestEngine);
+    // A connection that comes or goes changes whether the monitor has to ask: say so even
+    // when the answer stays the same.
+    connect(&m_bus, &IBusBus::connected, this, [this] {
+        emit mayHaveChanged();
+        requestEngine();
+    });
     connect(&m_bus, &IBusBus::globalEngineChanged, this, &IBusInputSource::requestEngine);
     connect(&m_bus, &IBusBus::connectionLost, this, [this] {
         m_ready = true;
-        setCurrent(std::nullopt);
+        m_current.reset();
+        emit mayHaveChanged();
     });
     m_bus.connectIfDue();
     // No daemon to wait for: the answer "no source" is ready now.

@@ -9,8 +9,8 @@ namespace mirevo {
 
 // The IBus global engine, read from the daemon's private bus. The identifier is cached and
 // re-read when the daemon announces a new engine, so currentSourceId() never waits. While
-// no daemon is connected the source answers nothing; the bus keeps looking for a daemon,
-// which also finds a restarted one.
+// no daemon is connected the source answers nothing and has to be asked periodically: each
+// read looks for a daemon again, which also finds a restarted one.
 class IBusInputSource : public InputSource {
     Q_OBJECT
 public:
@@ -19,6 +19,7 @@ public:
     std::optional<QString> currentSourceId() override;
     QString backendName() const override { return QStringLiteral("ibus"); }
     bool isReady() const override { return m_ready; }
+    bool signalsChanges() const override { return m_bus.isConnected(); }
 
     bool isConnected() const { return m_bus.isConnected(); }
 
