@@ -153,17 +153,23 @@ void ClockView::paintEvent(QPaintEvent* event)
     // dial again there costs less than keeping a window-sized picture of them.
     const QRegion& area = event->region();
     QPainter painter(this);
-    painter.setClipRegion(area);
     painter.setRenderHint(QPainter::Antialiasing);
     QPainterPath outline;
     outline.addRoundedRect(QRectF(rect()), kClockCornerRadius, kClockCornerRadius);
-    painter.fillPath(outline, backgroundColor());
-    if (m_layout.face) {
-        const QColor color = m_settings.analogColor.toQColor();
-        paintAnalogDial(painter, m_layout.face->center(), m_layout.face->width(), color);
-        paintAnalogHands(painter, m_layout.face->center(), m_layout.face->width(), m_hands, color,
-                         area);
+    const QColor background = backgroundColor();
+    const QColor faceColor = m_settings.analogColor.toQColor();
+    // Piece by piece: a fill as tall as the window is blended on worker threads, waking
+    // them every second for a few changed pixels.
+    for (const QRect& piece : area) {
+        painter.setClipRect(piece);
+        painter.fillPath(outline, background);
+        if (m_layout.face)
+            paintAnalogDial(painter, m_layout.face->center(), m_layout.face->width(), faceColor);
     }
+    painter.setClipRegion(area);
+    if (m_layout.face)
+        paintAnalogHands(painter, m_layout.face->center(), m_layout.face->width(), m_hands,
+                         faceColor, area);
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setPen(m_settings.textColor.toQColor());
     for (const std::optional<ClockText>& text : {m_layout.date, m_layout.time}) {
