@@ -29,6 +29,7 @@ test_pkgs=(
   fcitx5 fcitx5-hangul fcitx5-modules
   kded5 plasma-workspace
   dconf-service dconf-gsettings-backend gsettings-desktop-schemas
+  kded5 plasma-desktop libkf5globalaccel-bin kwin-wayland xwayland
   clang libclang-rt-14-dev
 )
 

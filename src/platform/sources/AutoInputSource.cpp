@@ -55,8 +55,8 @@ QString AutoInputSource::backendName() const
 
 QString AutoInputSource::backendReason() const
 {
-    const QString how = m_backend ? m_backend->backendReason() : QString();
-    return how.isEmpty() ? m_reason : m_reason + QStringLiteral("; ") + how;
+    const QString own = m_backend ? m_backend->backendReason() : QString();
+    return own.isEmpty() ? m_reason : m_reason + QStringLiteral("; ") + own;
 }
 
 bool AutoInputSource::isReady() const
