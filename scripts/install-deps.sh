@@ -29,7 +29,7 @@ test_pkgs=(
   fcitx5 fcitx5-hangul fcitx5-modules
   dconf-service dconf-gsettings-backend dconf-cli gsettings-desktop-schemas
   gnome-shell python3-gi gir1.2-gtk-3.0 ibus-gtk3
-  kded5 plasma-desktop libkf5globalaccel-bin kwin-wayland xwayland sway
+  kded5 plasma-desktop plasma-workspace libkf5globalaccel-bin kwin-wayland xwayland sway
   clang libclang-rt-14-dev
 )
 

@@ -38,9 +38,17 @@ void AppDelegate::applicationDidFinishLaunching()
     };
     m_monitor.startMonitoring();
 
-    run(m_steps.createClockWindow);
-    if (m_store.settings().mouseCursorIndicator.isVisible)
-        run(m_steps.showMouseCursorIndicator);
+    const std::function<void()> rest = [self] {
+        if (!self)
+            return;
+        run(self->m_steps.createClockWindow);
+        if (self->m_store.settings().mouseCursorIndicator.isVisible)
+            run(self->m_steps.showMouseCursorIndicator);
+    };
+    if (m_steps.afterIndicatorShown)
+        m_steps.afterIndicatorShown(rest);
+    else
+        rest();
 }
 
 void AppDelegate::handleLanguageChange(InputLanguage language)

@@ -19,6 +19,9 @@ struct LaunchSteps {
     std::function<void()> createIndicatorWindow;
     std::function<void()> createClockWindow;
     std::function<void()> showMouseCursorIndicator;
+    // Runs the steps after the indicator's (the clock and the pointer badge) once the
+    // indicator is on screen, so it shows first; empty: at once.
+    std::function<void(std::function<void()>)> afterIndicatorShown;
 
     std::function<InputLanguage()> indicatorLanguage;
     // Stores the indicator's new language and plays its switch animation.

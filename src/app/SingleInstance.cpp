@@ -1,11 +1,11 @@
 #include "app/SingleInstance.h"
 
+#include "platform/desktop/LocalRequestClient.h"
 #include "platform/desktop/LocalRequestServer.h"
 #include "platform/desktop/PrivateRuntimeFolder.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
-#include <QLocalSocket>
 #include <QLockFile>
 #include <QThread>
 
@@ -100,7 +100,7 @@ SingleInstance::Start SingleInstance::startWithLockFile()
             m_failure = QStringLiteral("cannot create the lock file %1").arg(lockPath);
             return Start::failed;
         }
-        if (requestShowSettings(socketPath, int(deadline.remainingTime())))
+        if (sendLocalRequest(socketPath, kShowSettingsRequest, int(deadline.remainingTime())))
             return Start::handedOver;
         if (deadline.hasExpired())
             break;
@@ -110,24 +110,6 @@ SingleInstance::Start SingleInstance::startWithLockFile()
     m_lock->getLockInfo(&pid, nullptr, nullptr);
     m_failure = unanswered(QStringLiteral("the lock %1").arg(lockPath), pid);
     return Start::failed;
-}
-
-bool SingleInstance::requestShowSettings(const QString& socketPath, int timeoutMs)
-{
-    QLocalSocket socket;
-    socket.connectToServer(socketPath);
-    if (!socket.waitForConnected(timeoutMs))
-        return false;
-    socket.write(kShowSettingsRequest + '\n');
-    if (!socket.waitForBytesWritten(timeoutMs))
-        return false;
-    // The answer shows that a live instance, not a stale socket file, took the request.
-    const QByteArray& ack = LocalRequestServer::kAcknowledgement;
-    while (socket.bytesAvailable() < ack.size()) {
-        if (!socket.waitForReadyRead(timeoutMs))
-            return false;
-    }
-    return socket.readAll().startsWith(ack);
 }
 
 void SingleInstance::announceLanguageChanged(const QString& language, const QString& sourceId)

@@ -47,7 +47,6 @@ public:
 
 private:
     Start startWithLockFile();
-    bool requestShowSettings(const QString& socketPath, int timeoutMs);
 
     QString m_applicationId;
     std::optional<QString> m_lockFolder;

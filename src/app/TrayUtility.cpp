@@ -2,6 +2,7 @@
 
 #include "app/AccessibilityPrompts.h"
 #include "app/AppDelegate.h"
+#include "app/FirstPaint.h"
 #include "app/FontWarningFilter.h"
 #include "app/MenuBarManager.h"
 #include "app/ScriptingHandlers.h"
@@ -40,6 +41,15 @@ void preferX11OnWayland()
         qputenv("QT_QPA_PLATFORM", "xcb");
 }
 
+// The windows are small: X's shared-memory images save little copying here, and cost a
+// round trip to the server before each repaint of an area just shown, which wakes the
+// program twice more on every tick of the clock.
+void preferPlainImages()
+{
+    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
+        qputenv("QT_XCB_NO_MITSHM", "1");
+}
+
 constexpr int kPrintSourceWaitMs = 3000;
 
 } // namespace
@@ -55,6 +65,7 @@ int runTrayUtility(int argc, char** argv, const CommandLine& line)
         return 1;
     }
     filterFontShapingWarnings();
+    preferPlainImages();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Mirevo"));
     // Qt's own settings (window frame, alert choices) beside app_settings.json.
@@ -105,6 +116,11 @@ int runTrayUtility(int argc, char** argv, const CommandLine& line)
     steps.setupMenuBar = [&] { menuBar.setupMenuBar(); };
     steps.createIndicatorWindow = [] {
         IMEIndicatorWindowManager::shared().createIndicatorWindow();
+    };
+    // The clock's fonts and texts and the pointer badge's connection wait until the
+    // indicator is on screen.
+    steps.afterIndicatorShown = [](std::function<void()> rest) {
+        afterFirstPaint(IMEIndicatorWindowManager::shared().indicatorWindow(), std::move(rest));
     };
     steps.indicatorLanguage = [] { return IMEIndicatorWindowManager::shared().currentLanguage(); };
     steps.animateIndicatorTo = [](InputLanguage language) {

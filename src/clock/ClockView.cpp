@@ -11,8 +11,6 @@
 namespace mirevo {
 namespace {
 
-constexpr int kTickIntervalMs = 1000;
-
 // A text that moved, changed or came or went: where it was and where it is.
 QRegion changedText(const std::optional<ClockText>& before, const std::optional<ClockText>& now)
 {
@@ -39,11 +37,13 @@ ClockView::ClockView(AppSettingsManager& store, ClockSources sources, QWidget* p
     m_time = timeText();
     m_hands = handAngles(m_currentTime.time(), m_settings.showSeconds);
     relayout();
+    m_showsSeconds = changesWithinAMinute();
     setAttribute(Qt::WA_TranslucentBackground);
     setAutoFillBackground(false);
-    m_timer.setInterval(kTickIntervalMs);
-    m_timer.setTimerType(Qt::PreciseTimer);
-    connect(&m_timer, &QTimer::timeout, this, &ClockView::tick);
+    connect(&m_alarm, &WallClockAlarm::fired, this, [this] {
+        tick();
+        scheduleTick();
+    });
     // The background follows the input state and the live colour settings at once.
     connect(&store, &AppSettingsManager::isJapaneseInputChanged, this,
             qOverload<>(&QWidget::update));
@@ -52,14 +52,46 @@ ClockView::ClockView(AppSettingsManager& store, ClockSources sources, QWidget* p
 
 QString ClockView::dateText() const
 {
-    return formattedDate(m_currentTime, m_settings.dateFormatStyle, m_locale,
-                         m_settings.customDateFormat1, m_settings.customDateFormat2);
+    return dateTextAt(m_currentTime);
 }
 
 QString ClockView::timeText() const
 {
-    return formattedTime(m_currentTime, m_settings.timeFormatStyle, m_locale,
-                         m_settings.customTimeFormat1, m_settings.customTimeFormat2);
+    return timeTextAt(m_currentTime);
+}
+
+QString ClockView::dateTextAt(const QDateTime& time) const
+{
+    return formattedDate(time, m_settings.dateFormatStyle, m_locale, m_settings.customDateFormat1,
+                         m_settings.customDateFormat2);
+}
+
+QString ClockView::timeTextAt(const QDateTime& time) const
+{
+    return formattedTime(time, m_settings.timeFormatStyle, m_locale, m_settings.customTimeFormat1,
+                         m_settings.customTimeFormat2);
+}
+
+// Two moments of one minute a second apart: whatever differs between them (a seconds
+// field in a text or a pattern, the second hand) needs a tick every second.
+bool ClockView::changesWithinAMinute() const
+{
+    const QTime now = m_currentTime.time();
+    const QDateTime first = m_currentTime.addMSecs(-(now.second() * 1000 + now.msec()));
+    const QDateTime second = first.addSecs(1);
+    if (m_layout.face && mirevo::handAngles(first.time(), m_settings.showSeconds) !=
+                             mirevo::handAngles(second.time(), m_settings.showSeconds))
+        return true;
+    return (m_layout.date && dateTextAt(first) != dateTextAt(second)) ||
+           (m_layout.time && timeTextAt(first) != timeTextAt(second));
+}
+
+void ClockView::scheduleTick()
+{
+    const QTime now = m_sources.now().time();
+    const int intoSecond = now.isValid() ? now.msec() : 0;
+    const int intoMinute = now.isValid() ? now.second() * 1000 + intoSecond : 0;
+    m_alarm.start(m_showsSeconds ? 1000 - intoSecond : 60000 - intoMinute);
 }
 
 QColor ClockView::backgroundColor() const
@@ -114,43 +146,30 @@ QRegion ClockView::movedHands(const ClockHands& before) const
     return region;
 }
 
-const QPixmap& ClockView::faceLayer()
+void ClockView::paintEvent(QPaintEvent* event)
 {
-    const QColor background = backgroundColor();
-    const qreal ratio = devicePixelRatioF();
-    const QSize pixels = (QSizeF(size()) * ratio).toSize();
-    if (m_faceLayer.size() == pixels && m_faceLayerColor == background)
-        return m_faceLayer;
-    m_faceLayer = QPixmap(pixels);
-    m_faceLayer.setDevicePixelRatio(ratio);
-    m_faceLayer.fill(Qt::transparent);
-    m_faceLayerColor = background;
-    QPainter painter(&m_faceLayer);
+    // Most paints are a tick's few changed places: the painter is clipped to them, and a
+    // hand or a text wholly elsewhere is not drawn at all. Drawing the background and the
+    // dial again there costs less than keeping a window-sized picture of them.
+    const QRegion& area = event->region();
+    QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     QPainterPath outline;
     outline.addRoundedRect(QRectF(rect()), kClockCornerRadius, kClockCornerRadius);
-    painter.fillPath(outline, background);
-    if (m_layout.face)
-        paintAnalogDial(painter, m_layout.face->center(), m_layout.face->width(),
-                        m_settings.analogColor.toQColor());
-    return m_faceLayer;
-}
-
-void ClockView::paintEvent(QPaintEvent* event)
-{
-    // Most paints are a tick's few changed places: what lies elsewhere is not drawn at all.
-    const QRegion& area = event->region();
-    QPainter painter(this);
-    // Piece by piece: a whole-window picture would be blended on worker threads, waking
+    const QColor background = backgroundColor();
+    const QColor faceColor = m_settings.analogColor.toQColor();
+    // Piece by piece: a fill as tall as the window is blended on worker threads, waking
     // them every second for a few changed pixels.
-    const QPixmap& layer = faceLayer();
-    const qreal ratio = layer.devicePixelRatio();
-    for (const QRect& piece : area)
-        painter.drawPixmap(QRectF(piece), layer,
-                           QRectF(QPointF(piece.topLeft()) * ratio, QSizeF(piece.size()) * ratio));
+    for (const QRect& piece : area) {
+        painter.setClipRect(piece);
+        painter.fillPath(outline, background);
+        if (m_layout.face)
+            paintAnalogDial(painter, m_layout.face->center(), m_layout.face->width(), faceColor);
+    }
+    painter.setClipRegion(area);
     if (m_layout.face)
         paintAnalogHands(painter, m_layout.face->center(), m_layout.face->width(), m_hands,
-                         m_settings.analogColor.toQColor(), area);
+                         faceColor, area);
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setPen(m_settings.textColor.toQColor());
     for (const std::optional<ClockText>& text : {m_layout.date, m_layout.time}) {
@@ -165,19 +184,21 @@ void ClockView::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     relayout();
+    // A text with no room is not drawn, and its seconds need no tick.
+    m_showsSeconds = changesWithinAMinute();
 }
 
 void ClockView::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     tick();
-    m_timer.start();
+    scheduleTick();
 }
 
 void ClockView::hideEvent(QHideEvent* event)
 {
     QWidget::hideEvent(event);
-    m_timer.stop();
+    m_alarm.stop();
 }
 
 } // namespace mirevo

@@ -3,11 +3,10 @@
 #include "clock/AnalogFace.h"
 #include "clock/ClockSources.h"
 #include "clock/ClockTextFit.h"
+#include "platform/WallClockAlarm.h"
 #include "settings/ClockSettings.h"
 
 #include <QDateTime>
-#include <QPixmap>
-#include <QTimer>
 #include <QWidget>
 
 namespace mirevo {
@@ -17,8 +16,9 @@ class AppSettingsManager;
 // The clock's face: a rounded background whose colour follows the input state, and the
 // analog face or the digital texts. Layout, sizes, fonts and colours come from a copy of
 // the clock settings taken at construction; the background rule reads the live store at
-// every paint. It ticks once a second while shown and redraws only what changed (the
-// background and the dial are kept as one picture), and all of it when the store changes.
+// every paint. While shown it ticks on the wall clock's boundaries, each second when it
+// shows seconds (in a text or a hand) and each minute otherwise, and redraws only what
+// changed, and all of it when the store changes.
 class ClockView : public QWidget {
     Q_OBJECT
 public:
@@ -27,7 +27,9 @@ public:
     const ClockSettings& settings() const { return m_settings; }
     QDateTime currentTime() const { return m_currentTime; }
     QString locale() const { return m_locale; }
-    bool isTimerRunning() const { return m_timer.isActive(); }
+    bool isTimerRunning() const { return m_alarm.isActive(); }
+    // Whether anything it shows changes within a minute.
+    bool showsSeconds() const { return m_showsSeconds; }
 
     QString dateText() const;
     QString timeText() const;
@@ -50,8 +52,11 @@ protected:
 
 private:
     void relayout();
-    // The background with the dial and its marks, drawn again when its size or colour changed.
-    const QPixmap& faceLayer();
+    QString dateTextAt(const QDateTime& time) const;
+    QString timeTextAt(const QDateTime& time) const;
+    bool changesWithinAMinute() const;
+    // Waits for the next second or minute of the wall clock.
+    void scheduleTick();
     QRegion movedHands(const ClockHands& before) const;
 
     AppSettingsManager& m_store;
@@ -65,9 +70,8 @@ private:
     ClockHands m_hands;
     FittedClock m_layout;
     TextMeasures m_measures;
-    QPixmap m_faceLayer;
-    QColor m_faceLayerColor;
-    QTimer m_timer;
+    WallClockAlarm m_alarm;
+    bool m_showsSeconds = true;
 };
 
 } // namespace mirevo

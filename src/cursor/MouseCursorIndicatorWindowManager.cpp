@@ -95,13 +95,21 @@ void MouseCursorIndicatorWindowManager::startMouseTracking()
     if (m_pointerMonitor) {
         connect(m_pointerMonitor.get(), &PointerMonitor::pointerMoved, this,
                 &MouseCursorIndicatorWindowManager::updatePosition);
+        connect(m_pointerMonitor.get(), &PointerMonitor::stopped, this,
+                &MouseCursorIndicatorWindowManager::startPositionTimer);
+    } else {
+        startPositionTimer();
     }
+    QTimer::singleShot(0, this, &MouseCursorIndicatorWindowManager::updatePosition);
+}
+
+void MouseCursorIndicatorWindowManager::startPositionTimer()
+{
     m_positionUpdateTimer = std::make_unique<QTimer>();
     m_positionUpdateTimer->setInterval(kPositionUpdateIntervalMs);
     connect(m_positionUpdateTimer.get(), &QTimer::timeout, this,
             &MouseCursorIndicatorWindowManager::updatePosition);
     m_positionUpdateTimer->start();
-    QTimer::singleShot(0, this, &MouseCursorIndicatorWindowManager::updatePosition);
 }
 
 void MouseCursorIndicatorWindowManager::stopMouseTracking()

@@ -22,7 +22,8 @@ class PointerMonitor;
 class WindowShape;
 
 // Owns the click-through window that carries the pointer badge and keeps it beside the
-// pointer: on every reported pointer movement and on a 20 Hz timer.
+// pointer: on every pointer movement the platform reports, so a still pointer costs
+// nothing; only where the platform reports none, on a 20 Hz timer.
 class MouseCursorIndicatorWindowManager : public QObject {
     Q_OBJECT
 public:
@@ -30,7 +31,7 @@ public:
 
     // The pointer in Qt's global coordinates.
     using PointerSource = std::function<QPoint()>;
-    // May return nullptr: the timer then moves the badge alone.
+    // May return nullptr: the timer then moves the badge.
     using PointerMonitorFactory = std::function<std::unique_ptr<PointerMonitor>()>;
     // The language a freshly shown badge starts with.
     using LanguageSource = std::function<InputLanguage()>;
@@ -57,13 +58,15 @@ public:
 
     QWidget* indicatorWindow() const { return m_window.get(); }
     MouseCursorIndicatorView* indicatorView() const { return m_view; }
-    bool isTracking() const { return m_positionUpdateTimer != nullptr; }
+    bool isTracking() const { return m_pointerMonitor || m_positionUpdateTimer; }
     bool isPositionTimerActive() const;
     PointerMonitor* pointerMonitor() const { return m_pointerMonitor.get(); }
 
 private:
     void createIndicatorWindow();
     void startMouseTracking();
+    // Where no monitor reports the pointer's movements: 20 times a second.
+    void startPositionTimer();
     void stopMouseTracking();
     void hide();
     // The Qt top-left corner of the window for the pointer at `pointer`.

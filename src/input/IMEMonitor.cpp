@@ -15,7 +15,11 @@ std::unique_ptr<InputSource>& sharedSource()
 
 } // namespace
 
-IMEMonitor::IMEMonitor(InputSource* source, QObject* parent) : QObject(parent), m_source(source) {}
+IMEMonitor::IMEMonitor(InputSource* source, QObject* parent) : QObject(parent), m_source(source)
+{
+    m_pollingTimer.setInterval(kPollIntervalMs);
+    connect(&m_pollingTimer, &QTimer::timeout, this, &IMEMonitor::checkInputSource);
+}
 
 IMEMonitor::~IMEMonitor()
 {
@@ -44,15 +48,24 @@ void IMEMonitor::startMonitoring()
         m_sourceConnection =
             connect(m_source, &InputSource::mayHaveChanged, this, &IMEMonitor::checkInputSource);
     }
-    m_pollingTimer = std::make_unique<QTimer>();
-    m_pollingTimer->setInterval(kPollIntervalMs);
-    connect(m_pollingTimer.get(), &QTimer::timeout, this, &IMEMonitor::checkInputSource);
-    m_pollingTimer->start();
+    m_monitoring = true;
     checkInputSource();
+}
+
+// A source announces a change of its needs with its change signal, which runs the check,
+// so the check is the one place to start or stop asking.
+void IMEMonitor::followSourceNeeds()
+{
+    const bool poll = m_monitoring && m_source && !m_source->signalsChanges();
+    if (poll && !m_pollingTimer.isActive())
+        m_pollingTimer.start();
+    else if (!poll && m_pollingTimer.isActive())
+        m_pollingTimer.stop();
 }
 
 void IMEMonitor::checkInputSource()
 {
+    followSourceNeeds();
     if (!m_source)
         return;
     const std::optional<QString> sourceId = m_source->currentSourceId();
@@ -60,7 +73,7 @@ void IMEMonitor::checkInputSource()
         return;
 
     // The language is a function of the identifier alone: an unchanged identifier cannot
-    // change it, which keeps the 0.3 s poll to one query and one comparison.
+    // change it, which keeps a poll to one query and one comparison.
     if (*sourceId == m_currentSourceID)
         return;
     const InputLanguage detected = detectLanguage(*sourceId);

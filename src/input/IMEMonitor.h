@@ -12,9 +12,10 @@
 
 namespace mirevo {
 
-// Watches the current input source and reports language changes. Both the source's
-// change signal and a 0.3 s poll run the same check, which reports only differences from
-// what it saw last, so a switch is reported once however it was noticed.
+// Watches the current input source and reports language changes. The check runs on the
+// source's change signal; only a source that cannot announce its switches is also asked
+// every 0.3 s, and only while it is the one in use. The check reports only differences
+// from what it saw last, so a switch is reported once however it was noticed.
 class IMEMonitor : public QObject {
     Q_OBJECT
 public:
@@ -32,21 +33,26 @@ public:
     std::function<void(InputLanguage)> onLanguageChanged;
     std::function<void(bool)> onIMEStateChanged;
 
-    // Starts observing the source and polling, and runs the first check before returning.
+    // Starts observing the source and runs the first check before returning.
     void startMonitoring();
     void checkInputSource();
 
     InputLanguage currentLanguage() const { return m_currentLanguage; }
     QString currentSourceID() const { return m_currentSourceID; }
-    bool isMonitoring() const { return m_pollingTimer != nullptr; }
+    bool isMonitoring() const { return m_monitoring; }
+    // Whether the source is being asked periodically (it has no change signal).
+    bool isPolling() const { return m_pollingTimer.isActive(); }
     InputSource* source() const { return m_source; }
 
 private:
+    void followSourceNeeds();
+
     QPointer<InputSource> m_source;
     InputLanguage m_currentLanguage = InputLanguage::english;
     QString m_currentSourceID;
-    std::unique_ptr<QTimer> m_pollingTimer;
+    QTimer m_pollingTimer;
     QMetaObject::Connection m_sourceConnection;
+    bool m_monitoring = false;
 };
 
 } // namespace mirevo

@@ -16,8 +16,14 @@ public:
     using QObject::QObject;
 
     // The current source's identifier, or nothing when no source is known right now.
-    // Must return quickly: it runs on the main thread several times a second.
+    // Must return quickly: it runs on the main thread at every change.
     virtual std::optional<QString> currentSourceId() = 0;
+
+    // True when mayHaveChanged() announces every switch. False while only asking again can
+    // find one (a daemon without a change signal): the monitor then asks a few times a
+    // second, for as long as this is the source in use. A source whose answer to this
+    // changes says so with mayHaveChanged().
+    virtual bool signalsChanges() const { return true; }
 
     // Short name of the backend ("ibus", "fcitx5", "xkb", "gnome", "kde", "sway", "file").
     virtual QString backendName() const = 0;

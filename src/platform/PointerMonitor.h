@@ -16,11 +16,14 @@ public:
 
 signals:
     void pointerMoved();
+    // The monitor can report nothing more (its connection broke).
+    void stopped();
 };
 
 // The session's global pointer monitor, or nullptr where the platform offers none (not on
 // X11, no XInput 2.2, or MIREVO_NO_XINPUT=1 in the environment). Callers then fall back to
-// polling the pointer.
+// polling the pointer. Pointer warps (a program moving the pointer) are not reported: only
+// movements made with a device.
 std::unique_ptr<PointerMonitor> createPointerMonitor();
 
 } // namespace mirevo

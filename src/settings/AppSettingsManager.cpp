@@ -10,9 +10,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -42,19 +42,25 @@ bool keepAside(const QString& path, const RegularFileContent& content)
            0;
 }
 
+// Compared by hand: a regular expression or a name filter here would load and compile
+// PCRE at every start.
+bool isTemporaryName(const QString& name)
+{
+    const QString prefix = AppSettingsManager::kSettingsFileName + kSavingInfix;
+    return name.size() == prefix.size() + 6 && name.startsWith(prefix) &&
+           std::all_of(name.cbegin() + prefix.size(), name.cend(),
+                       [](QChar c) { return c.unicode() < 128 && c.isLetterOrNumber(); });
+}
+
 // A save killed between writing its temporary file and renaming it leaves the file
 // behind; the `.invalid` copy and files people made by hand keep other names.
 void removeStaleTemporaryFiles(const QDir& folder)
 {
-    static const QRegularExpression temporaryName(QRegularExpression::anchoredPattern(
-        QRegularExpression::escape(AppSettingsManager::kSettingsFileName + kSavingInfix) +
-        QStringLiteral("[A-Za-z0-9]{6}")));
     const QDateTime cutoff = QDateTime::currentDateTime().addSecs(-kStaleTemporaryFileAgeSecs);
     const QFileInfoList entries =
-        folder.entryInfoList({AppSettingsManager::kSettingsFileName + QStringLiteral(".*")},
-                             QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+        folder.entryInfoList(QDir::Files | QDir::Hidden | QDir::NoSymLinks);
     for (const QFileInfo& entry : entries) {
-        if (temporaryName.match(entry.fileName()).hasMatch() && entry.lastModified() < cutoff)
+        if (isTemporaryName(entry.fileName()) && entry.lastModified() < cutoff)
             QFile::remove(entry.filePath());
     }
 }

@@ -1,5 +1,6 @@
 #include "app/AppDelegate.h"
 #include "app/CommandLine.h"
+#include "app/FirstPaint.h"
 #include "app/FontWarningFilter.h"
 #include "common/FakeInputSource.h"
 #include "common/TestRegistry.h"
@@ -10,6 +11,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWidget>
 
 using namespace mirevo;
 
@@ -27,6 +29,7 @@ struct DelegateFixture {
     IMEMonitor monitor{&source};
     QStringList log;
     InputLanguage indicator = InputLanguage::english;
+    std::function<void()> afterIndicator; // what waits for the indicator to be on screen
     std::unique_ptr<AppDelegate> delegate;
 
     explicit DelegateFixture(const QString& initialId, bool cursorVisible = true)
@@ -47,6 +50,9 @@ struct DelegateFixture {
         s.updateMouseCursorLanguage = [this](InputLanguage l) { log << "cursor:" + rawValue(l); };
         s.updateMenuInputStatus = [this](bool on) { log << (on ? "status:on" : "status:off"); };
         s.redrawClock = [this] { log << "clock-redraw"; };
+        s.afterIndicatorShown = [this](std::function<void()> rest) {
+            afterIndicator = std::move(rest);
+        };
         delegate = std::make_unique<AppDelegate>(store, monitor, s);
         delegate->applicationDidFinishLaunching();
     }
@@ -126,18 +132,44 @@ private slots:
     }
 
     // A source that is not English at launch reaches the displays before the clock and the
-    // pointer badge start; a hidden pointer badge is not started.
+    // pointer badge start, which wait until the indicator is on screen; a hidden pointer
+    // badge is not started.
     void launchRunsTheStepsInOrder()
     {
         DelegateFixture japanese("ibus.inputmethod.anthy.Japanese", false);
-        QCOMPARE(japanese.log,
-                 QStringList({"accessibility", "menu", "indicator", "animate:japanese",
-                              "cursor:japanese", "status:on", "clock-redraw", "clock"}));
+        const QStringList first{"accessibility",   "menu",      "indicator",   "animate:japanese",
+                                "cursor:japanese", "status:on", "clock-redraw"};
+        QCOMPARE(japanese.log, first);
+        japanese.afterIndicator();
+        QCOMPARE(japanese.log, first + QStringList({"clock"}));
         QVERIFY(japanese.monitor.isMonitoring());
         QTRY_VERIFY(japanese.store.isJapaneseInput());
         DelegateFixture english("xkb.keylayout.us.English (US)");
+        QCOMPARE(english.log, QStringList({"accessibility", "menu", "indicator"}));
+        english.afterIndicator();
         QCOMPARE(english.log,
                  QStringList({"accessibility", "menu", "indicator", "clock", "cursor"}));
+    }
+
+    // What waits for a window's first paint runs from the event loop once it painted, at
+    // once without a window to wait for, and also when the window goes first.
+    void waitsForTheFirstPaint()
+    {
+        int runs = 0;
+        afterFirstPaint(nullptr, [&] { ++runs; });
+        QWidget hidden;
+        afterFirstPaint(&hidden, [&] { ++runs; });
+        QCOMPARE(runs, 2);
+        QWidget shown;
+        shown.show();
+        afterFirstPaint(&shown, [&] { ++runs; });
+        QCOMPARE(runs, 2);
+        QTRY_COMPARE(runs, 3);
+        auto replaced = std::make_unique<QWidget>();
+        replaced->show();
+        afterFirstPaint(replaced.get(), [&] { ++runs; });
+        replaced.reset();
+        QCOMPARE(runs, 4);
     }
 
     void languageChanges()

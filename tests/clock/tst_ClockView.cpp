@@ -6,9 +6,11 @@
 #include "common/TestRegistry.h"
 #include "settings/AppSettingsManager.h"
 
+#include <QElapsedTimer>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QImage>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimeZone>
@@ -347,6 +349,72 @@ private slots:
         // Hidden, it does not tick at all.
         view.hide();
         QVERIFY(!view.isTimerRunning());
+    }
+
+    // The clock ticks on the wall clock's boundaries: each second while it shows seconds
+    // (in the hand or in the text), each minute otherwise, and reads the time only then.
+    void ticksOnTheWallClock_data()
+    {
+        QTest::addColumn<bool>("secondHand");
+        QTest::addColumn<TimeFormatStyle>("style");
+        QTest::addColumn<QTime>("start");
+        QTest::addColumn<QString>("next"); // the time text after the next tick
+        row("no seconds: the next minute", false, TimeFormatStyle::shortened,
+            QTime(15, 30, 59, 400), nnbsp("3:31_PM"));
+        row("second hand", true, TimeFormatStyle::shortened, QTime(15, 30, 15, 400),
+            nnbsp("3:30_PM"));
+        row("seconds in the text", false, TimeFormatStyle::standard, QTime(15, 30, 15, 400),
+            nnbsp("3:30:16_PM"));
+    }
+    void ticksOnTheWallClock()
+    {
+        QFETCH(bool, secondHand);
+        QFETCH(TimeFormatStyle, style);
+        QFETCH(QTime, start);
+        QFETCH(QString, next);
+        setClock([&](ClockSettings& c) {
+            c.showSeconds = secondHand;
+            c.timeFormatStyle = style;
+        });
+        // A clock that runs from `start`, counting how often it is read.
+        const QDateTime from(m_now.date(), start, QTimeZone("Asia/Tokyo"));
+        QElapsedTimer elapsed;
+        elapsed.start();
+        int reads = 0;
+        ClockSources running = sources();
+        running.now = [&] {
+            ++reads;
+            return from.addMSecs(elapsed.elapsed());
+        };
+        ClockView view(*m_store, running);
+        view.resize(320, 220);
+        view.show();
+        QTRY_COMPARE_WITH_TIMEOUT(view.timeText(), next, 1500);
+        QCOMPARE(view.showsSeconds(), secondHand || style == TimeFormatStyle::standard);
+        reads = 0;
+        QTest::qWait(1200);
+        // A minute's clock reads nothing more this minute; a second's about once a second.
+        QCOMPARE(reads > 0, view.showsSeconds());
+    }
+
+    // A zone changed while the clock runs shows at its next tick, in the texts and the hands.
+    void followsAChangedTimeZone()
+    {
+        setClock([](ClockSettings& c) { c.timeFormatStyle = TimeFormatStyle::standard; });
+        const qint64 from =
+            QDateTime(QDate(2026, 3, 5), QTime(6, 30, 15), QTimeZone::utc()).toMSecsSinceEpoch();
+        QElapsedTimer elapsed;
+        elapsed.start();
+        ClockSources running = sources();
+        running.now = [&] { return QDateTime::fromMSecsSinceEpoch(from + elapsed.elapsed()); };
+        ClockView view(*m_store, running);
+        view.resize(320, 220);
+        view.show();
+        QVERIFY(view.timeText().startsWith("3:30:1"));
+        qputenv("TZ", "America/New_York");
+        const auto restore = qScopeGuard([] { qputenv("TZ", "Asia/Tokyo"); });
+        QTRY_VERIFY_WITH_TIMEOUT(view.timeText().startsWith("1:30:1"), 1500);
+        QCOMPARE(view.currentTime().time().hour(), 1);
     }
 };
 

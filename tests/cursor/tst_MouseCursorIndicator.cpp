@@ -90,29 +90,30 @@ private slots:
 
     void placesTheBadgeBesideThePointer_data()
     {
-        QTest::addColumn<bool>("rawMotion");
+        QTest::addColumn<QString>("follow"); // monitor, timer, or stopped (a monitor that broke)
         QTest::addColumn<QPoint>("pointer");
         QTest::addColumn<QPointF>("offset");
         QTest::addColumn<QRect>("expected");
         // Stored (500, 400) is Qt (500, 680) on the 1080-high display.
         const QPoint p(500, 680);
         const QPointF offset(16, 8);
-        row("defaults", true, p, offset, QRect(516, 688, 20, 20));
-        row("larger, same top", true, p, offset, QRect(516, 688, 40, 40));
-        row("negative offsets", true, p, QPointF(-30, -40), QRect(470, 640, 20, 20));
-        row("past the bottom-right corner", true, QPoint(1915, 1075), offset,
+        row("defaults", "monitor", p, offset, QRect(516, 688, 20, 20));
+        row("larger, same top", "monitor", p, offset, QRect(516, 688, 40, 40));
+        row("negative offsets", "monitor", p, QPointF(-30, -40), QRect(470, 640, 20, 20));
+        row("past the bottom-right corner", "monitor", QPoint(1915, 1075), offset,
             QRect(1931, 1083, 20, 20));
-        // Without raw motion the timer alone follows the pointer.
-        row("timer", false, p, offset, QRect(516, 688, 20, 20));
+        // Without a monitor, or once it breaks, the timer follows the pointer.
+        row("timer", "timer", p, offset, QRect(516, 688, 20, 20));
+        row("monitor stopped", "stopped", p, offset, QRect(516, 688, 20, 20));
     }
     void placesTheBadgeBesideThePointer()
     {
-        QFETCH(bool, rawMotion);
+        QFETCH(QString, follow);
         QFETCH(QPoint, pointer);
         QFETCH(QPointF, offset);
         QFETCH(QRect, expected);
         CursorFixture f;
-        f.hasXInput = rawMotion;
+        f.hasXInput = follow != "timer";
         f.store.edit([&](AppSettings& s) {
             s.mouseCursorIndicator.offsetX = offset.x();
             s.mouseCursorIndicator.offsetY = offset.y();
@@ -120,9 +121,17 @@ private slots:
         });
         f.pointer = QPoint(900, 100);
         f.manager.show();
+        QCOMPARE(f.manager.isPositionTimerActive(), follow == "timer");
+        QCoreApplication::processEvents(); // the place on showing taken
         f.pointer = pointer;
-        if (rawMotion)
+        if (follow == "monitor") {
+            // Nothing asks where the pointer is until the monitor reports a movement.
+            QTest::qWait(3 * MouseCursorIndicatorWindowManager::kPositionUpdateIntervalMs);
+            QVERIFY(f.manager.indicatorWindow()->geometry() != expected);
             emit f.lastMonitor->pointerMoved();
+        } else if (follow == "stopped") {
+            emit f.lastMonitor->stopped();
+        }
         QTRY_COMPARE(f.manager.indicatorWindow()->geometry(), expected);
     }
 
@@ -176,7 +185,7 @@ private slots:
         f.manager.updatePosition(); // nothing to move, nothing to crash
         f.editAndNotify([](AppSettings& s) { s.mouseCursorIndicator.isVisible = true; });
         QWidget* window = f.manager.indicatorWindow();
-        QVERIFY(window->isVisible() && f.manager.isPositionTimerActive());
+        QVERIFY(window->isVisible() && f.manager.isTracking());
         QCOMPARE(f.manager.pointerMonitor(), f.lastMonitor.data());
 
         // Sizes a hand-edited file may hold still make a usable window.

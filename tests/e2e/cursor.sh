@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The pointer badge follows relative moves (raw motion) and warps (the timer), lets clicks
+# The pointer badge follows relative moves (raw motion) and nothing else, lets clicks
 # through, is cut to its circle without a compositor, blends with one, and recolours.
 set -euo pipefail
 source "$(dirname "$0")/lib/desktop.sh"
@@ -27,16 +27,20 @@ xdotool click 1
 wait_until 2 grep -qF "root:(400,350)" "$E2E_TMP/spawned.log" ||
     e2e_fail "the click did not reach the window below the badge"
 
-# Relative moves produce raw motion; warps only the timer sees.
+# Relative moves produce raw motion, which the badge follows. A warp produces none and
+# nothing asks where the pointer is in between: the badge waits for the next movement.
 xdotool mousemove_relative -- 60 40
 expect_pixel 455 390 0000bf 40 "the badge did not follow a relative move"
 expect_pixel 395 350 ffffff 0 "the badge left a trace at its old place"
 xdotool mousemove 300 250
-expect_pixel 295 250 0000bf 40 "the badge did not follow a warp"
+sleep 0.3 # six turns of a 20 Hz pointer query
+expect_pixel 455 390 0000bf 40 "the badge moved without a movement to follow" 0
+xdotool mousemove_relative -- 5 5
+expect_pixel 300 255 0000bf 40 "the badge did not follow a relative move after a warp"
 
 # A switch to Korean turns the badge purple (the IME indicator's Korean colour).
 set_source "ibus.inputmethod.hangul.Korean"
-expect_pixel 295 250 730073 40 "the badge did not take the Korean colour"
+expect_pixel 300 255 730073 40 "the badge did not take the Korean colour"
 kill "${E2E_PIDS[-1]}"
 wait "${E2E_PIDS[-1]}" 2>/dev/null || true
 

@@ -61,13 +61,36 @@ private slots:
         source->switchTo(std::nullopt); // no source: nothing changes
         QCOMPARE(log.mid(2), QStringList({"english", "ime:off", "japanese", "ime:on", "korean"}));
         QCOMPARE(monitor.currentSourceID(), korean);
-        // A switch without a change signal, as with fcitx5, the poll finds alone; nothing
-        // the signal reported is reported again.
-        source->id = QStringLiteral("xkb.keylayout.us(dvorak).Dvorak");
-        QTRY_COMPARE_WITH_TIMEOUT(log.mid(7), QStringList({"english", "ime:off"}), 2000);
+        // A source that announces its switches is never asked in between.
+        QVERIFY(!monitor.isPolling());
         source.reset(); // the backend gone first
         monitor.checkInputSource();
-        QCOMPARE(monitor.currentLanguage(), InputLanguage::english);
+        QCOMPARE(monitor.currentLanguage(), InputLanguage::korean);
+    }
+
+    // Only a source without a change signal is asked periodically, and only while it has
+    // none (fcitx5's tray item can come and go).
+    void asksOnlyASourceWithoutSignal()
+    {
+        test::FakeInputSource source;
+        source.id = QStringLiteral("xkb.keylayout.us.English (US)");
+        source.signalling = false;
+        IMEMonitor monitor(&source);
+        monitor.startMonitoring();
+        QVERIFY(monitor.isPolling());
+        source.id = QStringLiteral("fcitx5.inputmethod.hangul.Korean");
+        QTRY_COMPARE_WITH_TIMEOUT(monitor.currentLanguage(), InputLanguage::korean, 2000);
+        // The source can announce its switches now, and says so.
+        source.signalling = true;
+        emit source.mayHaveChanged();
+        QVERIFY(!monitor.isPolling());
+        source.id = QStringLiteral("xkb.keylayout.ru.Russian");
+        QTest::qWait(3 * IMEMonitor::kPollIntervalMs);
+        QCOMPARE(monitor.currentLanguage(), InputLanguage::korean);
+        source.signalling = false;
+        emit source.mayHaveChanged();
+        QCOMPARE(monitor.currentLanguage(), InputLanguage::russian);
+        QVERIFY(monitor.isPolling());
     }
 };
 

@@ -28,9 +28,11 @@ public:
     std::optional<QString> currentSourceId() override;
     // "auto:ibus", "auto:gnome", ..., or "auto:none" when nothing answers.
     QString backendName() const override;
-    // Why it was chosen, then the chosen backend's own reason ("kde answered: ...").
+    // Why it was chosen, then the chosen backend's own reason ("kde answered: ...", how it
+    // hears of switches).
     QString backendReason() const override;
     bool isReady() const override;
+    bool signalsChanges() const override { return !m_backend || m_backend->signalsChanges(); }
 
     InputSource* backend() const { return m_backend.get(); }
 

@@ -4,6 +4,8 @@
 #include "platform/sources/SourceIdComposition.h"
 #include "platform/x11/xkb/XkbConnection.h"
 
+#include <QDBusMessage>
+
 #include <algorithm>
 
 namespace mirevo {
@@ -16,7 +18,7 @@ const QString kInterface = QStringLiteral("org.fcitx.Fcitx.Controller1");
 } // namespace
 
 Fcitx5InputSource::Fcitx5InputSource(QObject* parent)
-    : InputSource(parent), m_bus(QDBusConnection::sessionBus()),
+    : InputSource(parent), m_bus(QDBusConnection::sessionBus()), m_trayItem(m_bus),
       m_xkb(std::make_unique<XkbConnection>())
 {
     connect(m_xkb.get(), &XkbConnection::changed, this, [this] {
@@ -27,6 +29,17 @@ Fcitx5InputSource::Fcitx5InputSource(QObject* parent)
         m_haveCurrent = m_haveMethods = true;
         return;
     }
+    connect(&m_trayItem, &Fcitx5TrayItem::iconChanged, this, &Fcitx5InputSource::requestCurrent);
+    // Found or lost, the tray item changes whether the monitor has to ask.
+    connect(&m_trayItem, &Fcitx5TrayItem::settled, this, &InputSource::mayHaveChanged);
+    // A daemon that starts late or again answers at once.
+    m_daemon.setConnection(m_bus);
+    m_daemon.setWatchMode(QDBusServiceWatcher::WatchForRegistration);
+    m_daemon.addWatchedService(kService);
+    connect(&m_daemon, &QDBusServiceWatcher::serviceRegistered, this, [this] {
+        requestMethods();
+        requestCurrent();
+    });
     // Any sender: naming the service would make QtDBus wait for the bus to name its owner.
     m_bus.connect(QString(), kPath, kInterface, QStringLiteral("InputMethodGroupsChanged"), this,
                   SLOT(onInputMethodGroupsChanged()));
@@ -42,6 +55,28 @@ std::optional<QString> Fcitx5InputSource::currentSourceId()
     return m_current;
 }
 
+QString Fcitx5InputSource::backendReason() const
+{
+    return m_trayItem.isFound()
+               ? QStringLiteral("switches announced by fcitx5's tray item")
+               : QStringLiteral("asked every 0.3 s: fcitx5 announces switches only through its "
+                                "tray item, which shows while a tray runs");
+}
+
+bool Fcitx5InputSource::isReady() const
+{
+    return m_haveCurrent && m_haveMethods && m_trayItem.isSettled();
+}
+
+std::optional<QString> Fcitx5InputSource::currentMethodFrom(const QDBusMessage& reply)
+{
+    const QVariant value = reply.arguments().value(0);
+    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().size() != 1 ||
+        value.metaType() != QMetaType::fromType<QString>())
+        return std::nullopt;
+    return value.toString();
+}
+
 void Fcitx5InputSource::onInputMethodGroupsChanged()
 {
     requestMethods();
@@ -49,30 +84,35 @@ void Fcitx5InputSource::onInputMethodGroupsChanged()
 
 void Fcitx5InputSource::requestCurrent()
 {
-    if (m_currentPending || !m_bus.isConnected())
+    if (!m_bus.isConnected())
         return;
+    if (m_currentPending) {
+        // The answer on its way may predate a switch just announced.
+        m_currentAgain = true;
+        return;
+    }
     m_currentPending = true;
     callAsync(m_bus, daemonCall(kService, kPath, kInterface, QStringLiteral("CurrentInputMethod")),
               this, [this](const QDBusMessage& reply) {
                   m_currentPending = false;
                   m_haveCurrent = true;
-                  const QVariant value = reply.type() == QDBusMessage::ReplyMessage
-                                             ? reply.arguments().value(0)
-                                             : QVariant();
-                  // A vanished daemon, a malformed reply and "" all mean no source.
-                  m_currentName = value.metaType() == QMetaType::fromType<QString>()
-                                      ? value.toString()
-                                      : QString();
-                  const bool known = std::any_of(m_methods.cbegin(), m_methods.cend(),
-                                                 [this](const Fcitx5Method& method) {
-                                                     return method.uniqueName == m_currentName;
-                                                 });
-                  // A method missing from the list means the list is older than the switch.
-                  if (!m_currentName.isEmpty() && !known && m_currentName != m_missingAsked) {
-                      m_missingAsked = m_currentName;
-                      requestMethods();
+                  // A vanished daemon and a malformed reply leave the last good answer.
+                  if (const std::optional<QString> name = currentMethodFrom(reply)) {
+                      m_currentName = *name;
+                      const bool known = std::any_of(
+                          m_methods.cbegin(), m_methods.cend(),
+                          [this](const Fcitx5Method& m) { return m.uniqueName == m_currentName; });
+                      // A method missing from the list: the list is older than the switch.
+                      if (!m_currentName.isEmpty() && !known && m_currentName != m_missingAsked) {
+                          m_missingAsked = m_currentName;
+                          requestMethods();
+                      }
+                      update();
                   }
-                  update();
+                  if (m_currentAgain) {
+                      m_currentAgain = false;
+                      requestCurrent();
+                  }
               });
 }
 

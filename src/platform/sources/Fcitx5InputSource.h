@@ -2,20 +2,27 @@
 
 #include "platform/InputSource.h"
 #include "platform/sources/DBusStringTuples.h"
+#include "platform/sources/Fcitx5TrayItem.h"
 
 #include <QDBusConnection>
+#include <QDBusServiceWatcher>
 
 #include <memory>
 #include <optional>
+
+class QDBusMessage;
 
 namespace mirevo {
 
 class XkbConnection;
 
-// fcitx5's current input method, read from its controller on the session bus. fcitx5
-// announces no switch, so every read asks again in the background and reports a
-// difference through mayHaveChanged(); the monitor's poll therefore finds switches
-// within one poll interval. Keyboard changes on the X server are announced at once.
+// fcitx5's current input method, read from its controller on the session bus. fcitx5 5.0's
+// controller announces no switch; its tray item does (see Fcitx5TrayItem), so while that
+// item is registered a switch is read at once. Without it, only asking again finds a
+// switch: each read also asks fcitx5 in the background and reports a difference through
+// mayHaveChanged(), and the monitor asks periodically (signalsChanges() is false). Keyboard
+// changes on the X server are announced at once. A daemon that goes away or answers in a
+// shape it never uses leaves the last good answer in place until a good one comes.
 class Fcitx5InputSource : public InputSource {
     Q_OBJECT
 public:
@@ -25,7 +32,14 @@ public:
     // The cached answer; each call also asks fcitx5 for a fresh one.
     std::optional<QString> currentSourceId() override;
     QString backendName() const override { return QStringLiteral("fcitx5"); }
-    bool isReady() const override { return m_haveCurrent && m_haveMethods; }
+    // How switches are heard of: through the tray item or by asking.
+    QString backendReason() const override;
+    bool isReady() const override;
+    bool signalsChanges() const override { return m_trayItem.isFound(); }
+
+    // fcitx5's answer to CurrentInputMethod: the method's unique name ("" without a focused
+    // input context), or nothing for an error or an answer of any other shape.
+    static std::optional<QString> currentMethodFrom(const QDBusMessage& reply);
 
 private slots:
     // Bound by name: QtDBus delivers bus signals only to slots.
@@ -37,6 +51,8 @@ private:
     void update();
 
     QDBusConnection m_bus;
+    QDBusServiceWatcher m_daemon;
+    Fcitx5TrayItem m_trayItem;
     std::unique_ptr<XkbConnection> m_xkb;
     QList<Fcitx5Method> m_methods;
     QString m_currentName;  // fcitx5's unique name; empty without a focused input context
@@ -45,6 +61,7 @@ private:
     bool m_haveCurrent = false;
     bool m_haveMethods = false;
     bool m_currentPending = false;
+    bool m_currentAgain = false; // a switch was announced while a request was on its way
     bool m_methodsPending = false;
 };
 

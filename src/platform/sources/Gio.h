@@ -31,7 +31,8 @@ inline QString gvariantString(GVariant* value)
 }
 
 // GIO's callbacks run from GLib's main context of the main thread. Qt's event loop is
-// GLib's on Linux; where it is not (QT_NO_GLIB), a timer runs GLib's pending work.
+// GLib's on Linux; where it is not (QT_NO_GLIB), Qt's loop watches the context's file
+// descriptors and runs its work when they wake.
 void ensureGLibDispatch();
 
 } // namespace mirevo

@@ -56,8 +56,8 @@ private:
             free(event);
         }
         if (xcb_connection_has_error(m_connection)) {
-            // The server went away; the position timer keeps the badge going meanwhile.
             m_notifier.setEnabled(false);
+            emit stopped();
             return;
         }
         if (moved)

@@ -122,9 +122,33 @@ start_fcitx5() {
     for im in "$@"; do printf '[Groups/0/Items/%d]\nName=%s\nLayout=\n' $((i++)) "$im"; done
     printf '[GroupOrder]\n0=Default\n'
   } >"$XDG_CONFIG_HOME/fcitx5/profile"
-  fcitx5 --disable=all --enable=dbus,dbusfrontend,keyboard,xcb,hangul >"$E2E_TMP/fcitx5.log" 2>&1 &
-  E2E_PIDS+=($!)
+  fcitx5 --disable=all --enable=dbus,dbusfrontend,keyboard,xcb,hangul${FCITX5_TRAY:+,classicui,notificationitem} \
+    >>"$E2E_TMP/fcitx5.log" 2>&1 &
+  FCITX5_PID=$!
+  E2E_PIDS+=($FCITX5_PID)
   wait_until 10 bus_has_owner org.fcitx.Fcitx5 || e2e_fail "fcitx5 did not take its bus name"
+}
+
+# Plasma's StatusNotifierWatcher (kded5's statusnotifierwatcher module, kded5's other
+# modules kept off), with which programs show tray items over D-Bus.
+start_tray_watcher() {
+  local module
+  {
+    printf '[General]\nCheckSycoca=false\nCheckUpdates=false\n'
+    for module in /usr/lib/*/qt5/plugins/kf5/kded/*.so; do
+      module=$(basename "$module" .so)
+      [ "$module" = statusnotifierwatcher ] || printf '[Module-%s]\nautoload=false\n' "$module"
+    done
+  } >"$XDG_CONFIG_HOME/kded5rc"
+  # The services kded5 has the bus start need the display; without it they hang, then fail.
+  gdbus call --session --dest org.freedesktop.DBus --object-path /org/freedesktop/DBus \
+    --method org.freedesktop.DBus.UpdateActivationEnvironment "{'DISPLAY': '$DISPLAY'}" >/dev/null
+  kded5 >"$E2E_TMP/kded5.log" 2>&1 &
+  E2E_PIDS+=($!)
+  wait_until 20 bus_has_owner org.kde.kded5 || e2e_fail "kded5 did not start"
+  gdbus call --session --dest org.kde.kded5 --object-path /kded \
+    --method org.kde.kded5.loadModule statusnotifierwatcher >/dev/null
+  wait_until 20 bus_has_owner org.kde.StatusNotifierWatcher || e2e_fail "no StatusNotifierWatcher"
 }
 
 # A client with a focused input context, which fcitx5 needs before it switches methods.

@@ -1,5 +1,6 @@
 #include "common/TestRegistry.h"
 #include "platform/sources/DBusStringTuples.h"
+#include "platform/sources/Fcitx5InputSource.h"
 #include "platform/sources/KdeKeyboardConfig.h"
 #include "platform/sources/gnome/GnomeSources.h"
 #include "platform/sources/ibus/IBusAddress.h"
@@ -212,6 +213,27 @@ private slots:
         QVERIFY(parseFcitx5Methods(none)->isEmpty());
         const QVariant wrapped = QVariant::fromValue(QDBusVariant(QVariant::fromValue(recorded)));
         QVERIFY(!parseFcitx5Methods(deliveredThroughDBus(wrapped).value(0)));
+    }
+
+    // fcitx5's CurrentInputMethod: a name, "" without a focused input context; any other
+    // answer (an error, another type) leaves the last good one, which the real daemon cannot
+    // be made to send.
+    void fcitx5CurrentMethodThroughDBus()
+    {
+        const QDBusMessage call = QDBusMessage::createMethodCall(
+            "org.fcitx.Fcitx5", "/controller", "org.fcitx.Fcitx.Controller1", "CurrentInputMethod");
+        const auto answer = [&](const QDBusMessage& reply) {
+            return Fcitx5InputSource::currentMethodFrom(reply).value_or("(last good)");
+        };
+        const auto delivered = [&](const QVariant& value) {
+            return answer(call.createReply(deliveredThroughDBus(value)));
+        };
+        QCOMPARE(delivered(QStringLiteral("hangul")), "hangul");
+        QCOMPARE(delivered(QString("")), "");
+        QCOMPARE(delivered(7), "(last good)");
+        QCOMPARE(delivered(QVariant::fromValue(QDBusVariant(QStringLiteral("hangul")))),
+                 "(last good)");
+        QCOMPARE(answer(call.createErrorReply(QDBusError::ServiceUnknown, "gone")), "(last good)");
     }
 
     // kxkbrc as Plasma 5.27 writes it (its settings module, then kconf_update's scripts,
