@@ -42,17 +42,18 @@ bool keepAside(const QString& path, const RegularFileContent& content)
            0;
 }
 
-// A save killed between writing its temporary file and renaming it leaves the file
-// behind; the `.invalid` copy and files people made by hand keep other names.
-void removeStaleTemporaryFiles(const QDir& folder)
+// A save killed between writing its temporary file and renaming it leaves the file beside
+// what it saves (the file a link leads to); the `.invalid` copy and files people made by
+// hand keep other names.
+void removeStaleTemporaryFiles(const QString& savedFile)
 {
-    static const QRegularExpression temporaryName(QRegularExpression::anchoredPattern(
-        QRegularExpression::escape(AppSettingsManager::kSettingsFileName + kSavingInfix) +
+    const QFileInfo saved(savedFile);
+    const QRegularExpression temporaryName(QRegularExpression::anchoredPattern(
+        QRegularExpression::escape(saved.fileName() + kSavingInfix) +
         QStringLiteral("[A-Za-z0-9]{6}")));
     const QDateTime cutoff = QDateTime::currentDateTime().addSecs(-kStaleTemporaryFileAgeSecs);
-    const QFileInfoList entries =
-        folder.entryInfoList({AppSettingsManager::kSettingsFileName + QStringLiteral(".*")},
-                             QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+    const QFileInfoList entries = saved.dir().entryInfoList(
+        {saved.fileName() + QStringLiteral(".*")}, QDir::Files | QDir::Hidden | QDir::NoSymLinks);
     for (const QFileInfo& entry : entries) {
         if (temporaryName.match(entry.fileName()).hasMatch() && entry.lastModified() < cutoff)
             QFile::remove(entry.filePath());
@@ -65,8 +66,9 @@ AppSettingsManager::AppSettingsManager(const QString& folder, bool isPreviewMode
     : QObject(parent), m_isPreviewMode(isPreviewMode)
 {
     QDir().mkpath(folder); // a failure shows up later as a failed save
-    removeStaleTemporaryFiles(QDir(folder));
     m_settingsFilePath = QDir(folder).filePath(kSettingsFileName);
+    if (const std::optional<QString> saved = saveTarget(*m_settingsFilePath))
+        removeStaleTemporaryFiles(*saved);
     if (!QFileInfo::exists(*m_settingsFilePath))
         migrateLegacySettings(folder);
     m_settings = loadSettings().value_or(AppSettings{});
@@ -80,9 +82,10 @@ AppSettingsManager& AppSettingsManager::shared()
             std::fputs("Application Support directory not found\n", stderr);
             std::exit(1);
         }
-        const QString folder = QDir(*base).filePath(folderName(applicationId()));
+        QString folder = QDir(*base).filePath(folderName(applicationId()));
         if (const std::optional<QString> earlier = earlierApplicationSupportDirectory())
-            moveEarlierSettings(QDir(*earlier).filePath(folderName(applicationId())), folder);
+            folder =
+                moveEarlierSettings(QDir(*earlier).filePath(folderName(applicationId())), folder);
         return new AppSettingsManager(folder);
     }();
     return *store;
