@@ -29,7 +29,7 @@ test_pkgs=(
   fcitx5 fcitx5-hangul fcitx5-modules
   dconf-service dconf-gsettings-backend gsettings-desktop-schemas
   kded5 plasma-desktop libkf5globalaccel-bin kwin-wayland xwayland
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev strace
 )
 
 case "$what" in

@@ -6,6 +6,7 @@ import functools
 import glob
 import json
 import os
+import re
 import shutil
 import subprocess
 import sys
@@ -122,6 +123,13 @@ def package_of(command):
     return None
 
 
+# What the project builds itself (`mirevo`, the test tools) is the project's, also where its
+# installed package puts the command on the PATH.
+OWN_COMMANDS = {match.group(1)
+                for path in glob.glob(os.path.join(root, "**/CMakeLists.txt"), recursive=True)
+                if not os.path.relpath(path, root).startswith("build")
+                for match in re.finditer(r"add_executable\(\s*([\w.+-]+)", open(path).read())}
+
 # Packages Debian always has, and each package's dependencies.
 always, depends = set(), {}
 for line in run("dpkg-query", "-W", "-f", "${Package}\t${Essential}\t${Priority}\t${Depends}, "
@@ -155,6 +163,8 @@ for kind, entries in scopes.items():
     allowed = closure(listed.stdout.split()) | closure(always)
     for entry in entries:
         for command, script in sorted(commands_of(os.path.join(root, entry)).items()):
+            if command in OWN_COMMANDS:
+                continue
             if (package := package_of(command)) not in allowed:
                 failures.append(f"{entry}: {command} (run in {os.path.relpath(script, root)}) "
                                 f"comes from {package or 'no installed package'}, not from the "
