@@ -44,14 +44,6 @@ inline void makeLink(const QString& text, const QString& path)
              0);
 }
 
-// The text of the symbolic link at `path`; empty when there is none.
-inline QString linkText(const QString& path)
-{
-    char text[4096];
-    const ssize_t length = ::readlink(QFile::encodeName(path).constData(), text, sizeof text);
-    return length > 0 ? QFile::decodeName(QByteArray(text, length)) : QString();
-}
-
 struct TestRegistration {
     explicit TestRegistration(TestFactory factory)
     {

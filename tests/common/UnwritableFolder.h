@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QByteArray>
 #include <QFile>
 #include <QString>
 
@@ -11,10 +10,9 @@
 
 namespace mirevo::test {
 
-// Makes `folder` unwritable while alive, also when the tests run as root: the folder loses
-// its write bits, and this thread stops overriding permission bits (CAP_DAC_OVERRIDE leaves
-// the effective set but stays permitted, and comes back at the end), so that root meets
-// them as an ordinary user does. Files cannot be made, renamed or removed in the folder.
+// Makes `folder` unwritable while alive, also for root: its write bits go, and this thread
+// stops overriding permission bits (CAP_DAC_OVERRIDE leaves the effective set, stays
+// permitted and comes back at the end). Nothing can be made, renamed or removed in it.
 class UnwritableFolder {
 public:
     explicit UnwritableFolder(const QString& folder) : m_folder(QFile::encodeName(folder))
@@ -27,21 +25,19 @@ public:
         overridePermissions(true);
         ::chmod(m_folder.constData(), 0755);
     }
-    UnwritableFolder(const UnwritableFolder&) = delete;
 
 private:
-    static void overridePermissions(bool override)
+    static void overridePermissions(bool on)
     {
         __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
         __user_cap_data_struct data[2]{};
+        const __u32 bit = 1u << CAP_DAC_OVERRIDE;
         if (::syscall(SYS_capget, &header, data) != 0)
             return;
-        const __u32 bit = 1u << CAP_DAC_OVERRIDE;
         data[0].effective =
-            override ? data[0].effective | (data[0].permitted & bit) : data[0].effective & ~bit;
+            on ? data[0].effective | (data[0].permitted & bit) : data[0].effective & ~bit;
         ::syscall(SYS_capset, &header, data);
     }
-
     QByteArray m_folder;
 };
 
