@@ -19,12 +19,7 @@
 #include <unistd.h>
 
 using namespace mirevo;
-using mirevo::test::FileSizeLimit;
-using mirevo::test::makeLink;
-using mirevo::test::readFile;
-using mirevo::test::row;
-using mirevo::test::UnwritableFolder;
-using mirevo::test::writeFile;
+using namespace mirevo::test;
 
 namespace {
 
