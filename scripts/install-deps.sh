@@ -30,7 +30,7 @@ test_pkgs=(
   dconf-service dconf-gsettings-backend dconf-cli gsettings-desktop-schemas
   gnome-shell python3-gi gir1.2-gtk-3.0 ibus-gtk3
   kded5 plasma-desktop plasma-workspace libkf5globalaccel-bin kwin-wayland xwayland sway
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev strace
 )
 
 case "$what" in

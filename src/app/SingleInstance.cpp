@@ -18,13 +18,16 @@ namespace {
 constexpr int kBusTimeoutMs = 2000;
 constexpr int kRetryIntervalMs = 50;
 
+QString holderName(qint64 pid)
+{
+    return pid > 0 ? QStringLiteral("another Mirevo (process %1)").arg(pid)
+                   : QStringLiteral("another Mirevo");
+}
+
 QString unanswered(const QString& holder, qint64 pid)
 {
-    const QString who =
-        pid > 0 ? QStringLiteral("Mirevo (process %1)").arg(pid) : QStringLiteral("Mirevo");
-    return QStringLiteral("another %1 holds %2 but did not answer within %3 s; it may be "
-                          "stopped or hung")
-        .arg(who, holder)
+    return QStringLiteral("%1 holds %2 but did not answer within %3 s; it may be stopped or hung")
+        .arg(holderName(pid), holder)
         .arg(SingleInstance::kAnswerTimeoutMs / 1000);
 }
 
@@ -45,12 +48,19 @@ SingleInstance::Start SingleInstance::start(Arbiter arbiter)
     switch (m_bus.claim(kBusTimeoutMs)) {
     case ApplicationBus::Claim::owned:
         return Start::primary;
-    case ApplicationBus::Claim::ownedElsewhere:
-        if (m_bus.activateOwner(kAnswerTimeoutMs))
+    case ApplicationBus::Claim::ownedElsewhere: {
+        const ApplicationBus::Activation answer = m_bus.activateOwner(kAnswerTimeoutMs);
+        if (answer.outcome == ApplicationBus::Activation::Outcome::activated)
             return Start::handedOver;
-        m_failure = unanswered(QStringLiteral("the name %1 on the session bus").arg(m_bus.name()),
-                               m_bus.ownerProcessId(kBusTimeoutMs));
+        const QString name = QStringLiteral("the name %1 on the session bus").arg(m_bus.name());
+        const qint64 pid = m_bus.ownerProcessId(kBusTimeoutMs);
+        m_failure = answer.outcome == ApplicationBus::Activation::Outcome::noAnswer
+                        ? unanswered(name, pid)
+                        : QStringLiteral("%1 holds %2 and answered the request to open its "
+                                         "settings with an error: %3")
+                              .arg(holderName(pid), name, answer.error);
         return Start::failed;
+    }
     case ApplicationBus::Claim::failed:
         m_failure = QStringLiteral("the session bus did not let this process take the name %1")
                         .arg(m_bus.name());
@@ -86,8 +96,14 @@ SingleInstance::Start SingleInstance::startWithLockFile()
             m_requests = std::make_unique<LocalRequestServer>([this](const QByteArray& request) {
                 if (request != kShowSettingsRequest)
                     return false;
-                if (m_bus.handlers.activate)
-                    m_bus.handlers.activate();
+                // Acknowledged first, as on the bus: opening the window may take a while.
+                QMetaObject::invokeMethod(
+                    this,
+                    [this] {
+                        if (m_bus.handlers.activate)
+                            m_bus.handlers.activate();
+                    },
+                    Qt::QueuedConnection);
                 return true;
             });
             if (!m_requests->listen(socketPath)) {

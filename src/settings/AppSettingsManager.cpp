@@ -44,23 +44,25 @@ bool keepAside(const QString& path, const RegularFileContent& content)
 
 // Compared by hand: a regular expression or a name filter here would load and compile
 // PCRE at every start.
-bool isTemporaryName(const QString& name)
+bool isTemporaryName(const QString& name, const QString& savedName)
 {
-    const QString prefix = AppSettingsManager::kSettingsFileName + kSavingInfix;
+    const QString prefix = savedName + kSavingInfix;
     return name.size() == prefix.size() + 6 && name.startsWith(prefix) &&
            std::all_of(name.cbegin() + prefix.size(), name.cend(),
                        [](QChar c) { return c.unicode() < 128 && c.isLetterOrNumber(); });
 }
 
-// A save killed between writing its temporary file and renaming it leaves the file
-// behind; the `.invalid` copy and files people made by hand keep other names.
-void removeStaleTemporaryFiles(const QDir& folder)
+// A save killed between writing its temporary file and renaming it leaves the file beside
+// what it saves (the file a link leads to); the `.invalid` copy and files people made by
+// hand keep other names.
+void removeStaleTemporaryFiles(const QString& savedFile)
 {
+    const QFileInfo saved(savedFile);
     const QDateTime cutoff = QDateTime::currentDateTime().addSecs(-kStaleTemporaryFileAgeSecs);
     const QFileInfoList entries =
-        folder.entryInfoList(QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+        saved.dir().entryInfoList(QDir::Files | QDir::Hidden | QDir::NoSymLinks);
     for (const QFileInfo& entry : entries) {
-        if (isTemporaryName(entry.fileName()) && entry.lastModified() < cutoff)
+        if (isTemporaryName(entry.fileName(), saved.fileName()) && entry.lastModified() < cutoff)
             QFile::remove(entry.filePath());
     }
 }
@@ -71,8 +73,9 @@ AppSettingsManager::AppSettingsManager(const QString& folder, bool isPreviewMode
     : QObject(parent), m_isPreviewMode(isPreviewMode)
 {
     QDir().mkpath(folder); // a failure shows up later as a failed save
-    removeStaleTemporaryFiles(QDir(folder));
     m_settingsFilePath = QDir(folder).filePath(kSettingsFileName);
+    if (const std::optional<QString> saved = saveTarget(*m_settingsFilePath))
+        removeStaleTemporaryFiles(*saved);
     if (!QFileInfo::exists(*m_settingsFilePath))
         migrateLegacySettings(folder);
     m_settings = loadSettings().value_or(AppSettings{});
@@ -86,9 +89,10 @@ AppSettingsManager& AppSettingsManager::shared()
             std::fputs("Application Support directory not found\n", stderr);
             std::exit(1);
         }
-        const QString folder = QDir(*base).filePath(folderName(applicationId()));
+        QString folder = QDir(*base).filePath(folderName(applicationId()));
         if (const std::optional<QString> earlier = earlierApplicationSupportDirectory())
-            moveEarlierSettings(QDir(*earlier).filePath(folderName(applicationId())), folder);
+            folder =
+                moveEarlierSettings(QDir(*earlier).filePath(folderName(applicationId())), folder);
         return new AppSettingsManager(folder);
     }();
     return *store;

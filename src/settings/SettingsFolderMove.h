@@ -5,10 +5,12 @@
 namespace mirevo {
 
 // Earlier versions kept the settings in the data folder; they now live in the
-// configuration folder. Moves the settings files of `from` into `to` when `to` holds no
-// settings file yet: a file already in `to` is newer and wins, and `from` then stays as it
-// is. Other files in `from` are left alone. A file that cannot be moved stays where it was
-// and the reason goes to stderr. Returns the number of files moved.
-int moveEarlierSettings(const QString& from, const QString& to);
+// configuration folder. Moves the settings files of `from` into `to` unless `to` already
+// holds a settings file (it is newer and wins; `from` then stays as it is), and returns the
+// folder whose files this run uses: `to`, or `from` while its files cannot be moved. A move
+// that fails says why on stderr and is tried again at the next start; a file leaves `from`
+// only once its copy in `to` is whole and on the disk, and a link is moved as a link to the
+// same file. Other files in `from` are left alone.
+QString moveEarlierSettings(const QString& from, const QString& to);
 
 } // namespace mirevo

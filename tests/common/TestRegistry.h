@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <memory>
+#include <unistd.h>
 #include <vector>
 
 namespace mirevo::test {
@@ -27,6 +28,20 @@ inline void writeFile(const QString& path, const QByteArray& bytes)
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write(bytes);
+}
+
+// The whole content of `path`; empty when it cannot be read.
+inline QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Makes a symbolic link at `path` whose text is `text`, relative or absolute as given.
+inline void makeLink(const QString& text, const QString& path)
+{
+    QCOMPARE(::symlink(QFile::encodeName(text).constData(), QFile::encodeName(path).constData()),
+             0);
 }
 
 struct TestRegistration {

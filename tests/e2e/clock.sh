@@ -13,7 +13,8 @@ for corner in "1612 560" "1908 560" "1612 758" "1908 758"; do
     expect_pixel $corner 005a99 6 "no blue clock background at $corner"
 done
 set_source "ibus.inputmethod.anthy.Japanese"
-expect_pixel 1612 560 991700 6 "the background did not turn red-orange" 3000
+expect_pixel 1612 560 991700 6 "the background did not turn red-orange" 20000
 
-# The second hand redraws the face every second.
-screen_moves 1600 550 320 220 || e2e_fail "the clock stands still"
+# The second hand redraws the face every second; on a busy machine a tick may come late,
+# so any of a few 3 s looks may see it.
+wait_until 30 screen_moves 1600 550 320 220 || e2e_fail "the clock stands still"

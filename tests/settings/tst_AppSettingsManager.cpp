@@ -1,7 +1,7 @@
 #include "common/FileSizeLimit.h"
 #include "common/TestRegistry.h"
+#include "common/UnwritableFolder.h"
 #include "settings/AppSettingsManager.h"
-#include "settings/SettingsFolderMove.h"
 #include "settings/SettingsJson.h"
 
 #include <QDateTime>
@@ -14,21 +14,14 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 
 using namespace mirevo;
-using mirevo::test::FileSizeLimit;
-using mirevo::test::row;
-using mirevo::test::writeFile;
+using namespace mirevo::test;
 
 namespace {
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 AppSettings customSettings()
 {
@@ -43,15 +36,6 @@ QByteArray recordJson(const char* member)
 {
     const QJsonObject root = QJsonDocument::fromJson(encodeSettings(customSettings())).object();
     return QJsonDocument(root.value(QLatin1String(member)).toObject()).toJson();
-}
-
-// "name=content" for each file of a folder.
-QStringList contents(const QString& folder)
-{
-    QStringList files;
-    for (const QString& name : QDir(folder).entryList(QDir::Files))
-        files << name + '=' + readAll(folder + '/' + name);
-    return files;
 }
 
 } // namespace
@@ -89,12 +73,12 @@ private slots:
             expected.imeIndicator = customSettings().imeIndicator;
         if (clock == "valid")
             expected.clock = customSettings().clock;
-        QVERIFY(decodeSettings(readAll(dir.filePath("app_settings.json"))) == expected);
+        QVERIFY(decodeSettings(readFile(dir.filePath("app_settings.json"))) == expected);
         QVERIFY(store.settings() == expected);
         // Decoded files are gone; broken ones are kept aside, never destroyed.
         QVERIFY(!QFile::exists(imePath) && !QFile::exists(clockPath));
-        QCOMPARE(readAll(imePath + ".invalid"), ime == "invalid" ? broken : QByteArray());
-        QCOMPARE(readAll(clockPath + ".invalid"), clock == "invalid" ? broken : QByteArray());
+        QCOMPARE(readFile(imePath + ".invalid"), ime == "invalid" ? broken : QByteArray());
+        QCOMPARE(readFile(clockPath + ".invalid"), clock == "invalid" ? broken : QByteArray());
     }
 
     void failedMigrationWriteKeepsLegacyFiles()
@@ -112,27 +96,20 @@ private slots:
                  QStringList({"ime_settings.json", "settings.json"}));
     }
 
-    // Saving fails (even for root) below a regular file, or over a broken file whose copy a
-    // folder blocks: the store runs on defaults and edits, and the broken file stays.
-    void unsavableStoreKeepsEditsInMemory_data()
+    // Over a broken file whose copy a folder blocks, saving fails: the store runs on
+    // defaults and edits, and the broken file stays.
+    void blockedCopyKeepsTheBrokenFile()
     {
-        QTest::addColumn<bool>("copyBlocked");
-        row("folder below a regular file", false);
-        row("copy of a broken file blocked", true);
-    }
-    void unsavableStoreKeepsEditsInMemory()
-    {
-        QFETCH(bool, copyBlocked);
         QTemporaryDir dir;
         const QString path = dir.filePath("app_settings.json");
         writeFile(path, "{ broken");
-        QVERIFY(!copyBlocked || QDir().mkpath(path + ".invalid/inside"));
-        AppSettingsManager store(copyBlocked ? dir.path() : path + "/Mirevo");
+        QVERIFY(QDir().mkpath(path + ".invalid/inside"));
+        AppSettingsManager store(dir.path());
         QVERIFY(store.settings() == AppSettings{});
         store.edit([](AppSettings& s) { s.clock.fontSize = 40; });
         QVERIFY(!store.saveSettings());
         QCOMPARE(store.settings().clock.fontSize, 40.0);
-        QCOMPARE(readAll(path), QByteArray("{ broken"));
+        QCOMPARE(readFile(path), QByteArray("{ broken"));
     }
 
     // A file the store cannot use is kept as ".invalid" before any save, replacing the copy
@@ -164,8 +141,8 @@ private slots:
         alarm(0);
         QVERIFY(store.settings() == AppSettings{});
         if (kind == "undecodable") {
-            QCOMPARE(readAll(path), broken); // untouched until the first save
-            QCOMPARE(readAll(path + ".invalid"), broken);
+            QCOMPARE(readFile(path), broken); // untouched until the first save
+            QCOMPARE(readFile(path + ".invalid"), broken);
         } else {
             QCOMPARE(QFileInfo(path + ".invalid").isDir(), kind == "folder");
             QVERIFY(!QFileInfo(path + ".invalid").isFile());
@@ -173,7 +150,7 @@ private slots:
 
         store.edit([](AppSettings& s) { s.clock.fontSize = 30; });
         QVERIFY(store.saveSettings());
-        QCOMPARE(decodeSettings(readAll(path))->clock.fontSize, 30.0);
+        QCOMPARE(decodeSettings(readFile(path))->clock.fontSize, 30.0);
     }
 
     void staleTemporaryFilesAreRemoved()
@@ -194,62 +171,68 @@ private slots:
                               "app_settings.json.saving-QrStUv"}));
     }
 
-    // Files in the earlier data folder and the configuration folder, as "name=content"
-    // lists, before and after the move.
-    void earlierFolderMovesOnce_data()
+    // The settings file a link into another folder, as dotfile managers make: a save writes
+    // the file the link leads to, beside itself and with its permissions, and the link
+    // stays. One it cannot write fails as for an unwritable file or a full disk: the edit
+    // stays in memory, the file stays whole, no temporary file is left.
+    void savesGoThroughALink_data()
     {
-        QTest::addColumn<QStringList>("earlier");
-        QTest::addColumn<QStringList>("current");
-        QTest::addColumn<QStringList>("earlierAfter");
-        QTest::addColumn<QStringList>("currentAfter");
-        const QStringList none;
-        row("earlier only", QStringList{"app_settings.json=old", "notes.txt=mine"}, none,
-            QStringList{"notes.txt=mine"}, QStringList{"app_settings.json=old"});
-        row("both: the current file wins",
-            QStringList{"app_settings.json=old", "settings.json=legacy"},
-            QStringList{"app_settings.json=new"},
-            QStringList{"app_settings.json=old", "settings.json=legacy"},
-            QStringList{"app_settings.json=new"});
-        row("older files go along for their migration",
-            QStringList{"ime_settings.json=a", "settings.json=b"}, none, none,
-            QStringList{"ime_settings.json=a", "settings.json=b"});
+        QTest::addColumn<QString>("link");   // the link's text; empty: a plain file
+        QTest::addColumn<QString>("target"); // file, missing, unwritable folder, full disk
+        row("absolute link", QString("<base>/dotfiles/mirevo.json"), QString("file"));
+        row("relative link", QString("../dotfiles/mirevo.json"), QString("file"));
+        row("link that leads nowhere", QString("../dotfiles/mirevo.json"), QString("missing"));
+        row("link into an unwritable folder", QString("../dotfiles/mirevo.json"),
+            QString("unwritable folder"));
+        row("plain file in an unwritable folder", QString(), QString("unwritable folder"));
+        row("plain file on a full disk", QString(), QString("full disk"));
     }
-    void earlierFolderMovesOnce()
+    void savesGoThroughALink()
     {
-        QFETCH(QStringList, earlier);
-        QFETCH(QStringList, current);
-        QFETCH(QStringList, earlierAfter);
-        QFETCH(QStringList, currentAfter);
+        QFETCH(QString, link);
+        QFETCH(QString, target);
         QTemporaryDir base;
-        const QString from = base.filePath("data/Mirevo"), to = base.filePath("config/Mirevo");
-        for (const auto& [folder, files] : {std::pair(from, earlier), std::pair(to, current)}) {
-            QDir().mkpath(folder);
-            for (const QString& file : files)
-                writeFile(folder + '/' + file.section('=', 0, 0), file.section('=', 1).toUtf8());
+        const QString folder = base.filePath("Mirevo"), path = folder + "/app_settings.json";
+        const QString file = link.isEmpty() ? path : base.filePath("dotfiles/mirevo.json");
+        const QString fileFolder = QFileInfo(file).path();
+        QDir().mkpath(folder);
+        QDir().mkpath(fileFolder);
+        if (target != "missing") {
+            writeFile(file, encodeSettings(customSettings()));
+            QCOMPARE(::chmod(QFile::encodeName(file).constData(), 0640), 0);
         }
-        moveEarlierSettings(from, to);
-        QCOMPARE(contents(from), earlierAfter);
-        QCOMPARE(contents(to), currentAfter);
-        moveEarlierSettings(from, to); // a second start changes nothing
-        QCOMPARE(contents(to), currentAfter);
-    }
+        link.replace("<base>", base.path());
+        if (!link.isEmpty())
+            makeLink(link, path);
 
-    void interruptedSaveLeavesTheOldFileWhole()
-    {
-        QTemporaryDir dir;
-        AppSettingsManager store(dir.path());
-        const QString path = *store.settingsFilePath();
-        const QByteArray before = readAll(path);
-        store.edit([](AppSettings& s) { s.imeIndicator.fontName = QStringLiteral("Changed"); });
+        const bool saves = target == "file";
         {
-            FileSizeLimit fullDisk(before.size() / 2);
-            QVERIFY(!store.saveSettings());
+            std::optional<UnwritableFolder> unwritable;
+            std::optional<FileSizeLimit> fullDisk;
+            if (target == "unwritable folder")
+                unwritable.emplace(fileFolder);
+            if (target == "full disk")
+                fullDisk.emplace(1024);
+            AppSettingsManager store(folder);
+            QVERIFY(store.settings() == (target == "missing" ? AppSettings{} : customSettings()));
+            store.edit([](AppSettings& s) { s.clock.fontSize = 40; });
+            QCOMPARE(store.saveSettings(), saves);
+            QCOMPARE(store.settings().clock.fontSize, 40.0);
         }
-        QCOMPARE(readAll(path), before);
-        QCOMPARE(store.settings().imeIndicator.fontName, QStringLiteral("Changed"));
-        QVERIFY(store.saveSettings());
-        QCOMPARE(decodeSettings(readAll(path))->imeIndicator.fontName, QStringLiteral("Changed"));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList({"app_settings.json"}));
+        QCOMPARE(QFileInfo(path).isSymLink(), !link.isEmpty());
+        const std::optional<AppSettings> written = decodeSettings(readFile(file));
+        QCOMPARE(written.has_value(), target != "missing");
+        if (written)
+            QCOMPARE(written->clock.fontSize, saves ? 40.0 : customSettings().clock.fontSize);
+        struct stat info {};
+        QVERIFY(target == "missing" || (::stat(QFile::encodeName(file).constData(), &info) == 0 &&
+                                        (info.st_mode & 0777) == 0640));
+        // No temporary file is left beside the link or the file.
+        const QDir::Filters all = QDir::Files | QDir::Hidden | QDir::System;
+        QCOMPARE(QDir(folder).entryList(all), QStringList{"app_settings.json"});
+        if (!link.isEmpty())
+            QCOMPARE(QDir(fileFolder).entryList(all),
+                     target == "missing" ? QStringList{} : QStringList{"mirevo.json"});
     }
 
     void previewModeLoadsButNeverSaves()
@@ -260,7 +243,7 @@ private slots:
         QVERIFY(store.settings() == customSettings());
         store.setSettings(AppSettings{});
         QVERIFY(!store.saveSettings());
-        QVERIFY(decodeSettings(readAll(dir.filePath("app_settings.json"))) == customSettings());
+        QVERIFY(decodeSettings(readFile(dir.filePath("app_settings.json"))) == customSettings());
     }
 
     void imeStateArrivesOneTurnLater()
@@ -286,7 +269,7 @@ private slots:
         store.updateClockPosition(30, 40);
         QCOMPARE(changed.count(), 2); // x and y of the first call
         QCOMPARE(store.settings().clock.positionX, 10.0);
-        QCOMPARE(decodeSettings(readAll(*store.settingsFilePath()))->clock.positionY, 20.0);
+        QCOMPARE(decodeSettings(readFile(*store.settingsFilePath()))->clock.positionY, 20.0);
         QTRY_VERIFY(!store.isUpdatingFromWindow());
         store.updateClockPosition(50, 60);
         QCOMPARE(store.settings().clock.positionX, 50.0);

@@ -5,6 +5,7 @@
 #include <QDBusConnection>
 #include <QDBusError>
 #include <QDBusMessage>
+#include <QElapsedTimer>
 
 namespace mirevo {
 namespace {
@@ -49,10 +50,17 @@ ApplicationAdaptor::ApplicationAdaptor(ApplicationBusObject* object)
     : QDBusAbstractAdaptor(object), m_object(object)
 {}
 
+// Answered before the handler runs: opening the settings window the first time may take
+// longer, on a busy machine, than a later start waits for the answer.
 void ApplicationAdaptor::Activate(const QVariantMap&)
 {
-    if (m_object->bus().handlers.activate)
-        m_object->bus().handlers.activate();
+    QMetaObject::invokeMethod(
+        m_object,
+        [object = m_object] {
+            if (object->bus().handlers.activate)
+                object->bus().handlers.activate();
+        },
+        Qt::QueuedConnection);
 }
 
 ScriptingAdaptor::ScriptingAdaptor(ApplicationBusObject* object)
@@ -125,14 +133,24 @@ ApplicationBus::Claim ApplicationBus::claim(int timeoutMs)
     return reply.type() == QDBusMessage::ReplyMessage ? Claim::ownedElsewhere : Claim::failed;
 }
 
-bool ApplicationBus::activateOwner(int timeoutMs)
+ApplicationBus::Activation ApplicationBus::activateOwner(int timeoutMs)
 {
     QDBusMessage call = QDBusMessage::createMethodCall(
         m_name, objectPath(m_name), QStringLiteral("org.freedesktop.Application"),
         QStringLiteral("Activate"));
     call << QVariantMap();
-    return QDBusConnection::sessionBus().call(call, QDBus::Block, timeoutMs).type() ==
-           QDBusMessage::ReplyMessage;
+    QElapsedTimer waited;
+    waited.start();
+    const QDBusMessage reply = QDBusConnection::sessionBus().call(call, QDBus::Block, timeoutMs);
+    if (reply.type() == QDBusMessage::ReplyMessage)
+        return {Activation::Outcome::activated, {}};
+    // Our own timeout also reports NoReply, but only once the time is up (its coarse timer
+    // may fire up to 5 % early); the bus says NoReply at once when the owner went away.
+    const QDBusError error(reply);
+    if ((error.type() == QDBusError::NoReply || error.type() == QDBusError::Timeout) &&
+        waited.elapsed() >= timeoutMs - timeoutMs / 20)
+        return {Activation::Outcome::noAnswer, {}};
+    return {Activation::Outcome::error, error.name() + QStringLiteral(": ") + error.message()};
 }
 
 qint64 ApplicationBus::ownerProcessId(int timeoutMs) const

@@ -36,8 +36,14 @@ public:
 
     // Exports the object, then asks for the name, waiting at most `timeoutMs` for the bus.
     Claim claim(int timeoutMs);
-    // Asks the name's owner to activate; false when it did not answer within `timeoutMs`.
-    bool activateOwner(int timeoutMs);
+    // How the name's owner answered a call to activate.
+    struct Activation {
+        enum class Outcome { activated, noAnswer, error };
+        Outcome outcome = Outcome::noAnswer;
+        QString error; // with Outcome::error: the error's name and message
+    };
+    // Asks the name's owner to activate, waiting at most `timeoutMs` for its answer.
+    Activation activateOwner(int timeoutMs);
     // The process that owns the name, or 0 when the bus does not say.
     qint64 ownerProcessId(int timeoutMs) const;
 

@@ -11,10 +11,9 @@
 #include <unistd.h>
 
 namespace mirevo {
-namespace {
 
 // One connected peer: reads until a newline, the size cap or the deadline, then closes.
-class Peer : public QObject {
+class LocalRequestServer::Peer : public QObject {
 public:
     Peer(int fd, const std::function<bool(const QByteArray&)>& handler, QObject* parent)
         : QObject(parent), m_fd(fd), m_notifier(fd, QSocketNotifier::Read), m_handler(handler)
@@ -24,9 +23,8 @@ public:
         connect(&m_deadline, &QTimer::timeout, this, &Peer::finish);
         m_deadline.start(LocalRequestServer::kSilentPeerTimeoutMs);
     }
-    ~Peer() override { ::close(m_fd); }
+    ~Peer() override { closeSocket(); }
 
-private:
     void readSome()
     {
         char chunk[LocalRequestServer::kMaxRequestBytes + 1];
@@ -51,11 +49,21 @@ private:
         m_answered = true;
     }
 
+    // Closes at once, so that a peer pushed out frees its descriptor before the next comes.
     void finish()
     {
-        m_notifier.setEnabled(false);
+        closeSocket();
         m_deadline.stop();
         deleteLater();
+    }
+
+private:
+    void closeSocket()
+    {
+        m_notifier.setEnabled(false);
+        if (m_fd >= 0)
+            ::close(m_fd);
+        m_fd = -1;
     }
 
     int m_fd;
@@ -65,8 +73,6 @@ private:
     bool m_answered = false;
     const std::function<bool(const QByteArray&)>& m_handler;
 };
-
-} // namespace
 
 LocalRequestServer::LocalRequestServer(std::function<bool(const QByteArray&)> handler,
                                        QObject* parent)
@@ -104,7 +110,7 @@ bool LocalRequestServer::listen(const QString& path)
 
     m_fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
     if (m_fd < 0 || ::bind(m_fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
-        ::listen(m_fd, kMaxPeers) != 0) {
+        ::listen(m_fd, kBacklog) != 0) {
         m_error = QStringLiteral("cannot listen at %1: %2").arg(path, std::strerror(errno));
         if (m_fd >= 0)
             ::close(m_fd);
@@ -119,10 +125,12 @@ bool LocalRequestServer::listen(const QString& path)
 
 void LocalRequestServer::acceptPending()
 {
-    for (;;) {
+    // A few at a time: between rounds the event loop reads the peers already in.
+    for (int accepted = 0; accepted < kMaxPeers;) {
         const int peer = ::accept4(m_fd, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
         if (peer >= 0) {
             serve(peer);
+            ++accepted;
             continue;
         }
         if (errno == EINTR || errno == ECONNABORTED)
@@ -137,15 +145,17 @@ void LocalRequestServer::acceptPending()
     }
 }
 
-void LocalRequestServer::serve(int peer)
+// When all places are taken, the peer connected longest goes: a start sends its request
+// with its connection and is answered at once, so only peers that stay silent (or linger
+// after their answer) are ever pushed out, and no number of them keeps a start waiting.
+void LocalRequestServer::serve(int fd)
 {
-    if (m_peers >= kMaxPeers) {
-        ::close(peer);
-        return;
-    }
-    ++m_peers;
-    auto* connection = new Peer(peer, m_handler, this);
-    connect(connection, &QObject::destroyed, this, [this] { --m_peers; });
+    if (m_peers.size() >= kMaxPeers)
+        m_peers.takeFirst()->finish();
+    auto* peer = new Peer(fd, m_handler, this);
+    m_peers.append(peer);
+    connect(peer, &QObject::destroyed, this, [this, peer] { m_peers.removeOne(peer); });
+    peer->readSome();
 }
 
 } // namespace mirevo

@@ -197,9 +197,9 @@ start_mirevo() {
 }
 
 # expect_pixel X Y RRGGBB TOLERANCE WHAT [MS]: the screen pixel turns that colour within MS
-# milliseconds (2000 unless given).
+# milliseconds (10000 unless given: a first paint may come late on a busy machine).
 expect_pixel() {
-  "$MIREVO_TOOLS/screen-probe" wait "$1" "$2" "$3" "$4" "${6:-2000}" >/dev/null ||
+  "$MIREVO_TOOLS/screen-probe" wait "$1" "$2" "$3" "$4" "${6:-10000}" >/dev/null ||
     e2e_fail "$5: ($1, $2) is $("$MIREVO_TOOLS/screen-probe" pixel "$1" "$2"), not #$3"
 }
 
@@ -259,7 +259,7 @@ sized_window() {
 }
 window_at() { [[ $(sized_window "$1" "$2") == "$3 $4 "* ]]; }
 expect_window() {
-  wait_until 20 window_at "$@" || e2e_fail "no $1x$2 window of Mirevo at ($3, $4): $(sized_window "$1" "$2")"
+  wait_until 60 window_at "$@" || e2e_fail "no $1x$2 window of Mirevo at ($3, $4): $(sized_window "$1" "$2")"
 }
 
 # settings_open: prints the mapped settings window, if any.
