@@ -21,7 +21,7 @@ run_pkgs=(
   xvfb openbox trayer dbus dbus-x11 xauth x11-utils x11-xserver-utils xcompmgr procps
   xkb-data qt6-translations-l10n fonts-noto-core fonts-urw-base35
 )
-package_pkgs=(dpkg-dev file)
+package_pkgs=(dpkg-dev file lintian)
 test_pkgs=(
   xdotool x11-xkb-utils jq bc python3 shfmt libglib2.0-bin
   appstream desktop-file-utils man-db valgrind
