@@ -28,5 +28,9 @@
         <extracomment>tab</extracomment>
         <translation>About</translation>
     </message>
+    <message>
+        <source>font.not_installed %1 %2</source>
+        <translation>%1 (not installed; drawn in %2)</translation>
+    </message>
 </context>
 </TS>
