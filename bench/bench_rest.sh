@@ -33,7 +33,7 @@ echo "xkb.keylayout.us.English (US)" >"$E2E_TMP/source"
 e2e_spawn "$build/mirevo" --input-backend "file:$E2E_TMP/source"
 mirevo=${E2E_PIDS[-1]}
 # The badge without a compositor: 70 % blue on black, left of its "A".
-"$probe" wait 46 878 0000b3 20 10000 >/dev/null
+"$probe" wait 46 878 0000ff 20 10000 >/dev/null
 e2e_spawn "$build/floor/floor"
 floor=${E2E_PIDS[-1]}
 sleep 3 # start-up work and first paints over

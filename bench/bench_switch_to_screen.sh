@@ -58,17 +58,17 @@ measure() {
 }
 
 setxkbmap -layout us,ru
-measure xkb "$MIREVO_TOOLS/xkb_lock_group 0" 0000b3 "$MIREVO_TOOLS/xkb_lock_group 1" 7d0036
+measure xkb "$MIREVO_TOOLS/xkb_lock_group 0" 0000ff "$MIREVO_TOOLS/xkb_lock_group 1" b3004d
 
 start_ibus
 ibus_switch xkb:us::eng
-measure ibus "ibus engine xkb:us::eng" 0000b3 "ibus engine hangul" 6b006b
+measure ibus "ibus engine xkb:us::eng" 0000ff "ibus engine hangul" 990099
 stop_ibus
 
 start_fcitx5 keyboard-us keyboard-ru hangul
 start_fcitx5_client
 fcitx5-remote -s keyboard-us
-measure fcitx5 "fcitx5-remote -s keyboard-us" 0000b3 "fcitx5-remote -s hangul" 6b006b
+measure fcitx5 "fcitx5-remote -s keyboard-us" 0000ff "fcitx5-remote -s hangul" 990099
 stop_ibus
 
 start_dconf
@@ -76,7 +76,7 @@ gnome_source() { gsettings set org.gnome.desktop.input-sources mru-sources "[('x
 gnome_us() { gnome_source us; }
 gnome_ru() { gnome_source ru; }
 gnome_us
-measure gnome gnome_us 0000b3 gnome_ru 7d0036
+measure gnome gnome_us 0000ff gnome_ru b3004d
 
 "$MIREVO_TOOLS/kde_layouts_standin" "us=English (US)" "ru=Russian" >/dev/null 2>&1 &
 E2E_PIDS+=($!)
@@ -87,4 +87,4 @@ kde_layout() {
 }
 kde_us() { kde_layout 0; }
 kde_ru() { kde_layout 1; }
-measure kde kde_us 0000b3 kde_ru 7d0036
+measure kde kde_us 0000ff kde_ru b3004d

@@ -17,7 +17,7 @@ expect_pixel 400 350 ffffff 0 "no window under the badge" 5000
 xdotool mousemove 400 350
 start_mirevo file
 # English is blue by default: the disc left of the "A".
-expect_pixel 395 350 0000bf 40 "the badge did not appear around the pointer" 20000
+expect_pixel 395 350 0000ff 40 "the badge did not appear around the pointer" 20000
 # The window is cut to the circle: its corner shows the window below, not black ...
 expect_pixel 391 341 ffffff 0 "the badge's corner is not cut away without a compositor"
 # ... and so is its glow around the disc, which would show as a dark ring.
@@ -29,14 +29,14 @@ wait_until 2 grep -qF "root:(400,350)" "$E2E_TMP/spawned.log" ||
 
 # Relative moves produce raw motion; warps only the timer sees.
 xdotool mousemove_relative -- 60 40
-expect_pixel 455 390 0000bf 40 "the badge did not follow a relative move"
+expect_pixel 455 390 0000ff 40 "the badge did not follow a relative move"
 expect_pixel 395 350 ffffff 0 "the badge left a trace at its old place"
 xdotool mousemove 300 250
-expect_pixel 295 250 0000bf 40 "the badge did not follow a warp"
+expect_pixel 295 250 0000ff 40 "the badge did not follow a warp"
 
 # A switch to Korean turns the badge purple (the IME indicator's Korean colour).
 set_source "ibus.inputmethod.hangul.Korean"
-expect_pixel 295 250 730073 40 "the badge did not take the Korean colour"
+expect_pixel 295 250 990099 40 "the badge did not take the Korean colour"
 kill "${E2E_PIDS[-1]}"
 wait "${E2E_PIDS[-1]}" 2>/dev/null || true
 

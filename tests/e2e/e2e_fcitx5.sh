@@ -25,7 +25,7 @@ fcitx5_switch() {
   expect_source fcitx5 "$2"
   expect_badge "$3" "$2"
 }
-fcitx5_switch hangul korean 6b006b
-fcitx5_switch keyboard-ru russian 7d0036
-fcitx5_switch keyboard-us english 0000b3
+fcitx5_switch hangul korean 990099
+fcitx5_switch keyboard-ru russian b3004d
+fcitx5_switch keyboard-us english 0000ff
 expect_source auto english auto:fcitx5

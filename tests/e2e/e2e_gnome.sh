@@ -13,19 +13,19 @@ mru() { gsettings set org.gnome.desktop.input-sources mru-sources "$1"; }
 gsettings set org.gnome.desktop.input-sources sources "[('xkb', 'us'), ('xkb', 'ru'), ('ibus', 'hangul')]"
 mru "[('xkb', 'us')]"
 start_mirevo gnome
-expect_badge 0000b3 english
+expect_badge 0000ff english
 mru "[('xkb', 'ru'), ('xkb', 'us')]"
-expect_badge 7d0036 russian
+expect_badge b3004d russian
 expect_source gnome russian
 
 # GNOME Shell sets IBus's engine for an IBus source; the description comes from IBus.
 ibus_switch hangul
 mru "[('ibus', 'hangul'), ('xkb', 'ru')]"
-expect_badge 6b006b korean
+expect_badge 990099 korean
 expect_source gnome korean
 
 # Before anything was used, the first configured source is the current one.
 mru "@a(ss) []"
-expect_badge 0000b3 english
+expect_badge 0000ff english
 XDG_CURRENT_DESKTOP=GNOME GTK_IM_MODULE=ibus \
   expect_source auto english "auto:gnome (XDG_CURRENT_DESKTOP=GNOME)"

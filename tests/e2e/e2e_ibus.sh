@@ -11,7 +11,7 @@ ibus_switch xkb:us::eng
 watch_sources ibus
 expect_watched english
 start_mirevo ibus
-expect_badge 0000b3 english
+expect_badge 0000ff english
 
 # check ENGINE LANGUAGE COLOUR
 check() {
@@ -20,10 +20,10 @@ check() {
   expect_watched "$2"
   expect_badge "$3" "$2"
 }
-check hangul korean 6b006b
-check libpinyin chinese_simplified 007d00
-check xkb:us::eng english 0000b3
-check xkb:ru::rus russian 7d0036
+check hangul korean 990099
+check libpinyin chinese_simplified 00b300
+check xkb:us::eng english 0000ff
+check xkb:ru::rus russian b3004d
 
 # A daemon that is gone gives a clear "no source", not a hang.
 stop_ibus

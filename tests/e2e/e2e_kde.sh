@@ -14,15 +14,15 @@ layouts() {
 }
 
 start_mirevo kde
-expect_badge 0000b3 english
+expect_badge 0000ff english
 layouts org.kde.KeyboardLayouts.setLayout 1
-expect_badge 7d0036 russian
+expect_badge b3004d russian
 expect_source kde russian
 line=$("$MIREVO" --print-source --input-backend kde)
 [ "${line%%$'\t'*}" = "kde.keylayout.ru(phonetic).Russian" ] || e2e_fail "the layout's fields mixed up: $line"
 layouts org.kde.KeyboardLayouts.setLayout 2
-expect_badge 00478f greek
+expect_badge 0066cc greek
 # A new list under the same index: the daemon announces the list, not a switch.
 layouts org.mirevo.StandIn.setLayoutsList "['us=English (US)', 'ru=Russian', 'ara=Arabic']"
-expect_badge b35900 arabic
+expect_badge ff8000 arabic
 expect_source auto arabic "auto:kde (org.kde.keyboard on the session bus)"

@@ -4,14 +4,21 @@
 //                                                  of the colour; prints the milliseconds
 //                                                  taken, exits 1 on timeout
 //   screen-probe png FILE [X Y W H]                saves the screen, or that part of it
+//   screen-probe dark WINDOW RRGGBB RRGGBB         prints the pixels inside the window's
+//                                                  shape that are darker than both colours
+//                                                  (the desktop's and the badge's); exits 1
+//                                                  when there is one, 2 without the window
 #include <QColor>
 #include <QElapsedTimer>
 #include <QImage>
+#include <QRegion>
 #include <QThread>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <xcb/shape.h>
 #include <xcb/xcb.h>
 
 namespace {
@@ -44,6 +51,51 @@ bool near(QRgb a, const char* wanted, const char* tolerance)
 QByteArray name(QRgb colour)
 {
     return QColor(colour).name().toLatin1();
+}
+
+double luminance(QRgb colour)
+{
+    return 0.299 * qRed(colour) + 0.587 * qGreen(colour) + 0.114 * qBlue(colour);
+}
+
+// What a viewer sees of the window: its pixels on the screen, within its bounding shape
+// (the whole window when it has none).
+int darkPixels(xcb_window_t window, const char* desktop, const char* badge)
+{
+    xcb_translate_coordinates_reply_t* origin = xcb_translate_coordinates_reply(
+        connection, xcb_translate_coordinates(connection, window, screen->root, 0, 0), nullptr);
+    xcb_shape_get_rectangles_reply_t* shape = xcb_shape_get_rectangles_reply(
+        connection, xcb_shape_get_rectangles(connection, window, XCB_SHAPE_SK_BOUNDING), nullptr);
+    xcb_get_geometry_reply_t* geometry =
+        xcb_get_geometry_reply(connection, xcb_get_geometry(connection, window), nullptr);
+    if (!origin || !shape || !geometry) {
+        std::fprintf(stderr, "screen-probe: no window 0x%x\n", window);
+        return 2;
+    }
+    const QImage image = grab(origin->dst_x, origin->dst_y, geometry->width, geometry->height);
+    const double darkest = std::min(luminance(QColor(QStringLiteral("#") + desktop).rgb()),
+                                    luminance(QColor(QStringLiteral("#") + badge).rgb()));
+    QRegion inside;
+    const xcb_rectangle_t* rects = xcb_shape_get_rectangles_rectangles(shape);
+    for (int i = 0; i < xcb_shape_get_rectangles_rectangles_length(shape); ++i)
+        inside += QRect(rects[i].x, rects[i].y, rects[i].width, rects[i].height);
+    int dark = 0, seen = 0;
+    for (const QRect& rect : inside) {
+        for (int y = rect.top(); y <= rect.bottom(); ++y) {
+            for (int x = rect.left(); x <= rect.right(); ++x) {
+                ++seen;
+                const QRgb pixel = image.pixel(x, y);
+                // Rounding in the blend may cost a few levels.
+                if (luminance(pixel) < darkest - 6 && ++dark <= 20)
+                    std::printf("(%d,%d) %s\n", x, y, name(pixel).constData());
+            }
+        }
+    }
+    std::printf("%d of %d pixels darker than both #%s and #%s\n", dark, seen, desktop, badge);
+    free(origin);
+    free(shape);
+    free(geometry);
+    return dark > 0 ? 1 : 0;
 }
 
 } // namespace
@@ -82,7 +134,9 @@ int main(int argc, char** argv)
         return grab(0, 0, screen->width_in_pixels, screen->height_in_pixels).save(argv[2]) ? 0 : 1;
     if (command == "png" && argc == 7)
         return grab(number(3), number(4), number(5), number(6)).save(argv[2]) ? 0 : 1;
-    std::fprintf(stderr,
-                 "usage: screen-probe pixel X Y | wait X Y RRGGBB TOL MS | png FILE [X Y W H]\n");
+    if (command == "dark" && argc == 5)
+        return darkPixels(xcb_window_t(std::strtoul(argv[2], nullptr, 0)), argv[3], argv[4]);
+    std::fprintf(stderr, "usage: screen-probe pixel X Y | wait X Y RRGGBB TOL MS | "
+                         "png FILE [X Y W H] | dark WINDOW RRGGBB RRGGBB\n");
     return 2;
 }
