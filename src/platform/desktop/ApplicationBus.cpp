@@ -3,8 +3,12 @@
 #include "platform/desktop/ApplicationBusObject.h"
 
 #include <QDBusConnection>
+#include <QDBusConnectionInterface>
 #include <QDBusError>
 #include <QDBusMessage>
+#include <QDBusServiceWatcher>
+#include <QEventLoop>
+#include <QTimer>
 
 namespace mirevo {
 namespace {
@@ -55,6 +59,17 @@ void ApplicationAdaptor::Activate(const QVariantMap&)
         m_object->bus().handlers.activate();
 }
 
+void ApplicationAdaptor::ActivateAction(const QString& name, const QVariantList&,
+                                        const QVariantMap&)
+{
+    if (name == QLatin1String("quit") && m_object->bus().handlers.quit) {
+        m_object->bus().handlers.quit();
+        return;
+    }
+    m_object->refuse(QDBusError::errorString(QDBusError::InvalidArgs),
+                     QStringLiteral("No action \"%1\"; the one action is \"quit\"").arg(name));
+}
+
 ScriptingAdaptor::ScriptingAdaptor(ApplicationBusObject* object)
     : QDBusAbstractAdaptor(object), m_object(object)
 {}
@@ -83,6 +98,12 @@ void ScriptingAdaptor::ShowSettings(const QString& tab)
                                         "mouseCursor, about, or \"\" for the last one shown")
                              .arg(tab));
     }
+}
+
+void ScriptingAdaptor::Quit()
+{
+    if (m_object->bus().handlers.quit)
+        m_object->bus().handlers.quit();
 }
 
 ApplicationBus::ApplicationBus(const QString& applicationId, QObject* parent)
@@ -140,6 +161,30 @@ qint64 ApplicationBus::ownerProcessId(int timeoutMs) const
     const QDBusMessage reply =
         callBus(QStringLiteral("GetConnectionUnixProcessID"), {m_name}, timeoutMs);
     return reply.type() == QDBusMessage::ReplyMessage ? reply.arguments().value(0).toLongLong() : 0;
+}
+
+ApplicationBus::QuitRequest ApplicationBus::quitOwner(int timeoutMs)
+{
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected())
+        return QuitRequest::noBus;
+    // Watch first, so that an owner ending at once is not missed.
+    QDBusServiceWatcher watcher(m_name, bus, QDBusServiceWatcher::WatchForUnregistration);
+    QEventLoop ended;
+    connect(&watcher, &QDBusServiceWatcher::serviceUnregistered, &ended, &QEventLoop::quit);
+    const QDBusMessage call = QDBusMessage::createMethodCall(
+        m_name, objectPath(m_name), kScriptingInterface, QStringLiteral("Quit"));
+    const QDBusMessage reply = bus.call(call, QDBus::Block, timeoutMs);
+    const QString error = reply.errorName();
+    if (error == QDBusError::errorString(QDBusError::ServiceUnknown) ||
+        error == QLatin1String("org.freedesktop.DBus.Error.NameHasNoOwner"))
+        return QuitRequest::noneRunning;
+    // An owner may end before its answer leaves: the name going away is what counts.
+    QTimer::singleShot(timeoutMs, &ended, &QEventLoop::quit);
+    if (bus.interface()->isServiceRegistered(m_name))
+        ended.exec();
+    return bus.interface()->isServiceRegistered(m_name) ? QuitRequest::stillRunning
+                                                        : QuitRequest::ended;
 }
 
 void ApplicationBus::announceLanguageChanged(const QString& language, const QString& sourceId)
