@@ -30,7 +30,7 @@
     </message>
     <message>
         <source>font.not_installed %1 %2</source>
-        <translation>%1 (not installed; drawn in %2)</translation>
+        <translation>%1 (not installed, %2 used)</translation>
     </message>
 </context>
 </TS>

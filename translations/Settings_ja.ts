@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>font.not_installed %1 %2</source>
-        <translation>%1（未インストール、%2 で表示）</translation>
+        <translation>%1（未導入、%2 を使用）</translation>
     </message>
 </context>
 </TS>

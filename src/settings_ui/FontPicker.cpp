@@ -109,15 +109,23 @@ bool FontPicker::entriesDifferAt(int width) const
 
 QSize FontPicker::sizeHint() const
 {
-    const QSize whole = QComboBox::sizeHint();
-    if (whole.width() <= kMaxWidth || !entriesDifferAt(kMaxWidth))
-        return whole;
-    return {kMaxWidth, whole.height()};
+    // The style's hint leaves less room for the text than the style then gives it; and a
+    // text's advance is rounded, so one more pixel keeps it whole.
+    QSize whole = QComboBox::sizeHint();
+    int widest = 0;
+    for (int i = 0; i < count(); ++i)
+        widest = std::max(widest, fontMetrics().horizontalAdvance(itemText(i)) + 1);
+    whole.rwidth() += std::max(0, widest - textRoom(whole.width()));
+    return whole;
 }
 
 QSize FontPicker::minimumSizeHint() const
 {
-    return sizeHint();
+    // As wide as the longest name where there is room (sizeHint), down to kMaxWidth.
+    const QSize whole = sizeHint();
+    if (whole.width() <= kMaxWidth || !entriesDifferAt(kMaxWidth))
+        return whole;
+    return {kMaxWidth, whole.height()};
 }
 
 void FontPicker::showPopup()

@@ -10,9 +10,10 @@ namespace mirevo {
 // font (stored as kSystemFontName), then the installed families. A stored family that is
 // not installed gets an entry of its own that names it and the family drawn in its place,
 // so the choice never shows greyed out or empty.
-// Names show whole: the list is as wide as its widest name, and so is the drop-down up
-// to kMaxWidth; past that the shown name loses its middle ("Noto Sans…CJK JP"), unless
-// that would make two entries look alike, when the drop-down takes the width it needs.
+// Names show whole: the list is as wide as its widest name, and so is the drop-down where
+// the page has room. Where it has not, the drop-down narrows down to kMaxWidth, the shown
+// name losing its middle ("Noto Sans…CJK JP"), unless that would make two entries look
+// alike: then it keeps the width it needs.
 class FontPicker : public QComboBox {
     Q_OBJECT
 public:

@@ -79,6 +79,7 @@ int darkPixels(xcb_window_t window, const char* desktop, const char* badge)
     const xcb_rectangle_t* rects = xcb_shape_get_rectangles_rectangles(shape);
     for (int i = 0; i < xcb_shape_get_rectangles_rectangles_length(shape); ++i)
         inside += QRect(rects[i].x, rects[i].y, rects[i].width, rects[i].height);
+    inside &= QRect(0, 0, geometry->width, geometry->height); // a shape may reach past the window
     int dark = 0, seen = 0;
     for (const QRect& rect : inside) {
         for (int y = rect.top(); y <= rect.bottom(); ++y) {

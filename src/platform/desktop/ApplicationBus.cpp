@@ -7,8 +7,14 @@
 #include <QDBusError>
 #include <QDBusMessage>
 #include <QDBusServiceWatcher>
+#include <QDeadlineTimer>
 #include <QEventLoop>
+#include <QFile>
+#include <QThread>
 #include <QTimer>
+
+#include <cerrno>
+#include <csignal>
 
 namespace mirevo {
 namespace {
@@ -24,6 +30,17 @@ QDBusMessage callBus(const QString& method, const QVariantList& arguments, int t
     QDBusMessage call = QDBusMessage::createMethodCall(kBusService, kBusPath, kBusService, method);
     call.setArguments(arguments);
     return QDBusConnection::sessionBus().call(call, QDBus::Block, timeoutMs);
+}
+
+// Whether a process has exited; one that waits for its parent to collect its status has.
+bool processHasEnded(qint64 pid)
+{
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return ::kill(pid_t(pid), 0) != 0 && errno == ESRCH;
+    const QByteArray line = stat.readAll();
+    const qsizetype state = line.lastIndexOf(')') + 2; // "pid (name) S ..."
+    return state >= 2 && state < line.size() && (line[state] == 'Z' || line[state] == 'X');
 }
 
 QString valueOf(const std::function<QString()>& getter)
@@ -172,6 +189,8 @@ ApplicationBus::QuitRequest ApplicationBus::quitOwner(int timeoutMs)
     QDBusServiceWatcher watcher(m_name, bus, QDBusServiceWatcher::WatchForUnregistration);
     QEventLoop ended;
     connect(&watcher, &QDBusServiceWatcher::serviceUnregistered, &ended, &QEventLoop::quit);
+    const QDeadlineTimer deadline(timeoutMs);
+    const qint64 owner = ownerProcessId(timeoutMs);
     const QDBusMessage call = QDBusMessage::createMethodCall(
         m_name, objectPath(m_name), kScriptingInterface, QStringLiteral("Quit"));
     const QDBusMessage reply = bus.call(call, QDBus::Block, timeoutMs);
@@ -179,12 +198,16 @@ ApplicationBus::QuitRequest ApplicationBus::quitOwner(int timeoutMs)
     if (error == QDBusError::errorString(QDBusError::ServiceUnknown) ||
         error == QLatin1String("org.freedesktop.DBus.Error.NameHasNoOwner"))
         return QuitRequest::noneRunning;
-    // An owner may end before its answer leaves: the name going away is what counts.
-    QTimer::singleShot(timeoutMs, &ended, &QEventLoop::quit);
+    // An owner may end before its answer leaves: the name going away is what counts, and
+    // then the process itself, which lets go of the name only as it exits.
+    QTimer::singleShot(int(deadline.remainingTime()), &ended, &QEventLoop::quit);
     if (bus.interface()->isServiceRegistered(m_name))
         ended.exec();
-    return bus.interface()->isServiceRegistered(m_name) ? QuitRequest::stillRunning
-                                                        : QuitRequest::ended;
+    if (bus.interface()->isServiceRegistered(m_name))
+        return QuitRequest::stillRunning;
+    while (owner > 0 && !processHasEnded(owner) && !deadline.hasExpired())
+        QThread::msleep(20);
+    return owner > 0 && !processHasEnded(owner) ? QuitRequest::stillRunning : QuitRequest::ended;
 }
 
 void ApplicationBus::announceLanguageChanged(const QString& language, const QString& sourceId)

@@ -1,7 +1,10 @@
 #include "platform/CompositorWatcher.h"
 #include "platform/FloatingWindow.h"
 
+#include <QBitmap>
 #include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
 #include <QPainterPath>
 #include <QRegion>
 #include <QWidget>
@@ -51,6 +54,19 @@ void setDesktopHints(QWidget* window)
     xcb_flush(c);
 }
 
+// The pixels of a `size` window that `outline` covers at least half of: round and even on
+// every side, where the outline's polygon in whole pixels would leave steps and spikes.
+QRegion pixelsCovered(const QPainterPath& outline, QSize size)
+{
+    QImage coverage(size, QImage::Format_ARGB32_Premultiplied);
+    coverage.fill(Qt::transparent);
+    QPainter painter(&coverage);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.fillPath(outline, Qt::black);
+    painter.end();
+    return QRegion(QBitmap::fromImage(coverage.createAlphaMask(Qt::ThresholdAlphaDither)));
+}
+
 } // namespace
 
 void makeFloatingWindow(QWidget* window, FloatingWindowKind kind)
@@ -95,7 +111,7 @@ void WindowShape::update()
     if (CompositorWatcher::shared().isRunning())
         m_window->clearMask();
     else
-        m_window->setMask(QRegion(m_outline().toFillPolygon().toPolygon()));
+        m_window->setMask(pixelsCovered(m_outline(), m_window->size()));
     // Parts that the old outline hid are shown now: they need their pixels.
     m_window->update();
 }
