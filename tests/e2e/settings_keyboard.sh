@@ -27,17 +27,19 @@ wait_until 20 settings_open || e2e_fail "the settings window did not open"
 xdotool windowactivate --sync "$(settings_open | head -1)"
 base=$(mapped_windows)
 
-# KEYS open a pop-up of the clock page (one more window); CLOSE closes it and only it.
-for case in "alt+f space|Escape|font menu" "alt+l space|ctrl+w|drop-down list" \
-    "alt+x Menu|Escape|context menu" "alt+t|Escape|colour dialog" "alt+t|ctrl+w|colour dialog"; do
-    IFS='|' read -r keys close what <<<"$case"
-    # shellcheck disable=SC2086 # one key per word
-    xdotool key --delay 150 $keys
-    wait_until 5 windows_are $((base + 1)) || e2e_fail "$keys opened no $what"
-    xdotool key "$close"
-    wait_until 5 windows_at_most "$base" || e2e_fail "$close did not close the $what"
-    settings_open >/dev/null || e2e_fail "$close with the $what open closed the settings window"
-    windows_are "$base" || e2e_fail "$close with the $what open closed more than the $what"
+# KEYS open a pop-up of the clock page (one more window); Esc and Ctrl+W close it and only it.
+for popup in "alt+f space|font menu" "alt+l space|drop-down list" "alt+x Menu|context menu" \
+    "alt+t|color dialog"; do
+    IFS='|' read -r keys what <<<"$popup"
+    for close in Escape ctrl+w; do
+        # shellcheck disable=SC2086 # one key per word
+        xdotool key --delay 150 $keys
+        wait_until 5 windows_are $((base + 1)) || e2e_fail "$keys opened no $what"
+        xdotool key "$close"
+        wait_until 5 windows_at_most "$base" || e2e_fail "$close did not close the $what"
+        settings_open >/dev/null || e2e_fail "$close with the $what open closed the settings window"
+        windows_are "$base" || e2e_fail "$close with the $what open closed more than the $what"
+    done
 done
 xdotool key Escape
 wait_until 5 settings_closed || e2e_fail "a second Esc did not close the settings window"

@@ -12,7 +12,6 @@
 #include "settings_ui/UnifiedSettingsWindowManager.h"
 
 #include <QAbstractItemView>
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -317,24 +316,6 @@ private slots:
         QVERIFY(f.close(QKeySequence("Ctrl+W")));
         f.manager.showSettings(std::nullopt);
         QCOMPARE(f.shownTab(), SettingsTab::about);
-    }
-
-    // A drop-down list takes Esc or Ctrl+W for itself: its list closes, the window stays
-    // until the next press.
-    void closeKeysCloseAnOpenListFirst()
-    {
-        for (const QKeySequence& key : {QKeySequence(Qt::Key_Escape), QKeySequence("Ctrl+W")}) {
-            WindowFixture f;
-            f.manager.showSettings(SettingsTab::clock);
-            QVERIFY(QTest::qWaitForWindowActive(f.manager.settingsWindow()));
-            auto* list = f.manager.settingsWindow()->findChild<QComboBox*>("stylePicker");
-            list->showPopup();
-            QTRY_VERIFY(QApplication::activePopupWidget());
-            QTest::keySequence(QApplication::activePopupWidget()->focusWidget(), key);
-            QTRY_VERIFY(!QApplication::activePopupWidget());
-            QVERIFY2(f.manager.isSettingsWindowOpen(), qPrintable(key.toString()));
-            QVERIFY(f.close(key));
-        }
     }
 
     // Both displays can be dragged while the window is open, and no longer once it closes;
