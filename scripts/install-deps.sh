@@ -28,6 +28,7 @@ test_pkgs=(
   ibus ibus-hangul ibus-libpinyin
   fcitx5 fcitx5-hangul fcitx5-modules
   dconf-service dconf-gsettings-backend gsettings-desktop-schemas
+  kded5 plasma-desktop libkf5globalaccel-bin kwin-wayland xwayland
   clang libclang-rt-14-dev
 )
 

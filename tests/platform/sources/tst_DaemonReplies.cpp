@@ -1,5 +1,6 @@
 #include "common/TestRegistry.h"
 #include "platform/sources/DBusStringTuples.h"
+#include "platform/sources/KdeKeyboardConfig.h"
 #include "platform/sources/gnome/GnomeSources.h"
 #include "platform/sources/ibus/IBusAddress.h"
 #include "platform/sources/ibus/IBusEngineDesc.h"
@@ -187,6 +188,43 @@ private slots:
         QVERIFY(parseFcitx5Methods(none)->isEmpty());
         const QVariant wrapped = QVariant::fromValue(QDBusVariant(QVariant::fromValue(recorded)));
         QVERIFY(!parseFcitx5Methods(deliveredThroughDBus(wrapped).value(0)));
+    }
+
+    // kxkbrc as Plasma 5.27 writes it (its settings module, then kconf_update's scripts,
+    // which drop trailing empty variants and once wrote an empty list as "\\0").
+    void kxkbrc_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QString>("expected"); // "layout(variant)" joined with '|'
+        const QByteArray recorded =
+            "[$Version]\nupdate_info=kxkb.upd:remove-empty-lists,kxkb_variants.upd:split-variants"
+            "\n\n[Layout]\nDisplayNames=EN,,,\nLayoutList=us,ru,us,de\nResetOldOptions=true\n"
+            "SwitchMode=Global\nUse=true\nVariantList=,phonetic,rus,\n";
+        row("recorded", recorded, "us|ru(phonetic)|us(rus)|de");
+        row("trailing variants dropped",
+            QByteArray("[Layout]\nLayoutList=us,us,ru,gb,gb\nVariantList=,intl,,dvorak\n"),
+            "us|us(intl)|ru|gb(dvorak)|gb");
+        row("one empty variant", QByteArray("[Layout]\nVariantList=\\\\0\nLayoutList=us\n"), "us");
+        row("flags, blanks, CRLF",
+            QByteArray("[Layout][$i]\r\n LayoutList[$i] = us, ru \r\nVariantList=,\\sphonetic\r\n"),
+            "us|ru(phonetic)");
+        row("other groups and translations",
+            QByteArray("LayoutList=fr\n[Layout]\nLayoutList=us,ru\nLayoutList[de]=de\n"
+                       "VariantList=,phonetic\n[Layout][Sub]\nLayoutList=gr\n"),
+            "us|ru(phonetic)");
+        row("binary junk", QByteArray("\0\xff[Layout\n=\n", 12), "");
+    }
+    void kxkbrc()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(QString, expected);
+        const LayoutList list = parseKxkbrc(text);
+        QStringList names;
+        for (qsizetype i = 0; i < list.layouts.size(); ++i)
+            names << list.layouts[i] + (list.variants.value(i).isEmpty()
+                                            ? QString()
+                                            : '(' + list.variants.value(i) + ')');
+        QCOMPARE(names.join('|'), expected);
     }
 
     void xkbRulesNames_data()

@@ -50,7 +50,9 @@ private slots:
         row("Plasma", "XDG_CURRENT_DESKTOP=KDE", "kde fcitx5", false, true,
             "kde (org.kde.keyboard on the session bus)");
         row("IBus declared on Plasma", "INPUT_METHOD=ibus", "kde ibus", true, true,
-            "ibus (INPUT_METHOD=ibus)");
+            "kde+ibus (INPUT_METHOD=ibus, org.kde.keyboard on the session bus)");
+        row("IBus running on Plasma", "", "kde ibus", true, true,
+            "kde+ibus (org.kde.keyboard on the session bus, ibus-daemon running)");
     }
     void decide()
     {
@@ -71,7 +73,8 @@ private slots:
         facts.ibusRunning = ibusRunning;
         facts.gnomeSettings = gnomeSettings;
         const BackendDecision decision = decideInputBackend(facts);
-        const QStringList kinds{"auto", "fcitx5", "ibus", "xkb", "gnome", "kde", "file"};
+        const QStringList kinds{"auto",  "fcitx5", "ibus", "xkb",
+                                "gnome", "kde",    "file", "kde+ibus"};
         QCOMPARE(kinds.value(int(decision.kind)) + " (" + decision.reason + ")", expected);
     }
 
@@ -158,6 +161,14 @@ private slots:
         row("ibus", "chewing|zh_TW|Chewing|default", "ibus.inputmethod.chewing.TCIM",
             "chinese_traditional");
         row("ibus", "table:foo|t|Foo|default", "ibus.inputmethod.table:foo", "other");
+        // languages with a region or script, as engines write them
+        row("ibus", "table:quick-classic|zh-TW|Quick|default", "", "chinese_traditional");
+        row("ibus", "table:cangjie5|zh_HK|Cangjie 5|default", "", "chinese_traditional");
+        row("ibus", "libzhuyin|zh-tw|Zhuyin|default", "", "chinese_traditional");
+        row("ibus", "mozc-jp|ja-JP|Mozc|default", "", "japanese");
+        row("ibus", "libpinyin|zh-CN|Pinyin|default", "", "chinese_simplified");
+        row("fcitx5", "chewing|zh_TW.UTF-8|Chewing", "", "chinese_traditional");
+        row("fcitx5", "hangul|ko_KR|Hangul", "", "korean");
         row("ibus", "Pinyin-Korean|ko||default", "", "korean");
         row("ibus", "typing-booster|en_US||", "", "english");
         row("ibus", "xkb:il::heb|he|Hebrew|", "ibus.keylayout.il.Hebrew", "hebrew");
@@ -195,6 +206,7 @@ private slots:
         row("kde", "ru|phonetic|Russian (phonetic)", "kde.keylayout.ru(phonetic).Russian",
             "russian");
         row("kde", "jp||Japanese", "kde.keylayout.jp.japanese", "english");
+        row("kde", "us|rus|Russian (US, phonetic)", "kde.keylayout.us(rus).Russian", "russian");
     }
     void compose()
     {
