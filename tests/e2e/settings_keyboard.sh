@@ -2,6 +2,7 @@
 # The settings window with the keyboard only, on a real X server: Esc and Ctrl+W close an
 # open drop-down list, font menu, context menu or colour dialog and leave the window open;
 # a second Esc closes the window. A request that names a page shows it in the open window.
+# Over the real AT-SPI stack every slider reads as the number shown beside it.
 # `mirevo --quit` ends the program with its settings saved and says so when none runs; the
 # standard `quit` action ends it too.
 set -euo pipefail
@@ -18,13 +19,38 @@ windows_are() { [ "$(mapped_windows)" -eq "$1" ]; }
 windows_at_most() { [ "$(mapped_windows)" -le "$1" ]; }
 not_running() { ! kill -0 "$1" 2>/dev/null; }
 settings_closed() { ! settings_open >/dev/null; }
+# Each slider of the three pages, as a screen reader gets it over AT-SPI, against the label
+# beside it: "100 px" reads 100, "+16" 16. Prints the misread ones; fails on one, or when
+# the pages' twelve sliders are not all there. (The system's Python has the bindings.)
+sliders_read_as_shown() {
+    /usr/bin/python3 -c 'import re, sys, gi
+gi.require_version("Atspi", "2.0")
+from gi.repository import Atspi
+def tree(node):
+    yield node
+    for i in range(node.get_child_count()): yield from tree(node.get_child_at_index(i))
+sliders = [n for n in tree(Atspi.get_desktop(0)) if n.get_role() == Atspi.Role.SLIDER]
+wrong = []
+for slider in sliders:
+    shown = slider.get_parent().get_child_at_index(slider.get_index_in_parent() + 1).get_name()
+    if float(re.search(r"[-+]?[0-9]+", shown).group()) != Atspi.Value.get_current_value(slider):
+        wrong.append("%s reads %g, shows %s" % (slider.get_name(), Atspi.Value.get_current_value(slider), shown))
+print("\n".join(wrong) or "%d sliders" % len(sliders))
+sys.exit(1 if wrong or len(sliders) < 12 else 0)'
+}
 
+# The accessibility bus, as a desktop with a screen reader has it, and Qt's bridge to it.
+unset NO_AT_BRIDGE
+e2e_spawn /usr/libexec/at-spi-bus-launcher --launch-immediately
+wait_until 10 bus_has_owner org.a11y.Bus || e2e_fail "the accessibility bus did not start"
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 start_mirevo file
 mirevo_pid=${E2E_PIDS[-1]}
 wait_until 20 bus_has_owner io.github.mirevo.Mirevo || e2e_fail "Mirevo did not take its bus name"
 bus_call io.github.mirevo.Mirevo1.ShowSettings clock
 wait_until 20 settings_open || e2e_fail "the settings window did not open"
 xdotool windowactivate --sync "$(settings_open | head -1)"
+wait_until 20 sliders_read_as_shown || e2e_fail "sliders over AT-SPI: $(sliders_read_as_shown 2>&1)"
 base=$(mapped_windows)
 
 # KEYS open a pop-up of the clock page (one more window); Esc and Ctrl+W close it and only it.

@@ -6,7 +6,6 @@
 #include "settings_ui/FormatPickerView.h"
 
 #include <QAccessible>
-#include <QAccessibleValueInterface>
 #include <QApplication>
 #include <QCheckBox>
 #include <QFormLayout>
@@ -15,11 +14,8 @@
 #include <QScopeGuard>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QSlider>
 #include <QTest>
 #include <QWheelEvent>
-
-#include <optional>
 
 using namespace mirevo;
 using mirevo::test::Pages;
@@ -34,25 +30,9 @@ void turnWheel(QWidget* widget)
     QApplication::sendEvent(widget, &turn);
 }
 
-// A slider as a screen reader reads it, unlike its value beside it ("100 px"): by its text,
-// or by the number it gives as its value.
-std::optional<QString> sliderMisread(QWidget* page, QSlider* slider)
-{
-    static const QRegularExpression number(QStringLiteral("[-+]?[0-9]+"));
-    const QString shown =
-        page->findChild<QLabel*>(slider->objectName().replace("Slider", "Value"))->text();
-    QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(slider);
-    const QString read = reader->text(QAccessible::Value);
-    const double value = reader->valueInterface()->currentValue().toDouble();
-    if (read == shown && value == number.match(shown).captured().toDouble())
-        return std::nullopt;
-    return QStringLiteral("%1 reads %2 (%3), shows %4")
-        .arg(slider->objectName(), read, QString::number(value), shown);
-}
-
 // What is wrong with one page as shown: clipped texts, labels touching their fields, a
-// page wider than its window, controls without a name for screen readers, sliders read
-// otherwise than shown, labels without mnemonics or two controls with one mnemonic.
+// page wider than its window, controls without a name for screen readers, labels without
+// mnemonics or two controls with one mnemonic.
 QStringList pageProblems(QWidget* page)
 {
     static const QRegularExpression mnemonic(QStringLiteral("&([^&])"));
@@ -82,9 +62,6 @@ QStringList pageProblems(QWidget* page)
         if (widget->focusPolicy() != Qt::NoFocus &&
             QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name).isEmpty())
             problems << "no accessible name: " + widget->objectName();
-        auto* slider = qobject_cast<QSlider*>(widget);
-        if (const auto misread = slider ? sliderMisread(page, slider) : std::nullopt)
-            problems << *misread;
         const bool needsMnemonic = (label && label->buddy()) || qobject_cast<QCheckBox*>(widget);
         const QString letter = mnemonic.match(text).captured(1).toUpper();
         if (needsMnemonic && letter.isEmpty())
