@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The badges' rims as a viewer sees them, without a compositor (the window cut to the disc,
-# every pixel in it opaque), with one starting, and after it stops: no pixel inside the
-# window's shape is darker than both the desktop and the badge's colour. The floating
-# badge and the pointer badge at 10, 20 and 100 pixels; no text, so only the disc shows.
+# every pixel in it opaque), with one starting, and after it stops: no pixel of the badge's
+# square is darker than both the desktop and the badge's colour. The floating badge and the
+# pointer badge at 10, 20 and 100 pixels; no text, so only the disc shows.
 set -euo pipefail
 source "$(dirname "$0")/lib/desktop.sh"
 
@@ -13,32 +13,15 @@ mkdir -p "$(dirname "$settings")"
 e2e_start_desktop 1024x768
 xsetroot -solid "#$desktop"
 
-# window_near X Y: the visible window of Mirevo's whose top-left corner is (X, Y).
-window_near() {
-    local id
-    for id in $(xdotool search --onlyvisible --classname mirevo); do
-        xwininfo -id "$id" | awk -v x="$1" -v y="$2" '/Absolute upper-left X/ { wx = $NF }
-            /Absolute upper-left Y/ { wy = $NF } END { exit !(wx == x && wy == y) }' &&
-            echo "$id" && return
-    done
-    return 1
-}
-
 # The desktop as shown: a compositor paints its own background where no root pixmap is set.
 shown_desktop() { "$MIREVO_TOOLS/screen-probe" pixel 1000 700 | tr -d '#'; }
-
-# rim_is_clean WINDOW CUT: the window is cut to its disc (CUT=yes) or shown whole (no), and
-# no pixel inside its shape is darker than both the desktop and the badge's colour.
-rim_is_clean() {
-    local report inside
-    report=$("$MIREVO_TOOLS/screen-probe" dark "$1" "$(shown_desktop)" "$badge") || return 1
-    inside=$(awk 'END { print $3 }' <<<"$report")
-    if [[ $2 == yes ]]; then ((inside < size * size)); else ((inside == size * size)); fi
-}
-expect_clean_rim() {
-    wait_until 5 rim_is_clean "$2" "$3" ||
-        e2e_fail "$1: $("$MIREVO_TOOLS/screen-probe" dark "$2" "$(shown_desktop)" "$badge")"
-}
+# rim_is_clean X Y: nothing in the badge's square at (X, Y) is darker than both colours.
+rim_is_clean() { "$MIREVO_TOOLS/screen-probe" dark "$1" "$2" "$size" "$size" "$(shown_desktop)" "$badge"; }
+# The two discs' centres: opaque without a compositor, blended with the desktop with one.
+centres() { "$MIREVO_TOOLS/screen-probe" pixel $((100 + size / 2)) $((100 + size / 2)) &&
+    "$MIREVO_TOOLS/screen-probe" pixel $((540 + size / 2)) $((440 + size / 2)); }
+centres_opaque() { [ "$(centres)" = "$opaque" ]; }
+centres_blended() { ! grep -qxF -f <(centres) <<<"$opaque"; }
 
 for size in 10 20 100; do
     # The floating badge's top-left at (100, 100); the pointer badge's 40 px right of and
@@ -53,26 +36,21 @@ for size in 10 20 100; do
     xdotool mousemove 500 400
     start_mirevo file
     mirevo_pid=${E2E_PIDS[-1]}
-    half=$((size / 2))
-    expect_pixel $((100 + half)) $((100 + half)) "$badge" 80 "no ${size} px badge" 20000
-    expect_pixel $((540 + half)) $((440 + half)) "$badge" 80 "no ${size} px pointer badge"
-    badge_window=$(window_near 100 100) || e2e_fail "no badge window at (100, 100)"
-    pointer_window=$(window_near 540 440) || e2e_fail "no pointer badge window at (540, 440)"
-
-    for cut in yes no yes; do
-        if [[ $cut == no ]]; then
-            e2e_start_compositor
-            phase="with a compositor"
-        elif [[ -n ${phase:-} ]]; then
-            kill "${E2E_PIDS[-1]}"
-            phase="after the compositor stopped"
-        else
-            phase="without a compositor"
-        fi
-        expect_clean_rim "the ${size} px badge $phase" "$badge_window" $cut
-        expect_clean_rim "the ${size} px pointer badge $phase" "$pointer_window" $cut
+    expect_pixel $((100 + size / 2)) $((100 + size / 2)) "$badge" 80 "no ${size} px badge" 20000
+    expect_pixel $((540 + size / 2)) $((440 + size / 2)) "$badge" 80 "no ${size} px pointer badge"
+    opaque=$(centres)
+    for phase in "without a compositor" "with a compositor" "after the compositor stopped"; do
+        # Each phase waits until both badges are drawn for it.
+        case $phase in
+        "with a compositor") e2e_start_compositor && wait_until 5 centres_blended ;;
+        after*) kill "${E2E_PIDS[-1]}" && wait_until 5 centres_opaque ;;
+        esac || e2e_fail "the ${size} px badges were not redrawn $phase: $(centres | xargs)"
+        for corner in "100 100 badge" "540 440 pointer badge"; do
+            read -r x y what <<<"$corner"
+            wait_until 5 rim_is_clean "$x" "$y" ||
+                e2e_fail "the ${size} px $what $phase: $(rim_is_clean "$x" "$y")"
+        done
     done
-    unset phase
     kill "$mirevo_pid"
     wait "$mirevo_pid" 2>/dev/null || true
 done

@@ -4,10 +4,10 @@
 //                                                  of the colour; prints the milliseconds
 //                                                  taken, exits 1 on timeout
 //   screen-probe png FILE [X Y W H]                saves the screen, or that part of it
-//   screen-probe dark WINDOW RRGGBB RRGGBB         prints the pixels inside the window's
-//                                                  shape that are darker than both colours
-//                                                  (the desktop's and the badge's); exits 1
-//                                                  when there is one, 2 without the window
+//   screen-probe dark X Y W H RRGGBB RRGGBB        prints the pixels of that part of the
+//                                                  screen darker than both colours (the
+//                                                  desktop's and the badge's); exits 1 when
+//                                                  there is one
 // With MIREVO_SCREEN=kwin the pixels come from KWin's screenshots (org.kde.KWin.ScreenShot2,
 // which needs KWIN_SCREENSHOT_NO_PERMISSION_CHECKS=1 in KWin's environment): XWayland's root
 // window holds none.
@@ -17,7 +17,7 @@
 #include <QDBusUnixFileDescriptor>
 #include <QElapsedTimer>
 #include <QImage>
-#include <QRegion>
+#include <QRect>
 #include <QThread>
 
 #include <algorithm>
@@ -26,7 +26,6 @@
 #include <fcntl.h>
 #include <string>
 #include <unistd.h>
-#include <xcb/shape.h>
 #include <xcb/xcb.h>
 
 namespace {
@@ -106,44 +105,20 @@ double luminance(QRgb colour)
     return 0.299 * qRed(colour) + 0.587 * qGreen(colour) + 0.114 * qBlue(colour);
 }
 
-// What a viewer sees of the window: its pixels on the screen, within its bounding shape
-// (the whole window when it has none).
-int darkPixels(xcb_window_t window, const char* desktop, const char* badge)
+int darkPixels(const QRect& area, const char* desktop, const char* badge)
 {
-    xcb_translate_coordinates_reply_t* origin = xcb_translate_coordinates_reply(
-        connection, xcb_translate_coordinates(connection, window, screen->root, 0, 0), nullptr);
-    xcb_shape_get_rectangles_reply_t* shape = xcb_shape_get_rectangles_reply(
-        connection, xcb_shape_get_rectangles(connection, window, XCB_SHAPE_SK_BOUNDING), nullptr);
-    xcb_get_geometry_reply_t* geometry =
-        xcb_get_geometry_reply(connection, xcb_get_geometry(connection, window), nullptr);
-    if (!origin || !shape || !geometry) {
-        std::fprintf(stderr, "screen-probe: no window 0x%x\n", window);
-        return 2;
-    }
-    const QImage image = grab(origin->dst_x, origin->dst_y, geometry->width, geometry->height);
+    const QImage image = grab(area.x(), area.y(), area.width(), area.height());
     const double darkest = std::min(luminance(QColor(QStringLiteral("#") + desktop).rgb()),
                                     luminance(QColor(QStringLiteral("#") + badge).rgb()));
-    QRegion inside;
-    const xcb_rectangle_t* rects = xcb_shape_get_rectangles_rectangles(shape);
-    for (int i = 0; i < xcb_shape_get_rectangles_rectangles_length(shape); ++i)
-        inside += QRect(rects[i].x, rects[i].y, rects[i].width, rects[i].height);
-    inside &= QRect(0, 0, geometry->width, geometry->height); // a shape may reach past the window
-    int dark = 0, seen = 0;
-    for (const QRect& rect : inside) {
-        for (int y = rect.top(); y <= rect.bottom(); ++y) {
-            for (int x = rect.left(); x <= rect.right(); ++x) {
-                ++seen;
-                const QRgb pixel = image.pixel(x, y);
-                // Rounding in the blend may cost a few levels.
-                if (luminance(pixel) < darkest - 6 && ++dark <= 20)
-                    std::printf("(%d,%d) %s\n", x, y, name(pixel).constData());
-            }
+    int dark = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            // Rounding in the blend may cost a few levels.
+            if (luminance(image.pixel(x, y)) < darkest - 6 && ++dark <= 20)
+                std::printf("(%d,%d) %s\n", x, y, name(image.pixel(x, y)).constData());
         }
     }
-    std::printf("%d of %d pixels darker than both #%s and #%s\n", dark, seen, desktop, badge);
-    free(origin);
-    free(shape);
-    free(geometry);
+    std::printf("%d pixels darker than both #%s and #%s\n", dark, desktop, badge);
     return dark > 0 ? 1 : 0;
 }
 
@@ -183,9 +158,9 @@ int main(int argc, char** argv)
         return grab(0, 0, screen->width_in_pixels, screen->height_in_pixels).save(argv[2]) ? 0 : 1;
     if (command == "png" && argc == 7)
         return grab(number(3), number(4), number(5), number(6)).save(argv[2]) ? 0 : 1;
-    if (command == "dark" && argc == 5)
-        return darkPixels(xcb_window_t(std::strtoul(argv[2], nullptr, 0)), argv[3], argv[4]);
+    if (command == "dark" && argc == 8)
+        return darkPixels(QRect(number(2), number(3), number(4), number(5)), argv[6], argv[7]);
     std::fprintf(stderr, "usage: screen-probe pixel X Y | wait X Y RRGGBB TOL MS | "
-                         "png FILE [X Y W H] | dark WINDOW RRGGBB RRGGBB\n");
+                         "png FILE [X Y W H] | dark X Y W H RRGGBB RRGGBB\n");
     return 2;
 }
