@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The pointer badge follows relative moves (raw motion) and warps (the timer), lets clicks
-# through, blends with a compositor, and recolours (its rim: badge_rim.sh).
+# through, is see-through around its disc with a compositor, and recolours (its rim and
+# its translucency: badge_rim.sh).
 set -euo pipefail
 source "$(dirname "$0")/lib/desktop.sh"
 e2e_start_desktop 1024x768
@@ -43,8 +44,4 @@ e2e_start_compositor
 xdotool mousemove 500 400
 start_mirevo file
 expect_pixel 521 418 0000bf 60 "the badge is not 16 right of and 8 below the pointer" 20000
-# Translucent where a compositor runs: the glow blends with the white below.
-pixel=$("$MIREVO_TOOLS/screen-probe" pixel 517 418)
-((16#${pixel:1:2} > 40 && 16#${pixel:5:2} > 16#${pixel:1:2})) ||
-    e2e_fail "the glow does not blend with the window below: $pixel"
 expect_pixel 516 408 ffffff 0 "the badge's transparent corner is not see-through"
