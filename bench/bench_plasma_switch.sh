@@ -18,7 +18,7 @@ write_kxkbrc us,us ,rus EN,
 start_kded
 start_mirevo kde
 wait_until 20 bus_has_owner io.github.mirevo.Mirevo || e2e_fail "Mirevo did not start"
-expect_badge 0000b3 english
+expect_badge 0000ff english
 
 signals=$E2E_TMP/signals
 dbus-monitor --session --profile "type='signal',path='/Layouts',member='layoutChanged'" \
@@ -33,7 +33,7 @@ signalled() { [ "$(count_of "$1")" -gt "$2" ]; }
 
 to_signal=$(mktemp) to_pixels=$(mktemp)
 for ((i = 0; i < switches; i++)); do
-  if ((i % 2 == 0)); then index=1 colour=7d0036; else index=0 colour=0000b3; fi
+  if ((i % 2 == 0)); then index=1 colour=b3004d; else index=0 colour=0000ff; fi
   sleep "0.$((RANDOM % 3 + 2))"
   before=$(count_of LanguageChanged)
   kde_call setLayout "$index" >/dev/null

@@ -67,7 +67,7 @@ start_ms() {
 }
 median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 for ((i = 0; i < starts; i++)); do
-    start_ms 0000b3 "$build/mirevo" --input-backend "file:$E2E_TMP/source" >>"$E2E_TMP/starts.mirevo"
+    start_ms 0000ff "$build/mirevo" --input-backend "file:$E2E_TMP/source" >>"$E2E_TMP/starts.mirevo"
     start_ms 1e1edc "$build/floor/floor" >>"$E2E_TMP/starts.floor"
 done
 m=$(median <"$E2E_TMP/starts.mirevo") f=$(median <"$E2E_TMP/starts.floor")
@@ -77,7 +77,7 @@ awk -v m="$m" -v f="$f" -v n="$starts" 'BEGIN {
 
 e2e_spawn "$build/mirevo" --input-backend "file:$E2E_TMP/source"
 mirevo=${E2E_PIDS[-1]}
-"$probe" wait 46 878 0000b3 20 10000 >/dev/null
+"$probe" wait 46 878 0000ff 20 10000 >/dev/null
 e2e_spawn "$build/floor/floor"
 floor=${E2E_PIDS[-1]}
 sleep 5 # start-up work and first paints over

@@ -59,11 +59,11 @@ measure() {
 }
 
 setxkbmap -layout us,ru
-measure xkb "$MIREVO_TOOLS/xkb_lock_group 0" 0000b3 "$MIREVO_TOOLS/xkb_lock_group 1" 7d0036
+measure xkb "$MIREVO_TOOLS/xkb_lock_group 0" 0000ff "$MIREVO_TOOLS/xkb_lock_group 1" b3004d
 
 start_ibus
 ibus_switch xkb:us::eng
-measure ibus "ibus engine xkb:us::eng" 0000b3 "ibus engine hangul" 6b006b
+measure ibus "ibus engine xkb:us::eng" 0000ff "ibus engine hangul" 990099
 stop_ibus
 
 # fcitx5 announces switches only through its tray item, shown while a tray runs: without
@@ -71,7 +71,7 @@ stop_ibus
 measure_fcitx5() {
   start_fcitx5_client
   fcitx5-remote -s keyboard-us
-  measure fcitx5 "fcitx5-remote -s keyboard-us" 0000b3 "fcitx5-remote -s hangul" 6b006b
+  measure fcitx5 "fcitx5-remote -s keyboard-us" 0000ff "fcitx5-remote -s hangul" 990099
   kill "$FCITX5_PID"
   wait "$FCITX5_PID" 2>/dev/null || true
 }
@@ -94,4 +94,4 @@ gnome_source() {
 gnome_us() { gnome_source us 0; }
 gnome_ru() { gnome_source ru 1; }
 gnome_us
-measure gnome gnome_us 0000b3 gnome_ru 7d0036
+measure gnome gnome_us 0000ff gnome_ru b3004d

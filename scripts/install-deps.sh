@@ -21,9 +21,9 @@ run_pkgs=(
   xvfb openbox trayer dbus dbus-x11 xauth x11-utils x11-xserver-utils xcompmgr procps
   xkb-data qt6-translations-l10n fonts-noto-core fonts-urw-base35
 )
-package_pkgs=(dpkg-dev file)
+package_pkgs=(dpkg-dev file lintian)
 test_pkgs=(
-  xdotool x11-xkb-utils jq bc python3 shfmt libglib2.0-bin
+  xdotool x11-xkb-utils jq bc python3 shfmt libglib2.0-bin at-spi2-core gir1.2-atspi-2.0 python3-gi
   appstream desktop-file-utils man-db valgrind
   ibus ibus-hangul ibus-libpinyin
   fcitx5 fcitx5-hangul fcitx5-modules

@@ -49,7 +49,11 @@
     </message>
     <message>
         <source>copyright</source>
-        <translation>© 2026 Mirevo contributors</translation>
+        <translation>© 2026 The Mirevo developers</translation>
+    </message>
+    <message>
+        <source>license</source>
+        <translation>Released under the MIT license</translation>
     </message>
     <message>
         <source>customize_hint</source>

@@ -46,7 +46,11 @@
     </message>
     <message>
         <source>copyright</source>
-        <translation>© 2026 Mirevo contributors</translation>
+        <translation>© 2026 The Mirevo developers</translation>
+    </message>
+    <message>
+        <source>license</source>
+        <translation>MIT ライセンスで公開しています</translation>
     </message>
     <message>
         <source>customize_hint</source>

@@ -28,5 +28,9 @@
         <extracomment>tab</extracomment>
         <translation>About</translation>
     </message>
+    <message>
+        <source>font.not_installed %1 %2</source>
+        <translation>%1 (not installed, %2 used)</translation>
+    </message>
 </context>
 </TS>

@@ -23,5 +23,9 @@
         <source>tab.about</source>
         <translation>情報</translation>
     </message>
+    <message>
+        <source>font.not_installed %1 %2</source>
+        <translation>%1（未導入、%2 を使用）</translation>
+    </message>
 </context>
 </TS>

@@ -43,6 +43,7 @@ struct Options {
     QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")}};
     QCommandLineOption detect{QStringLiteral("detect"), {}, QStringLiteral("ID")};
     QCommandLineOption printSource{QStringLiteral("print-source")};
+    QCommandLineOption quit{QStringLiteral("quit")};
     QCommandLineOption inputBackend{QStringLiteral("input-backend"), {}, QStringLiteral("BACKEND")};
 };
 
@@ -68,8 +69,8 @@ CommandLine CommandLine::parse(const QStringList& arguments, const QString& envi
     QCommandLineParser parser;
     // Qt's options are single-dash words (-platform, -style); so are -h and -v.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.addOptions(
-        {options.help, options.version, options.detect, options.printSource, options.inputBackend});
+    parser.addOptions({options.help, options.version, options.detect, options.printSource,
+                       options.quit, options.inputBackend});
     addQtOptions(parser);
     if (!parser.parse(arguments))
         return failure(parser.errorText());
@@ -88,6 +89,8 @@ CommandLine CommandLine::parse(const QStringList& arguments, const QString& envi
         line.action = Action::detect;
     else if (parser.isSet(options.printSource))
         line.action = Action::printSource;
+    else if (parser.isSet(options.quit))
+        line.action = Action::quit;
     line.detectId = parser.value(options.detect);
 
     const bool fromOption = parser.isSet(options.inputBackend);
@@ -122,6 +125,8 @@ QString CommandLine::helpText()
         "                            the backend, and exit\n"
         "  --input-backend BACKEND   auto (default), fcitx5, ibus, gnome, kde, sway, xkb\n"
         "                            or file:PATH (also MIREVO_INPUT_BACKEND)\n"
+        "  --quit                    end the running Mirevo, as its tray menu's Quit does,\n"
+        "                            and exit (status 1 when none runs)\n"
         "  -h, --help                show this help\n"
         "  -v, --version             show the version\n"
         "\n"

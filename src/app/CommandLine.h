@@ -12,7 +12,7 @@ namespace mirevo {
 // What the command line asks for. Options never change how the tray utility behaves;
 // they only help people and tests look inside.
 struct CommandLine {
-    enum class Action { runTrayUtility, detect, printSource, help, version, error };
+    enum class Action { runTrayUtility, detect, printSource, quit, help, version, error };
 
     Action action = Action::runTrayUtility;
     QString detectId;                // for Action::detect

@@ -106,7 +106,14 @@ int runTrayUtility(int argc, char** argv, const CommandLine& line)
     actions.openSettings = [&] { settingsWindow.showSettings(std::nullopt); };
     actions.applyClockSettings = [] { ClockWindowManager::shared().applyClockSettings(); };
     actions.recheckAccessibility = [&] { accessibility.recheckAccessibilityPermission(); };
-    actions.quit = [] { QApplication::quit(); };
+    // The settings window closes first, so that it keeps its frame and gives back the
+    // move modes, as when the user closes it.
+    actions.quit = [&settingsWindow] {
+        if (QWidget* window = settingsWindow.settingsWindow())
+            window->close();
+        QApplication::quit();
+    };
+    instance.handlers().quit = actions.quit;
     actions.toggleIndicator = [] { IMEIndicatorWindowManager::shared().toggleVisibility(); };
     actions.isIndicatorVisible = [] { return IMEIndicatorWindowManager::shared().isVisible(); };
     MenuBarManager menuBar(store, notifications, actions);
@@ -185,6 +192,30 @@ int printCurrentSource(int argc, char** argv, const InputBackendChoice& backend)
                 rawValue(detectLanguage(*id)).toUtf8().constData(),
                 backendText.toUtf8().constData());
     return 0;
+}
+
+int quitRunningInstance(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    ApplicationBus bus(applicationId());
+    QString problem;
+    switch (bus.quitOwner(SingleInstance::kAnswerTimeoutMs)) {
+    case ApplicationBus::QuitRequest::ended:
+        return 0;
+    case ApplicationBus::QuitRequest::noneRunning:
+        problem = QStringLiteral("no Mirevo is running");
+        break;
+    case ApplicationBus::QuitRequest::noBus:
+        problem = QStringLiteral("there is no session bus to reach a running Mirevo on");
+        break;
+    case ApplicationBus::QuitRequest::stillRunning:
+        problem = QStringLiteral("the running Mirevo did not end within %1 s; it may be stopped "
+                                 "or hung")
+                      .arg(SingleInstance::kAnswerTimeoutMs / 1000);
+        break;
+    }
+    std::fprintf(stderr, "mirevo: %s\n", problem.toLocal8Bit().constData());
+    return 1;
 }
 
 } // namespace mirevo

@@ -44,6 +44,8 @@ int main(int argc, char** argv)
         return 0;
     case CommandLine::Action::printSource:
         return printCurrentSource(argc, argv, line.inputBackend);
+    case CommandLine::Action::quit:
+        return quitRunningInstance(argc, argv);
     case CommandLine::Action::runTrayUtility:
         break;
     }

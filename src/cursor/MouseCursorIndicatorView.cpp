@@ -1,6 +1,7 @@
 #include "cursor/MouseCursorIndicatorView.h"
 
 #include "indicator/BadgePainter.h"
+#include "platform/CompositorWatcher.h"
 #include "platform/NotificationCenter.h"
 #include "settings/AppSettingsManager.h"
 #include "settings/SettingsNotifications.h"
@@ -85,6 +86,7 @@ void MouseCursorIndicatorView::paintEvent(QPaintEvent*)
     style.font = font;
     style.shadowBlur = 1.0;
     style.shadowOffsetY = 0.5;
+    style.opaque = !CompositorWatcher::shared().isRunning();
 
     QPainter painter(this);
     paintBadge(painter, QRectF(0, 0, look.size, look.size), style);

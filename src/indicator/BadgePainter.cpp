@@ -106,14 +106,19 @@ void paintBadge(QPainter& painter, const QRectF& frame, const BadgeStyle& style)
     const QPointF centre = frame.center();
     const double size = std::min(frame.width(), frame.height());
 
-    // Glow.
-    QRadialGradient glow(centre, size * 0.5);
-    glow.setColorAt(0.0, scaledAlpha(style.color, style.opacity * 0.6));
-    glow.setColorAt(0.5, scaledAlpha(style.color, style.opacity * 0.3));
-    glow.setColorAt(1.0, scaledAlpha(style.color, 0.0));
     painter.setPen(Qt::NoPen);
-    painter.setBrush(glow);
-    painter.drawEllipse(centre, size * 0.5, size * 0.5);
+    if (style.opaque) {
+        QColor ground = style.color;
+        ground.setAlpha(255);
+        painter.fillRect(frame, ground);
+    } else {
+        QRadialGradient glow(centre, size * 0.5);
+        glow.setColorAt(0.0, scaledAlpha(style.color, style.opacity * 0.6));
+        glow.setColorAt(0.5, scaledAlpha(style.color, style.opacity * 0.3));
+        glow.setColorAt(1.0, scaledAlpha(style.color, 0.0));
+        painter.setBrush(glow);
+        painter.drawEllipse(centre, size * 0.5, size * 0.5);
+    }
 
     // Disc, lit from its top-left corner.
     const double radius = size * kDiscRadius;

@@ -21,6 +21,10 @@ struct BadgeStyle {
     QFont font;                 // already sized
     double shadowBlur = 2.0;    // blur radius of the black 30 % text shadow
     double shadowOffsetY = 1.0; // downward offset of that shadow
+    // For a window that no compositor blends, whose translucent pixels would show over
+    // black: the whole frame is laid on the badge's own colour first, without the glow,
+    // so every pixel is opaque and the rim is never darker than the disc.
+    bool opaque = false;
 };
 
 void paintBadge(QPainter& painter, const QRectF& frame, const BadgeStyle& style);

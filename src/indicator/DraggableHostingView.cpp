@@ -1,5 +1,6 @@
 #include "indicator/DraggableHostingView.h"
 
+#include "platform/CompositorWatcher.h"
 #include "platform/Displays.h"
 #include "platform/NotificationCenter.h"
 #include "platform/StringTables.h"
@@ -46,7 +47,7 @@ SettingsWindowAccess* DraggableHostingView::settingsWindow() const
 void DraggableHostingView::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    m_rootView.paint(painter, QRectF(rect()));
+    m_rootView.paint(painter, QRectF(rect()), !CompositorWatcher::shared().isRunning());
 }
 
 void DraggableHostingView::mousePressEvent(QMouseEvent* event)

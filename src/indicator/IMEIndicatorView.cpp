@@ -80,9 +80,10 @@ QFont IMEIndicatorView::font() const
     return result;
 }
 
-void IMEIndicatorView::paint(QPainter& painter, const QRectF& frame) const
+void IMEIndicatorView::paint(QPainter& painter, const QRectF& frame, bool opaque) const
 {
     BadgeStyle style;
+    style.opaque = opaque;
     style.color = color.toQColor();
     style.opacity = opacity;
     style.outlineWidth = kOutlineWidth;

@@ -26,8 +26,9 @@ struct IMEIndicatorView {
     QString fontName; // empty or ".AppleSystemUIFont": the bold system font
 
     // Draws the badge centred in `frame` (expected to be size x size) and, in move mode,
-    // the pointing-hand mark in its bottom-right corner.
-    void paint(QPainter& painter, const QRectF& frame) const;
+    // the pointing-hand mark in its bottom-right corner; `opaque` where no compositor
+    // blends the window (see BadgeStyle).
+    void paint(QPainter& painter, const QRectF& frame, bool opaque = false) const;
 
     // What of `frame` the badge covers: the disc with its outline and, in move mode, the
     // mark. Everything else is glow or clear, and is cut away where no compositor blends.

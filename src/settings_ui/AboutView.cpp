@@ -14,6 +14,8 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace mirevo {
 
 AboutLanguageBadge::AboutLanguageBadge(const QString& sample, const QColor& color, QWidget* parent)
@@ -180,12 +182,18 @@ QWidget* AboutView::buildFooter()
     auto* column = new QVBoxLayout(footer);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(4);
-    auto* copyright = new QLabel(localized("About", "copyright"));
-    copyright->setObjectName(QStringLiteral("aboutCopyright"));
-    copyright->setAlignment(Qt::AlignHCenter);
-    applyTextStyle(copyright, TextStyle::caption);
-    makeSecondary(copyright);
-    column->addWidget(copyright);
+    const std::pair<const char*, QString> lines[] = {
+        {"copyright", QStringLiteral("aboutCopyright")},
+        {"license", QStringLiteral("aboutLicense")},
+    };
+    for (const auto& [key, name] : lines) {
+        auto* line = new QLabel(localized("About", key));
+        line->setObjectName(name);
+        line->setAlignment(Qt::AlignHCenter);
+        applyTextStyle(line, TextStyle::caption);
+        makeSecondary(line);
+        column->addWidget(line);
+    }
     auto* hint = new QLabel(localized("About", "customize_hint"));
     hint->setObjectName(QStringLiteral("aboutCustomizeHint"));
     hint->setAlignment(Qt::AlignHCenter);

@@ -1,10 +1,12 @@
 // The groups of controls on the clock page, top to bottom.
+#include "clock/ClockAppearance.h"
 #include "clock/DateTimeFormats.h"
 #include "platform/Displays.h"
 #include "platform/StringTables.h"
 #include "settings/AppSettingsManager.h"
 #include "settings_ui/ClockSettingsView.h"
 #include "settings_ui/DateTimeFormatPickers.h"
+#include "settings_ui/FontPicker.h"
 #include "settings_ui/SettingsControls.h"
 #include "settings_ui/SettingsGroup.h"
 
@@ -91,36 +93,19 @@ void ClockSettingsView::buildBasicGroup(QVBoxLayout* page)
 void ClockSettingsView::buildFontGroup(QVBoxLayout* page)
 {
     SettingsGroup group = addGroup(page, localized("Clock", "font"), QStringLiteral("fontGroup"));
-    auto* family = new QComboBox;
-    family->setObjectName(QStringLiteral("fontFamilyPicker"));
-    family->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    family->setMaximumWidth(260);
-    const QStringList entries = fontListEntries(installedFontFamilies(), [](const QString& f) {
-        return familyCoversText(f, kFontSampleText);
+    // A family that is not installed is named with the one the clock draws its digits in.
+    auto* family = new FontPicker(localized("Clock", "system_font"), [](const QString& name) {
+        return familyDrawing(clockFont(name, kFontSamplePointSize), QStringLiteral("0"));
     });
-    for (const QString& entry : entries) {
-        if (entry == kSystemFontDisplayName) {
-            family->addItem(localized("Clock", "system_font"), entry);
-            continue;
-        }
-        family->addItem(entry, entry);
-        family->setItemData(family->count() - 1, QFont(entry, kFontSamplePointSize), Qt::FontRole);
-    }
-    connect(family, &QComboBox::currentIndexChanged, this, [this, family](int index) {
-        if (index < 0)
-            return;
-        const QString entry = family->itemData(index).toString();
-        const QString name = entry == kSystemFontDisplayName ? kSystemFontName : entry;
+    family->setObjectName(QStringLiteral("fontFamilyPicker"));
+    // The system entry comes first in the picker already.
+    family->setFamilies(fontListEntries(installedFontFamilies(), [](const QString& f) {
+                            return familyCoversText(f, kFontSampleText);
+                        }).mid(1));
+    connect(family, &FontPicker::familyChosen, this, [this](const QString& name) {
         edit([name](ClockSettings& c) { c.fontName = name; }, Reaction::refresh);
     });
-    m_syncs.push_back([family](const ClockSettings& clock) {
-        const QSignalBlocker blocker(family);
-        const QString entry = clock.fontName == kSystemFontName ? kSystemFontDisplayName
-                                                                : plainFamilyName(clock.fontName);
-        // A stored family that is not installed is named but not offered.
-        family->setPlaceholderText(clock.fontName);
-        family->setCurrentIndex(family->findData(entry));
-    });
+    m_syncs.push_back([family](const ClockSettings& clock) { family->showFamily(clock.fontName); });
     group.addRow(localized("Clock", "font_family"), family);
 
     addSlider(group, QStringLiteral("fontSize"), localized("Clock", "font_size"),

@@ -2,8 +2,11 @@
 
 #include <QFont>
 #include <QFontDatabase>
+#include <QFontInfo>
+#include <QGlyphRun>
 #include <QRawFont>
 #include <QRegularExpression>
+#include <QTextLayout>
 
 #include <algorithm>
 
@@ -47,6 +50,16 @@ bool familyCoversText(const QString& family, const QString& text)
     const QList<uint> characters = text.toUcs4();
     return std::all_of(characters.begin(), characters.end(),
                        [&face](uint character) { return face.supportsCharacter(character); });
+}
+
+QString familyDrawing(const QFont& font, const QString& text)
+{
+    QTextLayout layout(text.left(2), font);
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    const QList<QGlyphRun> runs = layout.glyphRuns();
+    return runs.isEmpty() ? QFontInfo(font).family() : runs.first().rawFont().familyName();
 }
 
 QStringList fontFamiliesCovering(const QString& text)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QString>
 #include <QStringList>
 
@@ -24,6 +25,10 @@ QStringList installedFontFamilies();
 // Whether the installed family's own 12-point face (no fallback fonts) has a glyph for
 // every character of `text`.
 bool familyCoversText(const QString& family, const QString& text);
+
+// The family that draws the first character of `text` in `font`: the font's own family,
+// or the one the system substitutes when that family is missing or lacks the character.
+QString familyDrawing(const QFont& font, const QString& text);
 
 // The installed font families that cover `text` so, sorted.
 QStringList fontFamiliesCovering(const QString& text);

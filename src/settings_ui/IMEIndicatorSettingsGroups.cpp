@@ -1,7 +1,10 @@
 // The groups of controls of the IME indicator page, each wired to its field of the store.
+#include "indicator/IMEIndicatorView.h"
 #include "platform/StringTables.h"
 #include "settings/AppSettingsManager.h"
 #include "settings_ui/ColorWell.h"
+#include "settings_ui/FontChoices.h"
+#include "settings_ui/FontPicker.h"
 #include "settings_ui/IMEIndicatorSettingsView.h"
 #include "settings_ui/SettingsControls.h"
 #include "settings_ui/SettingsGroup.h"
@@ -235,14 +238,15 @@ QWidget* IMEIndicatorSettingsView::buildLanguageGroup()
     group.addWideRow(scroll);
     group.addWideRow(makeDivider());
 
-    m_fontPopup = new QComboBox;
+    // A family that is not installed is named with the one that draws the Japanese text.
+    m_fontPopup =
+        new FontPicker(localized("IMEIndicator", "system_font"), [this](const QString& name) {
+            IMEIndicatorView badge;
+            badge.fontName = name;
+            return familyDrawing(badge.font(), QString::fromUcs4(&m_fontSample, 1));
+        });
     m_fontPopup->setObjectName(QStringLiteral("fontPopup"));
-    m_fontPopup->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    m_fontPopup->setMaximumWidth(260);
-    connect(m_fontPopup, &QComboBox::currentIndexChanged, this, [this](int index) {
-        const QString family = m_fontPopup->itemData(index).toString();
-        if (index < 0 || family.isEmpty())
-            return;
+    connect(m_fontPopup, &FontPicker::familyChosen, this, [this](const QString& family) {
         commit([&](AppSettings& s) { s.imeIndicator.fontName = family; });
     });
     group.addRow(localized("IMEIndicator", "font"), m_fontPopup);

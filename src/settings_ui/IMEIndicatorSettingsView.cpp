@@ -7,6 +7,7 @@
 #include "settings/SettingsNotifications.h"
 #include "settings_ui/ColorWell.h"
 #include "settings_ui/FontChoices.h"
+#include "settings_ui/FontPicker.h"
 #include "settings_ui/SettingsControls.h"
 #include "settings_ui/SettingsGroup.h"
 #include "settings_ui/SettingsPageParts.h"
@@ -254,23 +255,14 @@ void IMEIndicatorSettingsView::syncDisplayPopup()
 void IMEIndicatorSettingsView::syncFontPopup()
 {
     const IMEIndicatorSettings& s = m_store.settings().imeIndicator;
-    const QSignalBlocker blocker(m_fontPopup);
     const char32_t sample = fontSampleCharacter(s.textForLanguage(InputLanguage::japanese));
     if (sample != m_fontSample || m_fontPopup->count() == 0) {
         m_fontSample = sample;
-        m_fontPopup->clear();
-        m_fontPopup->addItem(localized("IMEIndicator", "system_font"), kSystemFontName);
-        m_fontPopup->insertSeparator(1);
-        for (const QString& family : fontFamiliesCovering(sample)) {
-            m_fontPopup->addItem(family, family);
-            m_fontPopup->setItemData(m_fontPopup->count() - 1, QFont(family, kFontSamplePointSize),
-                                     Qt::FontRole);
-        }
+        m_fontPopup->setFamilies(fontFamiliesCovering(sample));
     }
     // A stored font that is not in the list (not installed, or not covering the sample)
-    // is still named, but selects no item.
-    m_fontPopup->setCurrentIndex(m_fontPopup->findData(plainFamilyName(s.fontName)));
-    m_fontPopup->setPlaceholderText(s.fontName);
+    // shows as an entry of its own.
+    m_fontPopup->showFamily(s.fontName);
 }
 
 } // namespace mirevo

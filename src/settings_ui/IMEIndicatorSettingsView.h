@@ -16,6 +16,7 @@ class QLineEdit;
 
 namespace mirevo {
 
+class FontPicker;
 class AppSettingsManager;
 class ColorWell;
 class Displays;
@@ -88,7 +89,7 @@ private:
     QLineEdit* m_positionY = nullptr;
     QComboBox* m_displayPopup = nullptr;
     std::array<LanguageRow, kInputLanguageCount> m_languageRows{};
-    QComboBox* m_fontPopup = nullptr;
+    FontPicker* m_fontPopup = nullptr;
     char32_t m_fontSample = 0;
     SteppedSlider* m_opacitySlider = nullptr;
     QLabel* m_opacityLabel = nullptr;

@@ -67,6 +67,7 @@ SliderField makeSliderField(const QString& name, double lower, double upper, dou
     field.slider = new SteppedSlider(lower, upper, step);
     field.slider->setObjectName(name + QStringLiteral("Slider"));
     field.slider->setFixedWidth(kSliderWidth);
+    field.slider->setValueText(valueText);
     field.value = makeSecondaryLabel({});
     field.value->setObjectName(name + QStringLiteral("Value"));
     field.value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

@@ -1,5 +1,7 @@
 #include "settings_ui/SteppedSlider.h"
 
+#include "settings_ui/SteppedSliderAccessible.h"
+
 #include <QSignalBlocker>
 
 #include <algorithm>
@@ -10,6 +12,7 @@ namespace mirevo {
 SteppedSlider::SteppedSlider(double lower, double upper, double step, QWidget* parent)
     : QSlider(Qt::Horizontal, parent), m_lower(lower), m_step(step)
 {
+    installSteppedSliderAccessibility();
     setRange(0, static_cast<int>(std::lround((upper - lower) / step)));
     setSingleStep(1);
     setPageStep(1);
@@ -35,6 +38,11 @@ void SteppedSlider::showValue(double value)
 {
     const QSignalBlocker blocker(this);
     setValue(positionFor(value));
+}
+
+QString SteppedSlider::valueText(double value) const
+{
+    return m_valueText ? m_valueText(value) : QString::number(value);
 }
 
 } // namespace mirevo

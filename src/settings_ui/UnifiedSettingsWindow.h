@@ -25,18 +25,23 @@ public:
     UnifiedSettingsWindow(AppSettingsManager& store, SettingsTab selectedTab);
 
     SettingsTab selectedTab() const;
+    void selectTab(SettingsTab tab);
     QTabWidget* tabs() const { return m_tabs; }
 
     std::function<void(QWidget*)> onClose;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void restoreFrame();
     void saveFrame() const;
+    void closeUnlessAPopupTookTheKey();
 
     QTabWidget* m_tabs = nullptr;
+    // Whether the current press of a close key began while a pop-up or dialog was open.
+    bool m_keyTakenByPopup = false;
 };
 
 } // namespace mirevo

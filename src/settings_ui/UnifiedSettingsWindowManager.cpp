@@ -34,6 +34,10 @@ void UnifiedSettingsWindowManager::showSettings(std::optional<SettingsTab> tab)
     if (!m_settingsWindow) {
         m_settingsWindow = new UnifiedSettingsWindow(m_store, m_currentTab);
         m_settingsWindow->onClose = [this](QWidget* window) { windowWillClose(window); };
+    } else if (tab) {
+        // A request that names a page ("About Mirevo", a script's tab) is for that page;
+        // one that names none keeps the page the user is on.
+        m_settingsWindow->selectTab(*tab);
     }
     m_settingsWindow->show();
     m_settingsWindow->raise();

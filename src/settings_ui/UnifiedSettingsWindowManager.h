@@ -15,8 +15,8 @@ class AppSettingsManager;
 class NotificationCenter;
 class UnifiedSettingsWindow;
 
-// Owns the one settings window: opens it on a requested tab, raises it when it is open,
-// and takes both move modes back when it closes.
+// Owns the one settings window: opens it on a requested tab, raises it when it is open
+// (showing the tab when one is named), and takes both move modes back when it closes.
 class UnifiedSettingsWindowManager : public QObject, public SettingsWindowAccess {
     Q_OBJECT
 public:

@@ -110,7 +110,7 @@ private slots:
 
     void manualPageNamesEveryOption()
     {
-        QFile page(MIREVO_SOURCE_DIR "/resources/mirevo.1");
+        QFile page(MIREVO_SOURCE_DIR "/resources/mirevo.1.in");
         QVERIFY(page.open(QIODevice::ReadOnly));
         const QString manual = QString::fromUtf8(page.readAll()).remove(QLatin1Char('\\'));
         static const QRegularExpression option(QStringLiteral("--[a-z-]+"));

@@ -11,19 +11,19 @@ start_ibus
 ibus_switch hangul
 expect_source auto korean auto:ibus
 start_mirevo auto
-expect_badge 6b006b korean
+expect_badge 990099 korean
 
 stop_ibus
 # IBus set the engine's own layout (kr) on the X server; put two groups back.
 setxkbmap -layout us,ru
 "$MIREVO_TOOLS/xkb_lock_group" 1
 expect_source auto russian auto:xkb
-expect_badge 7d0036 russian
+expect_badge b3004d russian
 
 start_ibus
 ibus_switch libpinyin
 expect_source auto chinese_simplified auto:ibus
-expect_badge 007d00 chinese_simplified
+expect_badge 00b300 chinese_simplified
 # The ibus backend alone also finds the new daemon.
 expect_source ibus chinese_simplified
 

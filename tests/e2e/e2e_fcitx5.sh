@@ -45,8 +45,8 @@ fcitx5_owner() {
     org.freedesktop.DBus.GetNameOwner string:org.fcitx.Fcitx5 2>/dev/null | awk '/string/ { print $2 }'
 }
 reason_says "asked every 0.3 s" || e2e_fail "without a tray fcitx5 is not said to be asked"
-fcitx5_switch hangul korean 6b006b
-fcitx5_switch keyboard-ru russian 7d0036
+fcitx5_switch hangul korean 990099
+fcitx5_switch keyboard-ru russian b3004d
 expect_source auto russian auto:fcitx5
 [ "$(announced korean)" = 0 ] || e2e_fail "a switch was announced without a tray item"
 
@@ -54,7 +54,7 @@ expect_source auto russian auto:fcitx5
 # which types English.
 kill "$FCITX5_PID"
 wait "$FCITX5_PID" 2>/dev/null || true
-expect_badge 0000b3 english
+expect_badge 0000ff english
 kill -0 "$mirevo_pid" || e2e_fail "Mirevo ended with fcitx5"
 
 # Back with a tray: every switch is announced by fcitx5's tray item, and read at once.
@@ -63,7 +63,7 @@ FCITX5_TRAY=1 start_fcitx5 keyboard-us keyboard-ru hangul
 start_fcitx5_client
 wait_until 10 reason_says "switches announced by fcitx5's tray item" ||
   e2e_fail "fcitx5's tray item was not found: $("$MIREVO" --print-source --input-backend fcitx5 2>&1)"
-fcitx5_switch hangul korean 6b006b
+fcitx5_switch hangul korean 990099
 expect_announced korean 0
 
 # Replaced by a new fcitx5: its new tray item is found again.
@@ -75,6 +75,6 @@ owner_changed() { [ "$(fcitx5_owner)" != "$old_owner" ]; }
 wait_until 10 owner_changed || e2e_fail "fcitx5 was not replaced"
 start_fcitx5_client
 russian=$(announced russian)
-fcitx5_switch keyboard-ru russian 7d0036
+fcitx5_switch keyboard-ru russian b3004d
 expect_announced russian "$russian"
 kill -0 "$mirevo_pid" || e2e_fail "Mirevo ended while fcitx5 was replaced"

@@ -14,7 +14,7 @@ start_mirevo ibus
 start_ibus
 ibus_switch xkb:us::eng
 expect_watched english
-expect_badge 0000b3 english
+expect_badge 0000ff english
 
 # check ENGINE LANGUAGE COLOUR
 check() {
@@ -23,10 +23,10 @@ check() {
   expect_latest "$2"
   expect_badge "$3" "$2"
 }
-check hangul korean 6b006b
-check libpinyin chinese_simplified 007d00
-check xkb:us::eng english 0000b3
-check xkb:ru::rus russian 7d0036
+check hangul korean 990099
+check libpinyin chinese_simplified 00b300
+check xkb:us::eng english 0000ff
+check xkb:ru::rus russian b3004d
 
 # A daemon that replaces the running one.
 ibus-daemon --xim --panel=disable --emoji-extension=disable --config=/usr/libexec/ibus-memconf \
@@ -34,7 +34,7 @@ ibus-daemon --xim --panel=disable --emoji-extension=disable --config=/usr/libexe
 IBUS_PID=$!
 E2E_PIDS+=($IBUS_PID)
 wait_until 10 ibus_address_ready || e2e_fail "the new ibus-daemon did not start"
-check hangul korean 6b006b
+check hangul korean 990099
 
 # A daemon that is gone gives a fresh start a clear "no source", not a hang; the running
 # program keeps the last language and finds the daemon when it is back.
@@ -42,6 +42,6 @@ stop_ibus
 ! "$MIREVO" --print-source --input-backend ibus 2>"$E2E_TMP/err" ||
   e2e_fail "a source was reported with no ibus-daemon"
 grep -q 'no input source' "$E2E_TMP/err" || e2e_fail "unclear message: $(cat "$E2E_TMP/err")"
-expect_badge 6b006b korean
+expect_badge 990099 korean
 start_ibus
-check libpinyin chinese_simplified 007d00
+check libpinyin chinese_simplified 00b300

@@ -17,9 +17,9 @@ check() {
   expect_watched "$2"
   expect_badge "$3" "$2"
 }
-check 1 russian 7d0036
-check 2 greek 00478f
-check 0 english 0000b3
+check 1 russian b3004d
+check 2 greek 0066cc
+check 0 english 0000ff
 expect_watched $'xkb.keylayout.gr.Greek\tgreek'
 
 # A new keyboard with fewer groups while group 2 is locked: the group is clamped.

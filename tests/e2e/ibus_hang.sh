@@ -20,7 +20,7 @@ screen_moves || e2e_fail "the screen froze with the settings window open"
 xdotool search --onlyvisible --name "Mirevo Settings" windowunmap
 
 kill -CONT "$IBUS_PID"
-expect_pixel 46 598 6b006b 24 "no Korean once the daemon ran again" 20000
+expect_pixel 46 598 990099 24 "no Korean once the daemon ran again" 20000
 
 # A restarted daemon that stops at once: Mirevo's reconnect finds it stopped.
 stop_ibus

@@ -29,9 +29,9 @@ run_case() {
     set_source "ibus.inputmethod.anthy.Japanese"
     expect_pixel 46 878 "$3" 20 "no Japanese disc" 3000
 }
-# Without a compositor the translucent fill shows as its premultiplied colour; with one it
-# is blended over the grey background.
-(run_case no 0000b3 b30000)
+# Without a compositor the disc is drawn opaque in its own colour; with one its translucent
+# fill is blended over the grey background.
+(run_case no 0000ff ff0000)
 (run_case yes 2626d9 d92626)
 
 # Two monitors side by side, the badge on the second: when that monitor goes, the badge
@@ -46,10 +46,10 @@ monitor_case() {
         >"$XDG_CONFIG_HOME/Mirevo/app_settings.json"
     start_mirevo file
     expect_window 100 100 1944 828
-    expect_pixel 1966 878 0000b3 20 "no badge on the second monitor"
+    expect_pixel 1966 878 0000ff 20 "no badge on the second monitor"
     xrandr --delmonitor right
-    expect_pixel 46 878 0000b3 20 "the badge did not come to the primary" 3000
+    expect_pixel 46 878 0000ff 20 "the badge did not come to the primary" 3000
     xrandr --setmonitor right 1920/508x1080/286+1920+0 none
-    expect_pixel 1966 878 0000b3 20 "the badge did not go back" 3000
+    expect_pixel 1966 878 0000ff 20 "the badge did not go back" 3000
 }
 (monitor_case)

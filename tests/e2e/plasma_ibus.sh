@@ -13,31 +13,31 @@ ibus_set_engine xkb:us::eng
 export GTK_IM_MODULE=ibus
 
 start_mirevo auto
-expect_badge 0000b3 english
+expect_badge 0000ff english
 backend="auto:kde+ibus (GTK_IM_MODULE=ibus, org.kde.keyboard on the session bus; "
 expect_source auto english "${backend}kde answered: ibus is on a keyboard layout)"
 
 kde_call setLayout 1 >/dev/null
 expect_typed 24 Cyrillic_ya
-expect_badge 7d0036 russian
+expect_badge b3004d russian
 expect_source_id "kde.keylayout.us(rus).Russian"
 
 ibus_set_engine hangul
-expect_badge 6b006b korean
+expect_badge 990099 korean
 expect_source auto korean "${backend}ibus answered: an input method is active)"
 ibus_set_engine xkb:us::eng
 expect_typed 24 Cyrillic_ya
-expect_badge 7d0036 russian
+expect_badge b3004d russian
 kde_call switchToNextLayout >/dev/null
 expect_typed 24 q
-expect_badge 0000b3 english
+expect_badge 0000ff english
 
 # Without IBus Plasma alone answers; IBus back, its input method again.
 stop_ibus
 kde_call setLayout 1 >/dev/null
 expect_typed 24 Cyrillic_ya
-expect_badge 7d0036 russian
+expect_badge b3004d russian
 start_ibus
 ibus_set_engine hangul
-expect_badge 6b006b korean
+expect_badge 990099 korean
 expect_source auto korean "${backend}ibus answered: an input method is active)"

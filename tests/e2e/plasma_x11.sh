@@ -14,25 +14,25 @@ write_kxkbrc us,ru,us,de ,phonetic,rus, EN,,,
 start_mirevo auto
 watch_sources kde
 WATCH_PID=${E2E_PIDS[-1]}
-expect_badge 0000b3 english
+expect_badge 0000ff english
 start_kded
 expect_source auto english "auto:kde"
 
 kde_call setLayout 2 >/dev/null
 expect_typed 24 Cyrillic_ya
-expect_badge 7d0036 russian
+expect_badge b3004d russian
 expect_source_id "kde.keylayout.us(rus).Russian"
 expect_watched "^kde.keylayout.us(rus).Russian"
 kde_call switchToNextLayout >/dev/null
 expect_typed 29 z
-expect_badge 0000b3 english
+expect_badge 0000ff english
 expect_source_id "kde.keylayout.de.German"
 kde_call switchToNextLayout >/dev/null
 expect_typed 29 y
 expect_source_id "kde.keylayout.us.English (US)"
 kde_call setLayout 1 >/dev/null
 expect_typed 24 Cyrillic_ya
-expect_badge 7d0036 russian
+expect_badge b3004d russian
 expect_source_id "kde.keylayout.ru(phonetic).Russian"
 
 # Plasma's settings rewrite kxkbrc and say so; the daemon announces the new list.
@@ -40,7 +40,7 @@ write_kxkbrc gr,us ,rus
 reload_kxkbrc
 kde_call setLayout 0 >/dev/null
 expect_typed 25 Greek_finalsmallsigma
-expect_badge 00478f greek
+expect_badge 0066cc greek
 expect_watched "^kde.keylayout.gr.Greek"
 
 # Gone, then answers the real daemon never gives: nothing changes and nothing crashes.
@@ -53,7 +53,7 @@ for mode in past-end empty wrong-types; do
   E2E_PIDS+=($standin)
   wait_until 10 standin_asked_twice ||
     e2e_fail "Mirevo and the watcher did not ask the stand-in ($mode): $(cat "$E2E_TMP/standin.log")"
-  expect_badge 00478f greek
+  expect_badge 0066cc greek
   kill -0 "$WATCH_PID" || e2e_fail "the kde source crashed on $mode replies"
   [ "$(e2e_instances)" = 1 ] || e2e_fail "Mirevo crashed on $mode replies"
   [ "$(wc -l <"$E2E_TMP/watch.log")" = "$watched" ] ||
@@ -66,7 +66,7 @@ done
 start_kded
 kde_call setLayout 1 >/dev/null
 expect_typed 24 Cyrillic_ya
-expect_badge 7d0036 russian
+expect_badge b3004d russian
 last_watched_is() { [ "$(tail -1 "$E2E_TMP/watch.log" | cut -f1)" = "$1" ]; }
 wait_until 5 last_watched_is "kde.keylayout.us(rus).Russian" ||
   e2e_fail "the kde source did not follow the restarted daemon: $(tail -1 "$E2E_TMP/watch.log")"
@@ -76,7 +76,7 @@ e2e_spawn openbox --sm-disable
 wait_until 10 window_manager_runs || e2e_fail "openbox did not start"
 windows_with_layouts 1 0
 a=$WINDOW_A b=$WINDOW_B
-for step in "$a 24 Cyrillic_ya 7d0036" "$b 25 Greek_finalsmallsigma 00478f" "$a 24 Cyrillic_ya 7d0036"; do
+for step in "$a 24 Cyrillic_ya b3004d" "$b 25 Greek_finalsmallsigma 0066cc" "$a 24 Cyrillic_ya b3004d"; do
   read -r window key keysym colour <<<"$step"
   xdotool windowactivate --sync "$window"
   expect_typed "$key" "$keysym"

@@ -65,7 +65,10 @@ QString englishWordingProblem(const QString& key, const QString& text, const QSt
     if (british.match(text).hasMatch())
         return "British spelling";
     const bool titleCase = !role.isEmpty();
-    const QStringList words = withoutMnemonic(text).split(' ', Qt::SkipEmptyParts);
+    // The copyright holder's name is a name, article included.
+    const QStringList words = withoutMnemonic(text)
+                                  .remove(QStringLiteral("The Mirevo developers"))
+                                  .split(' ', Qt::SkipEmptyParts);
     for (int i = 0; i < words.size(); ++i) {
         const QString word = words[i];
         if (!word[0].isLetter() || key.startsWith("lang_"))

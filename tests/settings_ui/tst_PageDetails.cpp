@@ -7,9 +7,11 @@
 #include "settings_ui/ColorWell.h"
 #include "settings_ui/DateTimeFormatPickers.h"
 #include "settings_ui/FontChoices.h"
+#include "settings_ui/FontPicker.h"
 #include "settings_ui/UnifiedSettingsWindow.h"
 #include "settings_ui/UnifiedSettingsWindowManager.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -20,7 +22,10 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabWidget>
 #include <QTest>
+
+#include <algorithm>
 
 using namespace mirevo;
 using mirevo::test::Pages;
@@ -113,13 +118,58 @@ private slots:
             QVERIFY2(!family.contains('[') &&
                          !QFontDatabase::writingSystems(family).contains(QFontDatabase::Symbol),
                      qPrintable(family));
-        // A stored family that is not installed is named but not offered.
+    }
+
+    // A stored family that is not installed shows as an entry of its own, naming it and an
+    // installed family that draws instead, on both pages; choosing another one drops it.
+    void missingFontNamesTheFontDrawnInstead()
+    {
         Pages pages;
-        pages.store.edit([](AppSettings& s) { s.clock.fontName = "No Such Family"; });
-        const std::unique_ptr<QWidget> page = pages.make(SettingsTab::clock);
-        auto* picker = page->findChild<QComboBox*>("fontFamilyPicker");
-        QCOMPARE(picker->currentIndex(), -1);
-        QCOMPARE(picker->placeholderText(), QStringLiteral("No Such Family"));
+        pages.store.edit([](AppSettings& s) {
+            s.clock.fontName = "No Such Family";
+            s.imeIndicator.fontName = "No Such Family";
+        });
+        const QStringList installed = installedFontFamilies();
+        for (const auto& [tab, name] : {std::pair(SettingsTab::clock, "fontFamilyPicker"),
+                                        {SettingsTab::imeIndicator, "fontPopup"}}) {
+            const std::unique_ptr<QWidget> page = pages.make(tab);
+            auto* picker = page->findChild<QComboBox*>(name);
+            const QString shown = picker->currentText();
+            QVERIFY2(picker->currentIndex() >= 0 && shown.startsWith("No Such Family"),
+                     qPrintable(shown));
+            QVERIFY(picker->model()->flags(picker->model()->index(picker->currentIndex(), 0)) &
+                    Qt::ItemIsEnabled);
+            const QString drawn = shown.mid(QStringLiteral("No Such Family").size());
+            QVERIFY2(std::any_of(installed.begin(), installed.end(),
+                                 [&](const QString& family) { return drawn.contains(family); }),
+                     qPrintable(shown));
+            const int entries = picker->count();
+            picker->setCurrentIndex(0);
+            QCOMPARE(picker->count(), entries - 1);
+        }
+    }
+
+    // The list shows every name whole; the drop-down cuts the middle of a long name only
+    // while the cut names still differ.
+    void fontNamesShowWhole()
+    {
+        const QString filler(40, QLatin1Char('x'));
+        for (const auto& [families, cut] :
+             {std::pair(QStringList{"Alpha " + filler + " One", "Alpha " + filler + " Two"}, true),
+              {QStringList{filler + " One " + filler, filler + " Two " + filler}, false}}) {
+            FontPicker picker("System font", [](const QString&) { return QString(); });
+            picker.setFamilies(families);
+            picker.showFamily(families.first());
+            QCOMPARE(picker.minimumSizeHint().width() <= FontPicker::kMaxWidth, cut);
+            picker.show();
+            picker.showPopup();
+            const int listWidth = picker.view()->viewport()->width();
+            for (int i = 0; i < picker.count(); ++i) {
+                const QFont font = picker.itemData(i, Qt::FontRole).value<QFont>();
+                QVERIFY(QFontMetrics(font).horizontalAdvance(picker.itemText(i)) < listWidth);
+            }
+            picker.hidePopup();
+        }
     }
 
     void pointerPageSaysWhyTheBadgeNeedsX11()
@@ -221,8 +271,13 @@ private slots:
         QCOMPARE(QProcess::execute("desktop-file-validate", {entry}), 0);
         QFile file(entry);
         QVERIFY(file.open(QIODevice::ReadOnly));
-        QVERIFY(file.readAll().contains(
-            "Exec=" + QFile::encodeName(QCoreApplication::applicationFilePath())));
+        const QByteArray text = file.readAll();
+        const QByteArray program = QFile::encodeName(QCoreApplication::applicationFilePath());
+        // Skipped once the program is gone; started after the panel that hosts the tray.
+        for (const QByteArray& line :
+             {"\nExec=" + program + '\n', "\nTryExec=" + program + '\n',
+              QByteArray("\nX-GNOME-Autostart-Delay="), QByteArray("\nX-KDE-autostart-phase=2\n")})
+            QVERIFY2(text.contains(line), line);
         box->click();
         QVERIFY(!QFile::exists(entry));
         // An entry made elsewhere shows the next time the page does.
@@ -235,10 +290,14 @@ private slots:
         const Autostart spaced(config.filePath("entry.desktop"), "/opt/My $Apps/mirevo");
         QVERIFY(spaced.setEnabled(true));
         QCOMPARE(QProcess::execute("desktop-file-validate", {spaced.entryPath()}), 0);
+        QFile spacedFile(spaced.entryPath());
+        QVERIFY(spacedFile.open(QIODevice::ReadOnly));
+        QVERIFY(spacedFile.readAll().contains("\nTryExec=/opt/My $Apps/mirevo\n"));
     }
 
-    // Opens on the requested tab, else on the last one; an open window is raised as it is.
-    // Esc and Ctrl+W close it.
+    // Opens on the requested tab, else on the last one requested. An open window shows a
+    // tab that is named ("About Mirevo") and keeps the user's when none is. Esc and Ctrl+W
+    // close it.
     void opensOnTheRequestedOrRememberedTab()
     {
         WindowFixture f;
@@ -250,7 +309,10 @@ private slots:
         QWidget* window = f.manager.settingsWindow();
         f.manager.showSettings(SettingsTab::about);
         QCOMPARE(f.manager.settingsWindow(), window);
-        QCOMPARE(f.shownTab(), SettingsTab::clock);
+        QCOMPARE(f.shownTab(), SettingsTab::about);
+        window->findChild<QTabWidget*>()->setCurrentIndex(int(SettingsTab::mouseCursor));
+        f.manager.showSettings(std::nullopt);
+        QCOMPARE(f.shownTab(), SettingsTab::mouseCursor);
         QVERIFY(f.close(QKeySequence("Ctrl+W")));
         f.manager.showSettings(std::nullopt);
         QCOMPARE(f.shownTab(), SettingsTab::about);

@@ -4,6 +4,10 @@
 //                                                  of the colour; prints the milliseconds
 //                                                  taken, exits 1 on timeout
 //   screen-probe png FILE [X Y W H]                saves the screen, or that part of it
+//   screen-probe dark X Y W H RRGGBB RRGGBB        prints the pixels of that part of the
+//                                                  screen darker than both colours (the
+//                                                  desktop's and the badge's); exits 1 when
+//                                                  there is one
 // With MIREVO_SCREEN=kwin the pixels come from KWin's screenshots (org.kde.KWin.ScreenShot2,
 // which needs KWIN_SCREENSHOT_NO_PERMISSION_CHECKS=1 in KWin's environment): XWayland's root
 // window holds none.
@@ -13,8 +17,10 @@
 #include <QDBusUnixFileDescriptor>
 #include <QElapsedTimer>
 #include <QImage>
+#include <QRect>
 #include <QThread>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
@@ -94,6 +100,28 @@ QByteArray name(QRgb colour)
     return QColor(colour).name().toLatin1();
 }
 
+double luminance(QRgb colour)
+{
+    return 0.299 * qRed(colour) + 0.587 * qGreen(colour) + 0.114 * qBlue(colour);
+}
+
+int darkPixels(const QRect& area, const char* desktop, const char* badge)
+{
+    const QImage image = grab(area.x(), area.y(), area.width(), area.height());
+    const double darkest = std::min(luminance(QColor(QStringLiteral("#") + desktop).rgb()),
+                                    luminance(QColor(QStringLiteral("#") + badge).rgb()));
+    int dark = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            // Rounding in the blend may cost a few levels.
+            if (luminance(image.pixel(x, y)) < darkest - 6 && ++dark <= 20)
+                std::printf("(%d,%d) %s\n", x, y, name(image.pixel(x, y)).constData());
+        }
+    }
+    std::printf("%d pixels darker than both #%s and #%s\n", dark, desktop, badge);
+    return dark > 0 ? 1 : 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -130,7 +158,9 @@ int main(int argc, char** argv)
         return grab(0, 0, screen->width_in_pixels, screen->height_in_pixels).save(argv[2]) ? 0 : 1;
     if (command == "png" && argc == 7)
         return grab(number(3), number(4), number(5), number(6)).save(argv[2]) ? 0 : 1;
-    std::fprintf(stderr,
-                 "usage: screen-probe pixel X Y | wait X Y RRGGBB TOL MS | png FILE [X Y W H]\n");
+    if (command == "dark" && argc == 8)
+        return darkPixels(QRect(number(2), number(3), number(4), number(5)), argv[6], argv[7]);
+    std::fprintf(stderr, "usage: screen-probe pixel X Y | wait X Y RRGGBB TOL MS | "
+                         "png FILE [X Y W H] | dark X Y W H RRGGBB RRGGBB\n");
     return 2;
 }

@@ -3,9 +3,19 @@
 #include "platform/desktop/ApplicationBusObject.h"
 
 #include <QDBusConnection>
+#include <QDBusConnectionInterface>
 #include <QDBusError>
 #include <QDBusMessage>
+#include <QDBusServiceWatcher>
+#include <QDeadlineTimer>
 #include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QThread>
+#include <QTimer>
+
+#include <cerrno>
+#include <csignal>
 
 namespace mirevo {
 namespace {
@@ -21,6 +31,17 @@ QDBusMessage callBus(const QString& method, const QVariantList& arguments, int t
     QDBusMessage call = QDBusMessage::createMethodCall(kBusService, kBusPath, kBusService, method);
     call.setArguments(arguments);
     return QDBusConnection::sessionBus().call(call, QDBus::Block, timeoutMs);
+}
+
+// Whether a process has exited; one that waits for its parent to collect its status has.
+bool processHasEnded(qint64 pid)
+{
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return ::kill(pid_t(pid), 0) != 0 && errno == ESRCH;
+    const QByteArray line = stat.readAll();
+    const qsizetype state = line.lastIndexOf(')') + 2; // "pid (name) S ..."
+    return state >= 2 && state < line.size() && (line[state] == 'Z' || line[state] == 'X');
 }
 
 QString valueOf(const std::function<QString()>& getter)
@@ -63,6 +84,17 @@ void ApplicationAdaptor::Activate(const QVariantMap&)
         Qt::QueuedConnection);
 }
 
+void ApplicationAdaptor::ActivateAction(const QString& name, const QVariantList&,
+                                        const QVariantMap&)
+{
+    if (name == QLatin1String("quit") && m_object->bus().handlers.quit) {
+        m_object->bus().handlers.quit();
+        return;
+    }
+    m_object->refuse(QDBusError::errorString(QDBusError::InvalidArgs),
+                     QStringLiteral("No action \"%1\"; the one action is \"quit\"").arg(name));
+}
+
 ScriptingAdaptor::ScriptingAdaptor(ApplicationBusObject* object)
     : QDBusAbstractAdaptor(object), m_object(object)
 {}
@@ -91,6 +123,12 @@ void ScriptingAdaptor::ShowSettings(const QString& tab)
                                         "mouseCursor, about, or \"\" for the last one shown")
                              .arg(tab));
     }
+}
+
+void ScriptingAdaptor::Quit()
+{
+    if (m_object->bus().handlers.quit)
+        m_object->bus().handlers.quit();
 }
 
 ApplicationBus::ApplicationBus(const QString& applicationId, QObject* parent)
@@ -158,6 +196,36 @@ qint64 ApplicationBus::ownerProcessId(int timeoutMs) const
     const QDBusMessage reply =
         callBus(QStringLiteral("GetConnectionUnixProcessID"), {m_name}, timeoutMs);
     return reply.type() == QDBusMessage::ReplyMessage ? reply.arguments().value(0).toLongLong() : 0;
+}
+
+ApplicationBus::QuitRequest ApplicationBus::quitOwner(int timeoutMs)
+{
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected())
+        return QuitRequest::noBus;
+    // Watch first, so that an owner ending at once is not missed.
+    QDBusServiceWatcher watcher(m_name, bus, QDBusServiceWatcher::WatchForUnregistration);
+    QEventLoop ended;
+    connect(&watcher, &QDBusServiceWatcher::serviceUnregistered, &ended, &QEventLoop::quit);
+    const QDeadlineTimer deadline(timeoutMs);
+    const qint64 owner = ownerProcessId(timeoutMs);
+    const QDBusMessage call = QDBusMessage::createMethodCall(
+        m_name, objectPath(m_name), kScriptingInterface, QStringLiteral("Quit"));
+    const QDBusMessage reply = bus.call(call, QDBus::Block, timeoutMs);
+    const QString error = reply.errorName();
+    if (error == QDBusError::errorString(QDBusError::ServiceUnknown) ||
+        error == QLatin1String("org.freedesktop.DBus.Error.NameHasNoOwner"))
+        return QuitRequest::noneRunning;
+    // An owner may end before its answer leaves: the name going away is what counts, and
+    // then the process itself, which lets go of the name only as it exits.
+    QTimer::singleShot(int(deadline.remainingTime()), &ended, &QEventLoop::quit);
+    if (bus.interface()->isServiceRegistered(m_name))
+        ended.exec();
+    if (bus.interface()->isServiceRegistered(m_name))
+        return QuitRequest::stillRunning;
+    while (owner > 0 && !processHasEnded(owner) && !deadline.hasExpired())
+        QThread::msleep(20);
+    return owner > 0 && !processHasEnded(owner) ? QuitRequest::stillRunning : QuitRequest::ended;
 }
 
 void ApplicationBus::announceLanguageChanged(const QString& language, const QString& sourceId)

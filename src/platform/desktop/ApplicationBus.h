@@ -18,12 +18,14 @@ struct ApplicationBusHandlers {
     std::function<QString()> currentLanguage;
     std::function<QString()> currentSourceId;
     std::function<QString()> backend;
+    // Ends the program as its tray menu's Quit does.
+    std::function<void()> quit;
 };
 
 // The program's well-known name on the session bus (its application id). Owning it makes a
 // process the one running instance: the bus grants a name to one caller only, however
 // many ask at once. The object under the name answers org.freedesktop.Application
-// (Activate) and the scripting interface kScriptingInterface.
+// (Activate, and ActivateAction "quit") and the scripting interface kScriptingInterface.
 class ApplicationBus : public QObject {
     Q_OBJECT
 public:
@@ -46,6 +48,9 @@ public:
     Activation activateOwner(int timeoutMs);
     // The process that owns the name, or 0 when the bus does not say.
     qint64 ownerProcessId(int timeoutMs) const;
+    // Asks the name's owner to quit and waits up to `timeoutMs` for it to let the name go.
+    enum class QuitRequest { ended, noneRunning, noBus, stillRunning };
+    QuitRequest quitOwner(int timeoutMs);
 
     // Sends the scripting interface's LanguageChanged signal.
     void announceLanguageChanged(const QString& language, const QString& sourceId);

@@ -36,13 +36,16 @@ public:
 
 public slots:
     void Activate(const QVariantMap& platformData);
+    // The one action is "quit".
+    void ActivateAction(const QString& name, const QVariantList& parameter,
+                        const QVariantMap& platformData);
 
 private:
     ApplicationBusObject* m_object;
 };
 
-// For scripts and status bars: the current input language and source, and a way to open
-// the settings on a tab.
+// For scripts and status bars: the current input language and source, a way to open the
+// settings on a tab, and to quit.
 class ScriptingAdaptor : public QDBusAbstractAdaptor {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "io.github.mirevo.Mirevo1")
@@ -59,6 +62,7 @@ public:
 public slots:
     // `tab`: imeIndicator, clock, mouseCursor or about; empty for the tab shown last.
     void ShowSettings(const QString& tab);
+    void Quit();
 
 signals:
     void LanguageChanged(const QString& language, const QString& sourceId);

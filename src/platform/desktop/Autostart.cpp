@@ -16,9 +16,30 @@ namespace mirevo {
 namespace {
 
 constexpr qint64 kMaxEntryBytes = 64 * 1024;
+// Seconds after login, on desktops that can wait, so the panel that hosts the tray is up.
+constexpr int kStartDelaySeconds = 5;
+
+// A string key's escapes: a backslash and the control characters a line cannot hold.
+QString stringValue(const QString& text)
+{
+    QString escaped;
+    for (QChar c : text) {
+        if (c == QLatin1Char('\\'))
+            escaped += QStringLiteral("\\\\");
+        else if (c == QLatin1Char('\n'))
+            escaped += QStringLiteral("\\n");
+        else if (c == QLatin1Char('\t'))
+            escaped += QStringLiteral("\\t");
+        else if (c == QLatin1Char('\r'))
+            escaped += QStringLiteral("\\r");
+        else
+            escaped += c;
+    }
+    return escaped;
+}
 
 // The Exec key's rules: a path with a reserved character is double-quoted with `"`, `` ` ``,
-// `$` and `\` escaped, `%` is doubled, and the value as a string escapes `\` once more.
+// `$` and `\` escaped, `%` is doubled, and the value is then escaped as a string.
 QString execValue(const QString& program)
 {
     static const QString reserved = QStringLiteral(" \t\n\"'\\><~|&;$*?#()`");
@@ -35,7 +56,7 @@ QString execValue(const QString& program)
         quoted += c;
     }
     quoted += QLatin1Char('"');
-    return quoted.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
+    return stringValue(quoted);
 }
 
 } // namespace
@@ -75,16 +96,27 @@ bool Autostart::setEnabled(bool enabled) const
 
 QByteArray Autostart::entryText(const QString& program)
 {
+    // TryExec: once the program is removed, the session skips the entry instead of
+    // failing to start it. The tray icon needs the panel, so the entry asks each desktop
+    // that can to start it after its panel: GNOME after a short delay (the phase key
+    // would make systemd's autostart generator skip the entry elsewhere), Plasma in the
+    // phase after its shell, LXQt once the tray is there, MATE after a delay.
     return QStringLiteral("[Desktop Entry]\n"
                           "Type=Application\n"
                           "Name=Mirevo\n"
                           "Comment=Shows the active keyboard input source\n"
                           "Comment[ja]=アクティブな入力ソースを表示します\n"
-                          "Exec=%1\n"
-                          "Icon=%2\n"
+                          "TryExec=%1\n"
+                          "Exec=%2\n"
+                          "Icon=%3\n"
                           "Terminal=false\n"
-                          "X-GNOME-Autostart-enabled=true\n")
-        .arg(execValue(program), applicationId())
+                          "X-GNOME-Autostart-enabled=true\n"
+                          "X-GNOME-Autostart-Delay=%4\n"
+                          "X-KDE-autostart-phase=2\n"
+                          "X-LXQt-Need-Tray=true\n"
+                          "X-MATE-Autostart-Delay=%4\n")
+        .arg(stringValue(program), execValue(program), applicationId())
+        .arg(kStartDelaySeconds)
         .toUtf8();
 }
 

@@ -2,8 +2,11 @@
 #include "platform/FloatingWindow.h"
 
 #include <QAbstractNativeEventFilter>
+#include <QBitmap>
 #include <QByteArray>
 #include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
 #include <QPainterPath>
 #include <QPointer>
 #include <QRegion>
@@ -170,6 +173,19 @@ void setDesktopHints(QWidget* window)
     xcb_flush(c);
 }
 
+// The pixels of a `size` window that `outline` covers at least half of: round and even on
+// every side, where the outline's polygon in whole pixels would leave steps and spikes.
+QRegion pixelsCovered(const QPainterPath& outline, QSize size)
+{
+    QImage coverage(size, QImage::Format_ARGB32_Premultiplied);
+    coverage.fill(Qt::transparent);
+    QPainter painter(&coverage);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.fillPath(outline, Qt::black);
+    painter.end();
+    return QRegion(QBitmap::fromImage(coverage.createAlphaMask(Qt::ThresholdAlphaDither)));
+}
+
 } // namespace
 
 void makeFloatingWindow(QWidget* window, FloatingWindowKind kind)
@@ -219,7 +235,7 @@ void WindowShape::update()
     if (CompositorWatcher::shared().isRunning())
         m_window->clearMask();
     else
-        m_window->setMask(QRegion(m_outline().toFillPolygon().toPolygon()));
+        m_window->setMask(pixelsCovered(m_outline(), m_window->size()));
     // Parts that the old outline hid are shown now: they need their pixels.
     m_window->update();
 }

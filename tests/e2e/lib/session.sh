@@ -204,7 +204,7 @@ expect_pixel() {
 }
 
 # expect_badge RRGGBB LANGUAGE: the default badge's disc, left of its text, on the 1280x800
-# screen; without a compositor its 70 % fill shows as 70 % of the language's colour on black.
+# screen; without a compositor it is drawn opaque in the language's own colour.
 expect_badge() { expect_pixel 46 598 "$1" 24 "the badge does not show $2"; }
 
 # screen_moves [X Y W H]: the screen (or that part of it) changes within 3 s, as the
