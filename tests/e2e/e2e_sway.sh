@@ -53,35 +53,40 @@ DISPLAY=$SWAY_DISPLAY XDG_SESSION_TYPE=wayland "$MIREVO" >>"$E2E_TMP/mirevo.log"
 settings_shown() { swaymsg -t get_tree | grep -q '"name": "Mirevo Settings"'; }
 wait_until 20 settings_shown || e2e_fail "no settings window"
 cursor() { swaymsg -- seat seat0 cursor "$@" >/dev/null; }
-# dragged W H X Y DX DY SETTINGS_KEY: a drag from (DX, DY) inside the W x H window moves it
-# away from (X, Y), and the settings keep where it was dropped. A window takes drags once
+# dragged W H X Y DX DY STEP SETTINGS_KEY: a drag from (DX, DY) inside the W x H window, by
+# 4 steps of (STEP, -10), moves it away from (X, Y), and the settings keep where it was
+# dropped (the clock stores moves of more than 10 pixels). A window takes drags once
 # its settings page has switched move mode on, a moment after the page shows, and a busy
 # sway may lose a drag's last events: drag again, from where the window is, until both hold.
 dragged() {
   local attempt step x y
-  stored() { jq -c ".$7 | [.positionX, .positionY]" "$XDG_CONFIG_HOME/Mirevo/app_settings.json"; }
+  stored() { jq -c ".$8 | [.positionX, .positionY]" "$XDG_CONFIG_HOME/Mirevo/app_settings.json"; }
   place() { read -r x y _ < <(DISPLAY=$SWAY_DISPLAY sized_window "$1" "$2"); }
   kept() { place "$@" && ((x != $3)) && [ "$(stored "$@")" = "[$x,$((800 - y - $2))]" ]; }
   for attempt in 1 2 3 4 5; do
     place "$@"
     cursor set $((x + $5)) $((y + $6))
     cursor press button1
-    for step in 1 2 3 4; do cursor move 10 -10; done
+    for step in 1 2 3 4; do cursor move "$7" -10; done
     cursor release button1
     ! wait_until 3 kept "$@" || return 0
   done
   e2e_fail "the $1x$2 window at ($x, $y) took no drag, or stored $(stored "$@")"
 }
-dragged 100 100 24 548 50 50 imeIndicator
+dragged 100 100 24 548 50 50 20 imeIndicator
 gdbus call --session --dest io.github.mirevo.Mirevo --object-path /io/github/mirevo/Mirevo \
   --method io.github.mirevo.Mirevo1.ShowSettings clock >/dev/null
-dragged 320 220 960 270 140 30 clock
+dragged 320 220 960 270 140 30 -20 clock
 
 # sway gone, then a new sway at the same socket: the watcher keeps Russian meanwhile, then
 # follows the new sway's layout.
 stop_sway
 "$MIREVO" --print-source --input-backend sway >/dev/null 2>&1 && e2e_fail "a source without sway"
 last_watched russian || e2e_fail "the running source lost Russian while sway was gone"
+# A socket file that nobody answers at, as a crashed sway leaves it: auto passes sway by.
+[ -S "$SWAYSOCK" ] || python3 -c 'import socket, sys; socket.socket(socket.AF_UNIX).bind(sys.argv[1])' "$SWAYSOCK"
+expect_source auto english "auto:xkb (no input-method daemon)"
+rm -f "$SWAYSOCK"
 start_sway
 sway_ready
 [ "$(sway_layout)" = "English (US)" ] || e2e_fail "the new sway starts with $(sway_layout)"

@@ -50,8 +50,6 @@ private slots:
             "kde+ibus (org.kde.keyboard on the session bus, ibus-daemon running)");
         row("sway", "SWAYSOCK=/run/s.sock", "sway fcitx5", false, true,
             "sway (sway answers at SWAYSOCK=/run/s.sock)");
-        row("sway's socket left behind", "SWAYSOCK=/run/s.sock", "", false, true,
-            "xkb (no input-method daemon)");
         row("IBus declared on sway", "SWAYSOCK=/s;GTK_IM_MODULE=ibus", "sway ibus", true, true,
             "sway+ibus (GTK_IM_MODULE=ibus, sway answers at SWAYSOCK=/s)");
         row("fcitx5 declared on sway", "SWAYSOCK=/s;GTK_IM_MODULE=fcitx", "sway fcitx5", false,
