@@ -69,16 +69,17 @@ stop_ibus
 # fcitx5 announces switches only through its tray item, shown while a tray runs: without
 # one it is asked every 0.3 s.
 measure_fcitx5() {
-  start_fcitx5_client
   fcitx5-remote -s keyboard-us
   measure fcitx5 "fcitx5-remote -s keyboard-us" 0000ff "fcitx5-remote -s hangul" 990099
   kill "$FCITX5_PID"
   wait "$FCITX5_PID" 2>/dev/null || true
 }
 start_fcitx5 keyboard-us keyboard-ru hangul
+start_fcitx5_client
 heard="no tray: asked" measure_fcitx5
 start_tray_watcher
 FCITX5_TRAY=1 start_fcitx5 keyboard-us keyboard-ru hangul
+start_fcitx5_client
 tray_item_found() { "$MIREVO" --print-source --input-backend fcitx5 2>&1 | grep -qF "tray item"; }
 wait_until 20 tray_item_found || echo "fcitx5's tray item was not found"
 heard="tray item" measure_fcitx5
