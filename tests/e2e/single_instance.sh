@@ -1,23 +1,12 @@
 #!/usr/bin/env bash
 # One instance per user: a second start opens the settings; the D-Bus interface as gdbus
-# sees it; simultaneous starts leave one instance, with or without a session bus (then the
-# lock file decides); a start beside a stopped one, or one whose holder of the name answers
-# with an error, fails and says which. Also: default settings written, floating windows out
-# of the taskbar. Every wait is for its condition, bounded for a busy machine.
+# sees it; a start beside a holder of the name that answers with an error fails and names
+# it. Also: default settings written, floating windows out of the taskbar. Every wait is
+# for its condition, bounded for a busy machine. Races: single_instance_race.sh.
 set -euo pipefail
 source "$(dirname "$0")/lib/desktop.sh"
 e2e_start_desktop 1280x800
-name=io.github.mirevo.Mirevo
-object=(--session --dest "$name" --object-path /io/github/mirevo/Mirevo)
-
-running() { [[ $(ps -o stat= -p "$1" 2>/dev/null) == [^Z]* ]]; }
-one_exited() { ! running "$1" || ! running "$2"; }
-bus_name_free() { ! bus_has_owner "$name"; }
-# Properties are answered by the program's event loop, unlike Ping.
-answers_on_bus() {
-    gdbus call "${object[@]}" --method org.freedesktop.DBus.Properties.Get \
-        io.github.mirevo.Mirevo1 Backend
-}
+source "$(dirname "$0")/lib/instance.sh"
 settings_closed() { ! settings_open; }
 # Alt+F4 closes the active window; a window still open after a while is made active and
 # asked again (on a busy machine the window manager may not have had it active yet).
@@ -29,17 +18,6 @@ close_settings() {
         wait_until 20 settings_closed && return 0
     done
     e2e_fail "the settings window stays open"
-}
-# holds_lock [PID]: the lock names PID (any holder without one) and the socket is there.
-holds_lock() {
-    local folder=$XDG_RUNTIME_DIR/$name
-    [ -S "$folder/instance.socket" ] && [[ -z ${1:-} || $(head -n1 "$folder/instance.lock") == "$1" ]]
-}
-# stop PID: the instance ends and gives up its bus name.
-stop() {
-    kill "$@"
-    wait "${@: -1}" || true
-    wait_until 30 bus_name_free || e2e_fail "the name outlived its instance"
 }
 
 start_mirevo file
@@ -93,58 +71,3 @@ message=$(timeout 60 "$MIREVO" --input-backend "file:$E2E_SOURCE" 2>&1) || statu
     ! grep -q "did not answer" <<<"$message" ||
     e2e_fail "beside a holder answering with an error a start ended with $status: $message"
 stop "${E2E_PIDS[-1]}"
-
-# race ROUNDS STOP_SIGNAL READY...: pairs of starts released together at a barrier (a FIFO
-# held open both ways, so that starts wait for a line, not for a writer); one must step
-# aside (exit 0 after handing over, 1 when the other did not answer in time), one must run.
-# The racers draw offscreen: who wins is decided before any window, and a busy machine
-# starts them sooner without one.
-barrier=$E2E_TMP/barrier
-mkfifo "$barrier"
-exec 3<>"$barrier"
-both_at_barrier() { [ "$(wc -l <"$E2E_TMP/at-barrier")" -eq 2 ]; }
-race() {
-    local round i status winner loser
-    for ((round = 1; round <= $1; round++)); do
-        local pids=()
-        : >"$E2E_TMP/at-barrier"
-        for i in 1 2; do
-            (echo >>"$E2E_TMP/at-barrier" && read -r _ <"$barrier" &&
-                QT_QPA_PLATFORM=offscreen exec "$MIREVO" --input-backend "file:$E2E_SOURCE") \
-                >>"$E2E_TMP/race.log" 2>&1 &
-            pids+=($!)
-        done
-        E2E_PIDS+=("${pids[@]}")
-        wait_until 30 both_at_barrier || e2e_fail "round $round: the starts did not reach the barrier"
-        printf 'go\ngo\n' >&3
-        wait_until 60 one_exited "${pids[@]}" || e2e_fail "round $round: two instances run"
-        winner=${pids[0]} loser=${pids[1]}
-        running "$winner" || winner=${pids[1]} loser=${pids[0]}
-        status=0
-        wait "$loser" || status=$?
-        ((status <= 1)) || e2e_fail "round $round: the second start ended with status $status"
-        wait_until 30 "${@:3}" || e2e_fail "round $round: the instance does not answer"
-        [ "$(e2e_instances)" -eq 1 ] || e2e_fail "round $round: $(e2e_instances) instances run"
-        stop -"$2" "$winner"
-    done
-}
-
-# frozen_start_fails READY...: beside a stopped instance a start says so and exits 1.
-frozen_start_fails() {
-    QT_QPA_PLATFORM=offscreen start_mirevo file
-    local first=${E2E_PIDS[-1]} status=0 message
-    wait_until 30 "$@" "$first" || e2e_fail "the first instance did not come up"
-    kill -STOP "$first"
-    message=$(timeout 60 "$MIREVO" --input-backend "file:$E2E_SOURCE" 2>&1) || status=$?
-    kill -CONT "$first"
-    [ $status -eq 1 ] && grep -q "(process $first) .* did not answer" <<<"$message" ||
-        e2e_fail "beside a stopped instance a start ended with $status: $message"
-    stop "$first"
-}
-
-race 5 TERM answers_on_bus
-frozen_start_fails answers_on_bus
-# Without a session bus. A killed instance leaves its lock and socket behind.
-export DBUS_SESSION_BUS_ADDRESS=unix:path=$E2E_TMP/no-bus
-race 5 KILL holds_lock
-frozen_start_fails holds_lock

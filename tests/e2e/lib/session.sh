@@ -223,13 +223,18 @@ e2e_spawn() {
   E2E_PIDS+=($!)
 }
 
-# e2e_start_desktop [WIDTHxHEIGHT]: X server (1920x1080 unless given), bus and openbox.
-e2e_start_desktop() {
-  start_xvfb "${1:-1920x1080}"
+# start_session_bus: a private session bus of its own.
+start_session_bus() {
   local bus
   bus=$(dbus-daemon --session --fork --print-address=1 --print-pid=1 --nopidfile)
   export DBUS_SESSION_BUS_ADDRESS=$(sed -n 1p <<<"$bus")
   E2E_PIDS+=("$(sed -n 2p <<<"$bus")")
+}
+
+# e2e_start_desktop [WIDTHxHEIGHT]: X server (1920x1080 unless given), bus and openbox.
+e2e_start_desktop() {
+  start_xvfb "${1:-1920x1080}"
+  start_session_bus
   e2e_spawn openbox --sm-disable
   wait_until 10 window_manager_runs || e2e_fail "openbox did not start"
 }
