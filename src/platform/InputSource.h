@@ -19,6 +19,10 @@ public:
     // Must return quickly: it runs on the main thread several times a second.
     virtual std::optional<QString> currentSourceId() = 0;
 
+    // The badge's short code for the current keyboard layout ("US", "DE", a user's own
+    // "EN"); empty for an input method, or where the backend knows no layouts.
+    virtual QString currentLayoutCode() { return {}; }
+
     // Short name of the backend ("ibus", "fcitx5", "xkb", "gnome", "kde", "file").
     virtual QString backendName() const = 0;
     // Why this backend was chosen, for people; empty when it was asked for by name.

@@ -2,6 +2,7 @@
 
 #include "platform/InputSource.h"
 #include "platform/sources/DBusStringTuples.h"
+#include "platform/sources/LayoutCode.h"
 
 #include <QDBusConnection>
 
@@ -24,6 +25,11 @@ public:
 
     // The cached answer; each call also asks fcitx5 for a fresh one.
     std::optional<QString> currentSourceId() override;
+    // Only the current method is known here, not the user's list: see LayoutCode.h.
+    QString currentLayoutCode() override
+    {
+        return layoutCodeForSourceId(m_current.value_or(QString()));
+    }
     QString backendName() const override { return QStringLiteral("fcitx5"); }
     bool isReady() const override { return m_haveCurrent && m_haveMethods; }
 

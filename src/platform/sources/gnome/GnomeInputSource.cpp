@@ -1,6 +1,7 @@
 #include "platform/sources/gnome/GnomeInputSource.h"
 
 #include "platform/sources/Gio.h"
+#include "platform/sources/LayoutCode.h"
 #include "platform/sources/SourceIdComposition.h"
 #include "platform/sources/gnome/GnomeSources.h"
 #include "platform/sources/ibus/IBusBus.h"
@@ -65,12 +66,18 @@ std::optional<QString> GnomeInputSource::currentSourceId()
     return m_current;
 }
 
+QString GnomeInputSource::currentLayoutCode()
+{
+    return layoutCodeForSourceId(m_current.value_or(QString()), m_layoutIds);
+}
+
 void GnomeInputSource::reread()
 {
     const GVariantPtr mruSources(g_settings_get_value(m_settings, kMruSources));
     const GVariantPtr sources(g_settings_get_value(m_settings, kSources));
     const std::optional<GnomeSource> source = currentGnomeSource(mruSources.get(), sources.get());
     m_engine.clear();
+    m_layoutIds = gnomeLayoutIds(sources.get());
     if (source && source->type == QLatin1String("xkb")) {
         setCurrent(gnomeLayoutSourceId(source->id));
     } else if (source && source->type == QLatin1String("ibus")) {

@@ -29,6 +29,7 @@ public:
     static bool isAvailable();
 
     std::optional<QString> currentSourceId() override;
+    QString currentLayoutCode() override;
     QString backendName() const override { return QStringLiteral("gnome"); }
     bool isReady() const override { return m_ready; }
 
@@ -43,6 +44,7 @@ private:
     QHash<QString, QString> m_engineIds; // engine name -> identifier, from IBus's descriptions
     QString m_engine;                    // the IBus engine of the current source, if any
     std::optional<QString> m_current;
+    QStringList m_layoutIds; // of the configured layouts
     bool m_ready = false;
 };
 

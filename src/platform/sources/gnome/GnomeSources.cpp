@@ -37,4 +37,19 @@ QString gnomeLayoutSourceId(const QString& id)
                                                          id.section(QLatin1Char('+'), 1)));
 }
 
+QStringList gnomeLayoutIds(GVariant* sources)
+{
+    QStringList ids;
+    if (!sources || !g_variant_is_of_type(sources, G_VARIANT_TYPE("a(ss)")))
+        return ids;
+    for (gsize i = 0; i < g_variant_n_children(sources); ++i) {
+        const char* type = nullptr;
+        const char* id = nullptr;
+        g_variant_get_child(sources, i, "(&s&s)", &type, &id);
+        if (qstrcmp(type, "xkb") == 0)
+            ids << composeGnomeLayoutId(QString::fromUtf8(id), {});
+    }
+    return ids;
+}
+
 } // namespace mirevo

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -23,5 +24,9 @@ std::optional<GnomeSource> currentGnomeSource(GVariant* mruSources, GVariant* so
 // The identifier of a source of type "xkb" ("gnome.keylayout.ru.Russian"), described by
 // xkeyboard-config's registry.
 QString gnomeLayoutSourceId(const QString& id);
+
+// The identifiers of the layouts among `sources` (an a(ss)), undescribed: enough to tell
+// which of them share a layout.
+QStringList gnomeLayoutIds(GVariant* sources);
 
 } // namespace mirevo
