@@ -31,6 +31,9 @@ public:
 
     std::function<void(InputLanguage)> onLanguageChanged;
     std::function<void(bool)> onIMEStateChanged;
+    // The layout's short code changed ("US" to "DE"; empty for an input method). Runs after
+    // onLanguageChanged when both change.
+    std::function<void(const QString&)> onLayoutCodeChanged;
 
     // Starts observing the source and polling, and runs the first check before returning.
     void startMonitoring();
@@ -38,6 +41,7 @@ public:
 
     InputLanguage currentLanguage() const { return m_currentLanguage; }
     QString currentSourceID() const { return m_currentSourceID; }
+    QString currentLayoutCode() const { return m_currentLayoutCode; }
     bool isMonitoring() const { return m_pollingTimer != nullptr; }
     InputSource* source() const { return m_source; }
 
@@ -45,6 +49,7 @@ private:
     QPointer<InputSource> m_source;
     InputLanguage m_currentLanguage = InputLanguage::english;
     QString m_currentSourceID;
+    QString m_currentLayoutCode;
     std::unique_ptr<QTimer> m_pollingTimer;
     QMetaObject::Connection m_sourceConnection;
 };
