@@ -227,9 +227,41 @@ private slots:
         row("kde", "ru||Russian|Lao", "kde.keylayout.ru@LAO.Russian", "russian");
     }
 
+    void compose()
+    {
+        QFETCH(QString, backend);
+        QFETCH(QString, fields);
+        QFETCH(QString, expectedId);
+        QFETCH(QString, language);
+        const QString id = composeFor(backend, fields);
+        if (!expectedId.isEmpty())
+            QCOMPARE(id, expectedId);
+        QCOMPARE(rawValue(detectLanguage(id)), language);
+    }
+
     // The badge's text for a source among the user's other sources ("?": the backend does
     // not know them), with layout codes chosen; with the language chosen it is always the
     // language's own text.
+    void badgeText()
+    {
+        QFETCH(QString, backend);
+        QFETCH(QString, fields);
+        QFETCH(QString, others);
+        QFETCH(QString, codeText);
+        const QString id = composeFor(backend, fields);
+        std::optional<QStringList> configured;
+        if (others != "?") {
+            configured = QStringList{id};
+            for (const QString& other : others.split(';', Qt::SkipEmptyParts))
+                *configured << composeFor(backend, other);
+        }
+        const QString code = layoutCodeForSourceId(id, configured);
+        const InputLanguage language = detectLanguage(id);
+        IMEIndicatorSettings settings;
+        QCOMPARE(settings.badgeText(language, code), settings.textForLanguage(language));
+        settings.layoutLabel = LayoutLabel::layoutCode;
+        QCOMPARE(settings.badgeText(language, code), codeText);
+    }
     void badgeText_data()
     {
         QTest::addColumn<QString>("backend");
@@ -257,37 +289,6 @@ private slots:
         row("ibus", "xkb:de::ger|de|German|de", "?", "DE");
         row("ibus", "hangul|ko|Hangul|kr", "?", "\xed\x95\x9c");
         row("fcitx5", "mozc|ja|Mozc", "?", "\xe3\x81\x82");
-    }
-    void badgeText()
-    {
-        QFETCH(QString, backend);
-        QFETCH(QString, fields);
-        QFETCH(QString, others);
-        QFETCH(QString, codeText);
-        const QString id = composeFor(backend, fields);
-        std::optional<QStringList> configured;
-        if (others != "?") {
-            configured = QStringList{id};
-            for (const QString& other : others.split(';', Qt::SkipEmptyParts))
-                *configured << composeFor(backend, other);
-        }
-        const QString code = layoutCodeForSourceId(id, configured);
-        const InputLanguage language = detectLanguage(id);
-        IMEIndicatorSettings settings;
-        QCOMPARE(settings.badgeText(language, code), settings.textForLanguage(language));
-        settings.layoutLabel = LayoutLabel::layoutCode;
-        QCOMPARE(settings.badgeText(language, code), codeText);
-    }
-    void compose()
-    {
-        QFETCH(QString, backend);
-        QFETCH(QString, fields);
-        QFETCH(QString, expectedId);
-        QFETCH(QString, language);
-        const QString id = composeFor(backend, fields);
-        if (!expectedId.isEmpty())
-            QCOMPARE(id, expectedId);
-        QCOMPARE(rawValue(detectLanguage(id)), language);
     }
 };
 
