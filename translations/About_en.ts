@@ -40,6 +40,10 @@
         <translation>IME indicator: size, position, colors and text of each language</translation>
     </message>
     <message>
+        <source>layout_code_settings</source>
+        <translation>Keyboard layouts: the language or the layout code (US, DE) on the badges</translation>
+    </message>
+    <message>
         <source>clock_settings</source>
         <translation>Clock: analog or digital, date and time formats, colors</translation>
     </message>

@@ -37,6 +37,10 @@
         <translation>IME インジケーター: サイズ、位置、言語ごとの色と文字</translation>
     </message>
     <message>
+        <source>layout_code_settings</source>
+        <translation>キーボード配列: バッジに言語または配列コード (US、DE) を表示</translation>
+    </message>
+    <message>
         <source>clock_settings</source>
         <translation>時計: アナログまたはデジタル、日付と時刻の書式、色</translation>
     </message>

@@ -144,6 +144,18 @@
         <translation>System font</translation>
     </message>
     <message>
+        <source>layout_label</source>
+        <translation>Badge text for &amp;keyboard layouts</translation>
+    </message>
+    <message>
+        <source>layout_label_language</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>layout_label_code</source>
+        <translation>Layout code (US, DE)</translation>
+    </message>
+    <message>
         <source>color</source>
         <extracomment>heading</extracomment>
         <translation>Color</translation>

@@ -128,6 +128,18 @@
         <translation>システムフォント</translation>
     </message>
     <message>
+        <source>layout_label</source>
+        <translation>キーボード配列のバッジ文字(&amp;K)</translation>
+    </message>
+    <message>
+        <source>layout_label_language</source>
+        <translation>言語</translation>
+    </message>
+    <message>
+        <source>layout_label_code</source>
+        <translation>配列コード (US、DE)</translation>
+    </message>
+    <message>
         <source>color</source>
         <translation>色</translation>
     </message>

@@ -36,6 +36,10 @@ void AppDelegate::applicationDidFinishLaunching()
         if (self)
             self->handleLanguageChange(language);
     };
+    m_monitor.onLayoutCodeChanged = [self](const QString& code) {
+        if (self && self->m_steps.updateLayoutCode)
+            self->m_steps.updateLayoutCode(code);
+    };
     m_monitor.startMonitoring();
 
     const std::function<void()> rest = [self] {

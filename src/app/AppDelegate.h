@@ -27,6 +27,8 @@ struct LaunchSteps {
     // Stores the indicator's new language and plays its switch animation.
     std::function<void(InputLanguage)> animateIndicatorTo;
     std::function<void(InputLanguage)> updateMouseCursorLanguage;
+    // Gives both badges the current layout's short code ("US"; empty for an input method).
+    std::function<void(const QString&)> updateLayoutCode;
     std::function<void(bool)> updateMenuInputStatus;
     // Lets the clock redraw a background that follows the language itself.
     std::function<void()> redrawClock;

@@ -143,6 +143,10 @@ int runTrayUtility(int argc, char** argv, const CommandLine& line)
     steps.updateMouseCursorLanguage = [&cursorIndicator](InputLanguage language) {
         cursorIndicator.updateLanguage(language);
     };
+    steps.updateLayoutCode = [&cursorIndicator](const QString& code) {
+        IMEIndicatorWindowManager::shared().setCurrentLayoutCode(code);
+        cursorIndicator.updateLayoutCode(code);
+    };
     steps.updateMenuInputStatus = [&](bool isJapanese) { menuBar.updateInputStatus(isJapanese); };
     steps.redrawClock = [] { ClockWindowManager::shared().languageChanged(); };
     steps.createClockWindow = [] { ClockWindowManager::shared().createClockWindow(); };

@@ -56,7 +56,13 @@ MouseCursorIndicatorView::Look MouseCursorIndicatorView::currentLook() const
     return Look{double(sideForSize(settings.mouseCursorIndicator.size)),
                 settings.mouseCursorIndicator.opacity, settings.imeIndicator.fontSizeRatio,
                 settings.imeIndicator.colorForLanguage(m_currentLanguage).toQColor(),
-                settings.imeIndicator.textForLanguage(m_currentLanguage)};
+                settings.imeIndicator.badgeText(m_currentLanguage, m_layoutCode)};
+}
+
+void MouseCursorIndicatorView::setLayoutCode(const QString& code)
+{
+    m_layoutCode = code;
+    refreshIfChanged();
 }
 
 void MouseCursorIndicatorView::refreshIfChanged()

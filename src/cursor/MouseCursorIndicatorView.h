@@ -22,6 +22,8 @@ public:
                              InputLanguage language, QWidget* parent = nullptr);
 
     InputLanguage currentLanguage() const { return m_currentLanguage; }
+    // The current layout's code, shown when the settings ask for layout codes.
+    void setLayoutCode(const QString& code);
 
     // The badge's side in pixels for a stored size: at least 1 and at most 2048, so a
     // hand-edited size (0, negative, huge, not a number) still gives a drawable badge.
@@ -47,6 +49,7 @@ private:
 
     AppSettingsManager& m_store;
     InputLanguage m_currentLanguage;
+    QString m_layoutCode;
     Look m_drawnLook;
 };
 

@@ -74,6 +74,7 @@ void MouseCursorIndicatorWindowManager::createIndicatorWindow()
     m_window->setObjectName(QStringLiteral("mouseCursorIndicatorWindow"));
     makeFloatingWindow(m_window.get(), FloatingWindowKind::clickThroughOverlay);
     m_view = new MouseCursorIndicatorView(m_store, m_center, m_currentLanguage, m_window.get());
+    m_view->setLayoutCode(m_layoutCode);
     auto* layout = new QVBoxLayout(m_window.get());
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_view);
@@ -155,6 +156,13 @@ void MouseCursorIndicatorWindowManager::updateLanguage(InputLanguage language)
         return;
     m_center.post(notifications::kMouseCursorIndicatorLanguageChanged,
                   QVariant::fromValue(language));
+}
+
+void MouseCursorIndicatorWindowManager::updateLayoutCode(const QString& code)
+{
+    m_layoutCode = code;
+    if (m_view)
+        m_view->setLayoutCode(code);
 }
 
 void MouseCursorIndicatorWindowManager::applySettings()

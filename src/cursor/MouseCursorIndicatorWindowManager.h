@@ -49,6 +49,7 @@ public:
 
     void show();
     void updateLanguage(InputLanguage language);
+    void updateLayoutCode(const QString& code);
     // Re-reads visibility and size; called on "MouseCursorIndicatorSettingsChanged".
     void applySettings();
     // Moves the window beside the pointer; does nothing when neither moved.
@@ -86,6 +87,7 @@ private:
     std::unique_ptr<QTimer> m_positionUpdateTimer;
     QMetaObject::Connection m_settingsObservation;
     InputLanguage m_currentLanguage = InputLanguage::english;
+    QString m_layoutCode;
     // Where the window was last put, so a resting pointer costs neither a move nor a raise.
     std::optional<QPoint> m_placedTopLeft;
 };

@@ -1,5 +1,7 @@
 #include "indicator/BadgePainter.h"
 
+#include "indicator/BadgeTextFit.h"
+
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
@@ -14,6 +16,8 @@ namespace {
 
 // The disc's radius as a part of the badge's side.
 constexpr double kDiscRadius = 0.4;
+// The widest text as a part of the side: the disc's width less room for its curve.
+constexpr double kTextWidthRatio = 0.68;
 
 // Box-blurs the alpha channel three times, which approximates a Gaussian of `radius`.
 void blurAlpha(QImage& image, int radius)
@@ -137,10 +141,12 @@ void paintBadge(QPainter& painter, const QRectF& frame, const BadgeStyle& style)
 
     // Text.
     if (!style.text.isEmpty()) {
-        paintTextShadow(painter, frame, style);
-        painter.setFont(style.font);
+        BadgeStyle fitted = style;
+        fitted.font = fontFittingWidth(style.font, style.text, frame.width() * kTextWidthRatio);
+        paintTextShadow(painter, frame, fitted);
+        painter.setFont(fitted.font);
         painter.setPen(Qt::white);
-        painter.drawText(frame, Qt::AlignCenter, style.text);
+        painter.drawText(frame, Qt::AlignCenter, fitted.text);
     }
     painter.restore();
 }

@@ -119,14 +119,15 @@ QPainterPath IMEIndicatorView::visibleShape(const QRectF& frame) const
     return shape.united(hand).simplified();
 }
 
-IMEIndicatorView makeIndicatorView(const IMEIndicatorSettings& settings, InputLanguage language)
+IMEIndicatorView makeIndicatorView(const IMEIndicatorSettings& settings, InputLanguage language,
+                                   const QString& layoutCode)
 {
     IMEIndicatorView view;
     view.language = language;
     view.size = indicatorSide(settings);
     view.opacity = settings.backgroundOpacity;
     view.color = settings.colorForLanguage(language);
-    view.text = settings.textForLanguage(language);
+    view.text = settings.badgeText(language, layoutCode);
     view.moveMode = settings.moveMode;
     view.fontSizeRatio = settings.fontSizeRatio;
     view.fontName = settings.fontName;

@@ -45,8 +45,10 @@ struct IMEIndicatorView {
 // brought into 10-1000 so the window stays usable.
 double indicatorSide(const IMEIndicatorSettings& settings);
 
-// The badge for `language` as the settings describe it.
-IMEIndicatorView makeIndicatorView(const IMEIndicatorSettings& settings, InputLanguage language);
+// The badge for `language` as the settings describe it; `layoutCode` is the current
+// layout's code, shown instead of the language's text when the settings ask for it.
+IMEIndicatorView makeIndicatorView(const IMEIndicatorSettings& settings, InputLanguage language,
+                                   const QString& layoutCode = {});
 
 // The disc's outline, side of the move-mode mark and its distance from the frame's edges,
 // relative to the badge's size or in points.

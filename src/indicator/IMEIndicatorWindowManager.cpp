@@ -84,8 +84,9 @@ void IMEIndicatorWindowManager::createIndicatorWindow()
     const std::optional<QRect> rect = placement(s, s.displayIndex);
     if (!rect)
         return;
-    auto* window = new DraggableHostingView(makeIndicatorView(s, m_currentLanguage), m_store,
-                                            m_displays, m_center, m_settingsWindow);
+    auto* window =
+        new DraggableHostingView(makeIndicatorView(s, m_currentLanguage, m_currentLayoutCode),
+                                 m_store, m_displays, m_center, m_settingsWindow);
     window->setWindowTitle(QStringLiteral("Mirevo"));
     makeFloatingWindow(window, FloatingWindowKind::floating);
     window->setGeometry(*rect);
@@ -115,7 +116,8 @@ void IMEIndicatorWindowManager::refreshIndicatorView()
         if (!host)
             return;
         const bool hadMark = host->rootView().moveMode;
-        host->setRootView(makeIndicatorView(m_store.settings().imeIndicator, m_currentLanguage));
+        host->setRootView(makeIndicatorView(m_store.settings().imeIndicator, m_currentLanguage,
+                                            m_currentLayoutCode));
         if (host->rootView().moveMode != hadMark)
             updateShape(*host);
     });
@@ -140,6 +142,15 @@ void IMEIndicatorWindowManager::animateLanguageChange()
             &IMEIndicatorWindowManager::refreshIndicatorView);
     m_animation = group;
     group->start(QAbstractAnimation::DeleteWhenStopped);
+}
+
+void IMEIndicatorWindowManager::setCurrentLayoutCode(const QString& code)
+{
+    if (code == m_currentLayoutCode)
+        return;
+    m_currentLayoutCode = code;
+    if (!m_animation)
+        refreshIndicatorView();
 }
 
 void IMEIndicatorWindowManager::toggleVisibility()

@@ -53,6 +53,9 @@ public:
 
     InputLanguage currentLanguage() const { return m_currentLanguage; }
     void setCurrentLanguage(InputLanguage language) { m_currentLanguage = language; }
+    // The current layout's code; shown at once unless a language switch is playing, which
+    // shows it when it ends.
+    void setCurrentLayoutCode(const QString& code);
     bool isVisible() const { return m_isVisible; }
 
     DraggableHostingView* indicatorWindow() const { return m_indicatorWindow; }
@@ -70,6 +73,7 @@ private:
     QPointer<DraggableHostingView> m_indicatorWindow;
     QPointer<QSequentialAnimationGroup> m_animation;
     InputLanguage m_currentLanguage = InputLanguage::english;
+    QString m_currentLayoutCode;
     bool m_isVisible = true;
 };
 

@@ -78,15 +78,20 @@ void IMEMonitor::checkInputSource()
         return;
     const InputLanguage detected = detectLanguage(*sourceId);
     m_currentSourceID = *sourceId;
-    if (detected == m_currentLanguage)
-        return;
+    const QString code = m_source->currentLayoutCode();
+    const bool codeChanged = code != m_currentLayoutCode;
+    m_currentLayoutCode = code;
 
-    const InputLanguage previous = m_currentLanguage;
-    m_currentLanguage = detected;
-    if (onLanguageChanged)
-        onLanguageChanged(detected);
-    if (isIMEActive(previous) != isIMEActive(detected) && onIMEStateChanged)
-        onIMEStateChanged(isIMEActive(detected));
+    if (detected != m_currentLanguage) {
+        const InputLanguage previous = m_currentLanguage;
+        m_currentLanguage = detected;
+        if (onLanguageChanged)
+            onLanguageChanged(detected);
+        if (isIMEActive(previous) != isIMEActive(detected) && onIMEStateChanged)
+            onIMEStateChanged(isIMEActive(detected));
+    }
+    if (codeChanged && onLayoutCodeChanged)
+        onLayoutCodeChanged(code);
 }
 
 } // namespace mirevo

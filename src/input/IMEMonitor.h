@@ -32,6 +32,9 @@ public:
 
     std::function<void(InputLanguage)> onLanguageChanged;
     std::function<void(bool)> onIMEStateChanged;
+    // The layout's short code changed ("US" to "DE"; empty for an input method). Runs after
+    // onLanguageChanged when both change.
+    std::function<void(const QString&)> onLayoutCodeChanged;
 
     // Starts observing the source and runs the first check before returning.
     void startMonitoring();
@@ -39,6 +42,7 @@ public:
 
     InputLanguage currentLanguage() const { return m_currentLanguage; }
     QString currentSourceID() const { return m_currentSourceID; }
+    QString currentLayoutCode() const { return m_currentLayoutCode; }
     bool isMonitoring() const { return m_monitoring; }
     // Whether the source is being asked periodically (it has no change signal).
     bool isPolling() const { return m_pollingTimer.isActive(); }
@@ -50,6 +54,7 @@ private:
     QPointer<InputSource> m_source;
     InputLanguage m_currentLanguage = InputLanguage::english;
     QString m_currentSourceID;
+    QString m_currentLayoutCode;
     QTimer m_pollingTimer;
     QMetaObject::Connection m_sourceConnection;
     bool m_monitoring = false;

@@ -19,6 +19,10 @@ public:
     // Must return quickly: it runs on the main thread at every change.
     virtual std::optional<QString> currentSourceId() = 0;
 
+    // The badge's short code for the current keyboard layout ("US", "DE", a user's own
+    // "EN"); empty for an input method, or where the backend knows no layouts.
+    virtual QString currentLayoutCode() { return {}; }
+
     // True when mayHaveChanged() announces every switch. False while only asking again can
     // find one (a daemon without a change signal): the monitor then asks a few times a
     // second, for as long as this is the source in use. A source whose answer to this

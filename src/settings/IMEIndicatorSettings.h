@@ -2,6 +2,7 @@
 
 #include "input/InputLanguage.h"
 #include "settings/ColorComponents.h"
+#include "settings/LayoutLabel.h"
 
 #include <QString>
 
@@ -29,6 +30,8 @@ struct IMEIndicatorSettings {
     LanguageColors colors = defaultLanguageColors();
     LanguageTexts texts = defaultLanguageTexts();
     QString fontName = QStringLiteral("MyricaM M");
+    // Optional in the file: files written before it existed read as the language.
+    LayoutLabel layoutLabel = LayoutLabel::language;
     // In memory only: never read from or written to the settings file.
     bool moveMode = false;
 
@@ -39,6 +42,15 @@ struct IMEIndicatorSettings {
     const QString& textForLanguage(InputLanguage language) const
     {
         return texts[languageIndex(language)];
+    }
+
+    // What both badges show: the layout's code (empty for input methods) when the user
+    // chose codes, the language's text otherwise.
+    QString badgeText(InputLanguage language, const QString& layoutCode) const
+    {
+        if (layoutLabel == LayoutLabel::layoutCode && !layoutCode.isEmpty())
+            return layoutCode;
+        return textForLanguage(language);
     }
 
     bool operator==(const IMEIndicatorSettings&) const = default;

@@ -40,6 +40,7 @@ template <typename Record, typename Visitor> void visitIMEIndicator(Record& s, V
     for (InputLanguage language : allInputLanguages())
         v.field(textKey(language), s.texts[languageIndex(language)]);
     v.field(QStringLiteral("fontName"), s.fontName);
+    v.optionalField(QStringLiteral("layoutLabel"), s.layoutLabel);
 }
 
 template <typename Record, typename Visitor> void visitClock(Record& s, Visitor& v)

@@ -29,6 +29,10 @@ public:
     {
         object.insert(key, rawValue(value));
     }
+    template <typename Value> void optionalField(const QString& key, const Value& value)
+    {
+        field(key, value);
+    }
     void record(const QString& key, const IMEIndicatorSettings& s)
     {
         nested(key, s, fields::visitIMEIndicator<const IMEIndicatorSettings, Writer>);
@@ -101,6 +105,16 @@ public:
     void field(const QString& key, TimeFormatStyle& out)
     {
         enumField(key, out, timeFormatStyleFromRawValue);
+    }
+    void field(const QString& key, LayoutLabel& out)
+    {
+        enumField(key, out, layoutLabelFromRawValue);
+    }
+    // A missing key keeps the default; a present one must be valid like any other.
+    template <typename Value> void optionalField(const QString& key, Value& out)
+    {
+        if (m_object.contains(key))
+            field(key, out);
     }
     void field(const QString& key, DateTimePosition& out)
     {

@@ -156,6 +156,8 @@ QWidget* AboutView::buildCustomizeGroup()
                         QStringLiteral("preferences-system"));
     const QList<std::pair<QString, QString>> lines{
         {localized("About", "ime_settings"), QStringLiteral("input-keyboard")},
+        {localized("About", "layout_code_settings"),
+         QStringLiteral("preferences-desktop-keyboard")},
         {localized("About", "clock_settings"), QStringLiteral("preferences-system-time")},
         {localized("About", "mouse_cursor_indicator_settings"), QStringLiteral("input-mouse")},
     };

@@ -250,6 +250,21 @@ QWidget* IMEIndicatorSettingsView::buildLanguageGroup()
         commit([&](AppSettings& s) { s.imeIndicator.fontName = family; });
     });
     group.addRow(localized("IMEIndicator", "font"), m_fontPopup);
+
+    m_layoutLabelPopup = new QComboBox;
+    m_layoutLabelPopup->setObjectName(QStringLiteral("layoutLabelPopup"));
+    m_layoutLabelPopup->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    m_layoutLabelPopup->addItem(localized("IMEIndicator", "layout_label_language"),
+                                int(LayoutLabel::language));
+    m_layoutLabelPopup->addItem(localized("IMEIndicator", "layout_label_code"),
+                                int(LayoutLabel::layoutCode));
+    connect(m_layoutLabelPopup, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (index < 0)
+            return;
+        const auto label = LayoutLabel(m_layoutLabelPopup->itemData(index).toInt());
+        commit([label](AppSettings& s) { s.imeIndicator.layoutLabel = label; });
+    });
+    group.addRow(localized("IMEIndicator", "layout_label"), m_layoutLabelPopup);
     return group.widget();
 }
 

@@ -225,6 +225,10 @@ void IMEIndicatorSettingsView::syncFromStore()
         row.color->setColor(s.colorForLanguage(language).toQColor());
     }
     syncFontPopup();
+    {
+        const QSignalBlocker blocker(m_layoutLabelPopup);
+        m_layoutLabelPopup->setCurrentIndex(m_layoutLabelPopup->findData(int(s.layoutLabel)));
+    }
     m_opacitySlider->showValue(s.backgroundOpacity);
     m_opacityLabel->setText(percentValueText(s.backgroundOpacity));
 }

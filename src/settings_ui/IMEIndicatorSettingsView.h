@@ -90,6 +90,7 @@ private:
     QComboBox* m_displayPopup = nullptr;
     std::array<LanguageRow, kInputLanguageCount> m_languageRows{};
     FontPicker* m_fontPopup = nullptr;
+    QComboBox* m_layoutLabelPopup = nullptr; // language's text or layout code
     char32_t m_fontSample = 0;
     SteppedSlider* m_opacitySlider = nullptr;
     QLabel* m_opacityLabel = nullptr;

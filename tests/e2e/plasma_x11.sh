@@ -29,7 +29,7 @@ expect_badge 0000ff english
 expect_source_id "kde.keylayout.de.German"
 kde_call switchToNextLayout >/dev/null
 expect_typed 29 y
-expect_source_id "kde.keylayout.us.English (US)"
+expect_source_id "kde.keylayout.us@EN.English (US)" # the user's label, for the layout code
 kde_call setLayout 1 >/dev/null
 expect_typed 24 Cyrillic_ya
 expect_badge b3004d russian

@@ -116,6 +116,12 @@ private slots:
         const auto [text, textPixels] = whiterPixels(render(redBadge(1.0, {})), badge);
         QVERIFY2(textPixels > 100 && QRect(25, 25, 50, 50).contains(text),
                  qPrintable(QStringLiteral("%1 pixels").arg(textPixels)));
+        // A text too wide for the disc, such as a layout code with its variant, shrinks into it.
+        const auto [code, codePixels] =
+            whiterPixels(render(redBadge(1.0, {})), render(redBadge(1.0, "US\u00B7INTL")));
+        QVERIFY2(
+            codePixels > 100 && QRect(14, 14, 72, 72).contains(code),
+            qPrintable(QStringLiteral("%1 pixels in %2 wide").arg(codePixels).arg(code.width())));
 
         // The move mark: a hand, not a square, 4 points in from the bottom-right corner.
         const IMEIndicatorView moving = redBadge(1.0, "H", true);

@@ -48,6 +48,11 @@ std::optional<QString> AutoInputSource::currentSourceId()
     return m_backend ? m_backend->currentSourceId() : std::nullopt;
 }
 
+QString AutoInputSource::currentLayoutCode()
+{
+    return m_backend ? m_backend->currentLayoutCode() : QString();
+}
+
 QString AutoInputSource::backendName() const
 {
     return QStringLiteral("auto:") +

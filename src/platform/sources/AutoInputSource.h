@@ -26,6 +26,7 @@ public:
     ~AutoInputSource() override;
 
     std::optional<QString> currentSourceId() override;
+    QString currentLayoutCode() override;
     // "auto:ibus", "auto:gnome", ..., or "auto:none" when nothing answers.
     QString backendName() const override;
     // Why it was chosen, then the chosen backend's own reason ("kde answered: ...", how it

@@ -3,6 +3,7 @@
 #include "platform/InputSource.h"
 #include "platform/sources/DBusStringTuples.h"
 #include "platform/sources/Fcitx5TrayItem.h"
+#include "platform/sources/LayoutCode.h"
 
 #include <QDBusConnection>
 #include <QDBusServiceWatcher>
@@ -31,6 +32,11 @@ public:
 
     // The cached answer; each call also asks fcitx5 for a fresh one.
     std::optional<QString> currentSourceId() override;
+    // Only the current method is known here, not the user's list: see LayoutCode.h.
+    QString currentLayoutCode() override
+    {
+        return layoutCodeForSourceId(m_current.value_or(QString()));
+    }
     QString backendName() const override { return QStringLiteral("fcitx5"); }
     // How switches are heard of: through the tray item or by asking.
     QString backendReason() const override;

@@ -2,6 +2,7 @@
 
 #include "platform/SessionType.h"
 #include "platform/sources/DBusCalls.h"
+#include "platform/sources/LayoutCode.h"
 #include "platform/sources/SourceIdComposition.h"
 #include "platform/x11/xkb/XkbConnection.h"
 
@@ -95,12 +96,17 @@ void KdeInputSource::update()
         descriptions << LayoutList{m_xkb->layouts(), m_xkb->variants()};
     descriptions << m_settings;
     const QStringList variants = variantsForDaemonLayouts(daemonLayouts, descriptions);
-    const KdeLayout& layout = m_layouts.at(*m_index);
-    const QString id =
-        composeKdeSourceId(layout.shortName, variants.value(*m_index), layout.longName);
+    QStringList ids;
+    for (qsizetype i = 0; i < m_layouts.size(); ++i) {
+        const KdeLayout& layout = m_layouts.at(i);
+        ids << composeKdeSourceId(layout.shortName, variants.value(i), layout.longName,
+                                  layout.label);
+    }
+    const QString& id = ids.at(*m_index);
     if (id == m_current)
         return;
     m_current = id;
+    m_layoutCode = layoutCodeForSourceId(id, ids);
     emit mayHaveChanged();
 }
 

@@ -37,6 +37,7 @@ public:
     ~KdeInputSource() override;
 
     std::optional<QString> currentSourceId() override { return m_current; }
+    QString currentLayoutCode() override { return m_layoutCode; }
     QString backendName() const override { return QStringLiteral("kde"); }
     bool isReady() const override { return m_haveIndex && m_haveLayouts; }
 
@@ -57,6 +58,7 @@ private:
     LayoutList m_settings; // kxkbrc as it was when the daemon last sent its list
     std::optional<uint> m_index;
     std::optional<QString> m_current;
+    QString m_layoutCode; // of m_current, among the daemon's layouts
     bool m_haveIndex = false;
     bool m_haveLayouts = false;
 };

@@ -28,6 +28,11 @@ std::optional<QString> LayoutsAndMethodsInputSource::currentSourceId()
     return m_method == Method::inputMethod ? method : layout;
 }
 
+QString LayoutsAndMethodsInputSource::currentLayoutCode()
+{
+    return m_method == Method::inputMethod ? QString() : m_layouts->currentLayoutCode();
+}
+
 QString LayoutsAndMethodsInputSource::backendName() const
 {
     return m_layouts->backendName() + QLatin1Char('+') + m_methods->backendName();

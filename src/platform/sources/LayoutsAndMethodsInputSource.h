@@ -20,6 +20,8 @@ public:
     ~LayoutsAndMethodsInputSource() override;
 
     std::optional<QString> currentSourceId() override;
+    // The desktop's code while it answers; an input method has none.
+    QString currentLayoutCode() override;
     // "kde+ibus".
     QString backendName() const override;
     // Which of the two gave the last answer, and why.

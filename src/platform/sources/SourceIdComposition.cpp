@@ -1,5 +1,6 @@
 #include "platform/sources/SourceIdComposition.h"
 
+#include "platform/sources/LayoutCode.h"
 #include "platform/sources/SourceIdWords.h"
 
 #include <QStringList>
@@ -131,9 +132,15 @@ QString composeGnomeLayoutId(const QString& id, const QString& description)
 }
 
 QString composeKdeSourceId(const QString& shortName, const QString& variant,
-                           const QString& longName)
+                           const QString& longName, const QString& label)
 {
-    return composeLayoutId(QLatin1StringView("kde"), shortName, variant, longName);
+    QString id = composeLayoutId(QLatin1StringView("kde"), shortName, variant, longName);
+    // Plasma gives the layout itself as the label when the user set none.
+    if (label.compare(shortName, Qt::CaseInsensitive) == 0)
+        return id;
+    const qsizetype labelEnd = id.indexOf(QLatin1Char('.'), QLatin1String("kde.keylayout.").size());
+    id.insert(labelEnd < 0 ? id.size() : labelEnd, layoutLabelSuffix(label));
+    return id;
 }
 
 bool isKeyboardLayoutId(const QString& id)

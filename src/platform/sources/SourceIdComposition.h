@@ -34,9 +34,10 @@ QString composeSwaySourceId(const QString& layout, const QString& variant, const
 // layout; the description comes from xkeyboard-config's registry.
 QString composeGnomeLayoutId(const QString& id, const QString& description);
 
-// KDE Plasma keyboard layout: short name ("ru"), variant and long name ("Russian").
+// KDE Plasma keyboard layout: short name ("ru"), variant, long name ("Russian") and the
+// user's display label ("EN"), kept after the layout as "@EN" for the badge's layout code.
 QString composeKdeSourceId(const QString& shortName, const QString& variant,
-                           const QString& longName);
+                           const QString& longName, const QString& label = {});
 
 // Whether an identifier composed here names a keyboard layout ("<backend>.keylayout.…")
 // rather than an input method.

@@ -13,6 +13,8 @@ public:
     explicit XkbInputSource(QObject* parent = nullptr);
 
     std::optional<QString> currentSourceId() override;
+    // The layouts of _XKB_RULES_NAMES are the configured ones.
+    QString currentLayoutCode() override;
     QString backendName() const override { return QStringLiteral("xkb"); }
     bool isAvailable() const { return m_xkb.isValid(); }
 

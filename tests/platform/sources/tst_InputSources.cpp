@@ -3,9 +3,11 @@
 #include "input/LanguageRules.h"
 #include "platform/sources/FileInputSource.h"
 #include "platform/sources/InputBackendDecision.h"
+#include "platform/sources/LayoutCode.h"
 #include "platform/sources/SourceIdComposition.h"
 #include "platform/sources/gnome/GnomeSources.h"
 #include "platform/sources/sway/SwayKeyboards.h"
+#include "settings/IMEIndicatorSettings.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,6 +21,22 @@
 using namespace mirevo;
 using mirevo::test::row;
 using mirevo::test::writeFile;
+
+namespace {
+
+// An identifier from a backend's fields joined by '|', as each backend composes it.
+QString composeFor(const QString& backend, const QString& fields)
+{
+    const QStringList f = fields.split('|');
+    return backend == "ibus"     ? composeIBusSourceId(f[0], f[1], f[2], f[3])
+           : backend == "fcitx5" ? composeFcitx5SourceId(f[0], f[1], f[2])
+           : backend == "xkb"    ? composeXkbSourceId(f[0], f[1], f[2])
+           : backend == "gnome"  ? gnomeLayoutSourceId(f[0])
+           : backend == "sway"   ? sway::swaySourceId(f[0])
+                                 : composeKdeSourceId(f[0], f[1], f[2], f.value(3));
+}
+
+} // namespace
 
 // Which backend reads the input source, what it reports and how a report becomes a language.
 class InputSourcesTest : public QObject {
@@ -213,23 +231,72 @@ private slots:
         row("sway", "Russian (US, phonetic)", "sway.keylayout.us(rus).Russian", "russian");
         row("sway", "Japanese", "sway.keylayout.jp.japanese", "english");
         row("sway", "My Hebrew", "", "hebrew");
+        row("kde", "ru||Russian|Lao", "kde.keylayout.ru@LAO.Russian", "russian");
     }
+
     void compose()
     {
         QFETCH(QString, backend);
         QFETCH(QString, fields);
         QFETCH(QString, expectedId);
         QFETCH(QString, language);
-        const QStringList f = fields.split('|');
-        const QString id = backend == "ibus"     ? composeIBusSourceId(f[0], f[1], f[2], f[3])
-                           : backend == "fcitx5" ? composeFcitx5SourceId(f[0], f[1], f[2])
-                           : backend == "xkb"    ? composeXkbSourceId(f[0], f[1], f[2])
-                           : backend == "gnome"  ? gnomeLayoutSourceId(f[0])
-                           : backend == "sway"   ? sway::swaySourceId(f[0])
-                                                 : composeKdeSourceId(f[0], f[1], f[2]);
+        const QString id = composeFor(backend, fields);
         if (!expectedId.isEmpty())
             QCOMPARE(id, expectedId);
         QCOMPARE(rawValue(detectLanguage(id)), language);
+    }
+
+    // The badge's text for a source among the user's other sources ("?": the backend does
+    // not know them), with layout codes chosen; with the language chosen it is always the
+    // language's own text.
+    void badgeText()
+    {
+        QFETCH(QString, backend);
+        QFETCH(QString, fields);
+        QFETCH(QString, others);
+        QFETCH(QString, codeText);
+        const QString id = composeFor(backend, fields);
+        std::optional<QStringList> configured;
+        if (others != "?") {
+            configured = QStringList{id};
+            for (const QString& other : others.split(';', Qt::SkipEmptyParts))
+                *configured << composeFor(backend, other);
+        }
+        const QString code = layoutCodeForSourceId(id, configured);
+        const InputLanguage language = detectLanguage(id);
+        IMEIndicatorSettings settings;
+        QCOMPARE(settings.badgeText(language, code), settings.textForLanguage(language));
+        settings.layoutLabel = LayoutLabel::layoutCode;
+        QCOMPARE(settings.badgeText(language, code), codeText);
+    }
+    void badgeText_data()
+    {
+        QTest::addColumn<QString>("backend");
+        QTest::addColumn<QString>("fields");
+        QTest::addColumn<QString>("others"); // fields joined by ';'
+        QTest::addColumn<QString>("codeText");
+        const auto row = [](const char* backend, const char* fields, const char* others,
+                            const char* text) {
+            QTest::addRow("%s %s among %s", backend, fields, others)
+                << backend << fields << others << QString::fromUtf8(text);
+        };
+        row("xkb", "us||English (US)", "de||German", "US");
+        row("xkb", "us|intl|English (US, intl.)", "de||German", "US");
+        row("xkb", "us|intl|English (US, intl.)", "us||English (US)", "US·INTL");
+        row("xkb", "us||English (US)", "us|intl|English (US, intl.)", "US");
+        row("xkb", "ru|phonetic|Russian (phonetic)", "us||;ru||", "RU·PHON");
+        row("xkb", "||", "", "A");
+        row("gnome", "de+neo", "de;us", "DE·NEO");
+        row("gnome", "de+nodeadkeys", "us", "DE");
+        row("kde", "us|intl|English (US, intl.)|EN", "us|||", "EN");
+        row("kde", "de||German|de", "us|||", "DE");
+        row("kde", "us||English (US)|", "us|dvorak||", "US");
+        row("fcitx5", "keyboard-de|de|Keyboard - German", "?", "DE");
+        row("fcitx5", "keyboard-us-intl|en|Keyboard - English (US, intl.)", "?", "US·INTL");
+        row("ibus", "xkb:de::ger|de|German|de", "?", "DE");
+        row("ibus", "hangul|ko|Hangul|kr", "?", "\xed\x95\x9c");
+        row("fcitx5", "mozc|ja|Mozc", "?", "\xe3\x81\x82");
+        row("sway", "Russian (US, phonetic)", "?", "US·RUS");
     }
 };
 

@@ -2,6 +2,7 @@
 
 #include "platform/SessionType.h"
 #include "platform/sources/Gio.h"
+#include "platform/sources/LayoutCode.h"
 #include "platform/sources/SourceIdComposition.h"
 #include "platform/x11/xkb/XkbConnection.h"
 
@@ -81,6 +82,11 @@ void GnomeInputSource::readSettings()
     m_facts.sources = sourcesSetting(m_settings, kSources);
     m_facts.mruSources = sourcesSetting(m_settings, kMruSources);
     update();
+}
+
+QString GnomeInputSource::currentLayoutCode()
+{
+    return layoutCodeForSourceId(m_current.value_or(QString()), gnomeLayoutIds(m_facts.sources));
 }
 
 void GnomeInputSource::update()

@@ -33,6 +33,7 @@ public:
     static bool isAvailable();
 
     std::optional<QString> currentSourceId() override { return m_current; }
+    QString currentLayoutCode() override;
     QString backendName() const override { return QStringLiteral("gnome"); }
     bool isReady() const override { return m_ibus.isReady(); }
 

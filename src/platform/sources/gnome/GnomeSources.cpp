@@ -68,4 +68,14 @@ QString gnomeLayoutSourceId(const QString& id)
                                                          id.section(QLatin1Char('+'), 1)));
 }
 
+QStringList gnomeLayoutIds(const QList<GnomeSource>& sources)
+{
+    QStringList ids;
+    for (const GnomeSource& source : sources) {
+        if (source.type == QLatin1String("xkb"))
+            ids << composeGnomeLayoutId(source.id, {});
+    }
+    return ids;
+}
+
 } // namespace mirevo

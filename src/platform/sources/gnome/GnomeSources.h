@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -45,5 +46,9 @@ std::optional<GnomeSource> appliedGnomeSource(const GnomeShellFacts& facts);
 // The identifier of a source of type "xkb" ("gnome.keylayout.ru.Russian"), described by
 // xkeyboard-config's registry.
 QString gnomeLayoutSourceId(const QString& id);
+
+// The identifiers of the layouts among `sources`, undescribed: enough to tell which of
+// them share a layout.
+QStringList gnomeLayoutIds(const QList<GnomeSource>& sources);
 
 } // namespace mirevo

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/InputSource.h"
+#include "platform/sources/LayoutCode.h"
 #include "platform/sources/ibus/IBusGlobalEngine.h"
 
 #include <optional>
@@ -16,6 +17,11 @@ public:
     explicit IBusInputSource(QObject* parent = nullptr);
 
     std::optional<QString> currentSourceId() override;
+    // Only the current method is known here, not the user's list: see LayoutCode.h.
+    QString currentLayoutCode() override
+    {
+        return layoutCodeForSourceId(currentSourceId().value_or(QString()));
+    }
     QString backendName() const override { return QStringLiteral("ibus"); }
     bool isReady() const override { return m_engine.isReady(); }
 

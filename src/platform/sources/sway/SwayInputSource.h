@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/InputSource.h"
+#include "platform/sources/LayoutCode.h"
 #include "platform/sources/sway/SwayKeyboards.h"
 
 #include <QLocalSocket>
@@ -27,6 +28,11 @@ public:
     ~SwayInputSource() override;
 
     std::optional<QString> currentSourceId() override { return m_current; }
+    // sway names only the active layout, not the keyboard's list: see LayoutCode.h.
+    QString currentLayoutCode() override
+    {
+        return layoutCodeForSourceId(m_current.value_or(QString()));
+    }
     QString backendName() const override { return QStringLiteral("sway"); }
     bool isReady() const override { return m_ready; }
 
