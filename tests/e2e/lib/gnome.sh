@@ -126,30 +126,10 @@ gnome_current() {
   gsettings get org.gnome.desktop.input-sources mru-sources | sed -n "s/^\[('\([^']*\)', '\([^']*\)').*/\1:\2/p"
 }
 
-# mirevo_current: the running Mirevo's current source identifier.
-mirevo_current() {
-  gdbus call --session --dest io.github.mirevo.Mirevo --object-path /io/github/mirevo/Mirevo \
-    --method org.freedesktop.DBus.Properties.Get io.github.mirevo.Mirevo1 CurrentSourceId 2>/dev/null |
-    sed -n "s/^(<'\(.*\)'>,)$/\1/p"
-}
 # expect_current ID WHAT: the running Mirevo reports ID within 5 s.
 expect_current() {
   wanted=$1
   wait_until 5 eval '[ "$(mirevo_current)" = "$wanted" ]' ||
     e2e_fail "$2: Mirevo shows $(mirevo_current), not $1 (the shell applied $(applied)); it saw:
 $(cat "$E2E_TMP/watch.log" 2>/dev/null)"
-}
-
-# open_window NAME [password]: a small GTK window titled NAME with a text (or password)
-# field that talks to IBus.
-open_window() {
-  e2e_spawn env GTK_IM_MODULE=ibus /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/entry_window.py" "$@"
-  wait_until 20 xdotool search --name "^$1\$" || e2e_fail "no window $1"
-}
-# focus_window NAME: the shell focuses that window, as a click would.
-focus_window() {
-  xdotool search --name "^$1\$" windowactivate
-  wanted=$1
-  wait_until 5 eval '[ "$(xdotool getactivewindow getwindowname 2>/dev/null)" = "$wanted" ]' ||
-    e2e_fail "the shell did not focus $1"
 }
