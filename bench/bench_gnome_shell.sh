@@ -10,7 +10,6 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/../tests/e2e/lib/gnome.sh"
 . "$here/lib.sh"
-e2e_enter_session "$0" "$@"
 switches=${1:-30}
 build=${MIREVO_BUILD_DIR:-$here/../build}
 export MIREVO=$build/mirevo MIREVO_TOOLS=$build/tools

@@ -3,9 +3,9 @@
 # badge's new colour on screen (the 0.2 s dim-and-restore animation included), against the
 # real daemons in a private X server and session bus (GNOME: the real dconf-service and the
 # keyboard group locked as GNOME Shell locks it, bench_gnome_shell.sh has the real shell;
-# KDE: the stand-in for Plasma's keyboard daemon that the tests use). With the gnome backend
-# it also measures CPU at rest and memory against the floor program (../shared/floor,
-# built into build/floor), both running in the same minute.
+# Plasma's own daemon: bench_plasma_switch.sh). With the gnome backend it also measures CPU
+# at rest and memory against the floor program (../shared/floor, built into build/floor),
+# both running in the same minute.
 # Usage: bench/bench_switch_to_screen.sh [SWITCHES (default 30)] [REST_SECONDS (default 20)]
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -84,14 +84,3 @@ gnome_us() { gnome_source us 0; }
 gnome_ru() { gnome_source ru 1; }
 gnome_us
 measure gnome gnome_us 0000b3 gnome_ru 7d0036
-
-"$MIREVO_TOOLS/kde_layouts_standin" "us=English (US)" "ru=Russian" >/dev/null 2>&1 &
-E2E_PIDS+=($!)
-wait_until 5 bus_has_owner org.kde.keyboard
-kde_layout() {
-  gdbus call --session --dest org.kde.keyboard --object-path /Layouts \
-    --method org.kde.KeyboardLayouts.setLayout "$1"
-}
-kde_us() { kde_layout 0; }
-kde_ru() { kde_layout 1; }
-measure kde kde_us 0000b3 kde_ru 7d0036

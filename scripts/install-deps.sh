@@ -29,6 +29,7 @@ test_pkgs=(
   fcitx5 fcitx5-hangul fcitx5-modules
   dconf-service dconf-gsettings-backend dconf-cli gsettings-desktop-schemas
   gnome-shell python3-gi gir1.2-gtk-3.0 ibus-gtk3
+  kded5 plasma-desktop libkf5globalaccel-bin kwin-wayland xwayland
   clang libclang-rt-14-dev
 )
 

@@ -8,7 +8,9 @@ namespace mirevo {
 
 // Which input-source backend to use, as given by --input-backend or MIREVO_INPUT_BACKEND.
 struct InputBackendChoice {
-    enum class Kind { automatic, fcitx5, ibus, xkb, gnome, kde, file };
+    // kdeWithIBus (Plasma's layouts with IBus's input methods) is the automatic choice's
+    // alone: parse() never gives it.
+    enum class Kind { automatic, fcitx5, ibus, xkb, gnome, kde, file, kdeWithIBus };
     Kind kind = Kind::automatic;
     QString filePath; // only for Kind::file
 

@@ -4,6 +4,7 @@
 #include "platform/sources/Fcitx5InputSource.h"
 #include "platform/sources/FileInputSource.h"
 #include "platform/sources/KdeInputSource.h"
+#include "platform/sources/LayoutsAndMethodsInputSource.h"
 #include "platform/sources/XkbInputSource.h"
 #include "platform/sources/gnome/GnomeInputSource.h"
 #include "platform/sources/ibus/IBusInputSource.h"
@@ -25,6 +26,9 @@ std::unique_ptr<InputSource> createInputSource(const InputBackendChoice& choice)
         return std::make_unique<GnomeInputSource>();
     case InputBackendChoice::Kind::kde:
         return std::make_unique<KdeInputSource>();
+    case InputBackendChoice::Kind::kdeWithIBus:
+        return std::make_unique<LayoutsAndMethodsInputSource>(std::make_unique<KdeInputSource>(),
+                                                              std::make_unique<IBusInputSource>());
     case InputBackendChoice::Kind::automatic:
         break;
     }

@@ -3,16 +3,20 @@
 # before the shell and its ibus-daemon, shows the source the shell applied, also where the
 # shell does not record it in mru-sources (a password field turns IBus off), and follows
 # the shell's IBus going and coming back. The truth is what the shell applied: IBus's
-# engine and what a key types in the keyboard's locked group.
+# engine and what a key types in the keyboard's locked group. Mirevo runs with `auto` and no
+# XDG_CURRENT_DESKTOP, so it takes GNOME once the shell is on the bus.
 set -euo pipefail
 . "$(dirname "$0")/lib/gnome.sh"
-e2e_enter_session "$0" "$@"
 gnome_session x11
-start_mirevo gnome
+start_mirevo auto
 watch_sources gnome
 start_gnome_shell x11
 expect_applied "${applies["xkb:us"]}" "at start"
 expect_current "${shows["xkb:us"]}" "at start"
+expect_source auto english "auto:gnome (org.gnome.Shell on the session bus)"
+XDG_CURRENT_DESKTOP=GNOME expect_source auto english "auto:gnome (XDG_CURRENT_DESKTOP=GNOME)"
+# IBus declared does not hide the shell's layouts: the shell keeps IBus on one engine for all.
+GTK_IM_MODULE=ibus expect_source auto english "auto:gnome (org.gnome.Shell on the session bus)"
 open_window A
 focus_window A
 

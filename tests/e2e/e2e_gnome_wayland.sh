@@ -8,7 +8,6 @@
 # the shell reports: mru-sources and IBus's engine.
 set -euo pipefail
 . "$(dirname "$0")/lib/gnome.sh"
-e2e_enter_session "$0" "$@"
 gnome_session wayland
 gsettings set org.gnome.desktop.input-sources per-window true
 start_gnome_shell wayland
@@ -39,3 +38,9 @@ switch back
 focus_window A
 expect_applied "${applies["ibus:hangul"]}" "A again"
 expect_current "${shows["ibus:hangul"]}" "A again"
+
+# fcitx5 beside the shell: followed where declared, the shell's sources where not.
+start_fcitx5 keyboard-ru
+start_fcitx5_client
+GTK_IM_MODULE=fcitx expect_source auto russian "auto:fcitx5 (GTK_IM_MODULE=fcitx)"
+expect_source auto korean "auto:gnome (org.gnome.Shell on the session bus)"

@@ -1,6 +1,10 @@
-// Stands in for Plasma's keyboard daemon as org.kde.keyboard: its documented interface at
-// /Layouts, with the layouts of the arguments ("short[:variant]=Long name"), which the
-// test-only method org.mirevo.StandIn.setLayoutsList(as) replaces.
+// Answers as org.kde.keyboard at /Layouts with replies the real Plasma daemon never sends,
+// to see that Mirevo survives them and keeps its last good answer. Everything else is
+// tested against the real daemon (kded5, kwin_wayland).
+//   kde_layouts_standin past-end     one layout, current index 5
+//   kde_layouts_standin empty        no layouts, current index 0
+//   kde_layouts_standin wrong-types  the list as strings, the index as a string
+// Prints "answered MEMBER" after each reply.
 #include <QCoreApplication>
 #include <QDBusArgument>
 #include <QDBusConnection>
@@ -11,14 +15,14 @@
 #include <cstdio>
 
 struct Layout {
-    QString shortName, variant, longName;
+    QString shortName, label, longName;
 };
 Q_DECLARE_METATYPE(Layout)
 
 QDBusArgument& operator<<(QDBusArgument& argument, const Layout& layout)
 {
     argument.beginStructure();
-    argument << layout.shortName << layout.variant << layout.longName;
+    argument << layout.shortName << layout.label << layout.longName;
     argument.endStructure();
     return argument;
 }
@@ -29,43 +33,27 @@ const QDBusArgument& operator>>(const QDBusArgument& argument, Layout&)
 
 namespace {
 
-QList<Layout> parseLayouts(const QStringList& texts)
-{
-    QList<Layout> layouts;
-    for (const QString& text : texts) {
-        const QString code = text.section('=', 0, 0);
-        layouts << Layout{code.section(':', 0, 0), code.section(':', 1), text.section('=', 1)};
-    }
-    return layouts;
-}
-
-class KeyboardLayouts : public QDBusVirtualObject {
+class MalformedLayouts : public QDBusVirtualObject {
 public:
-    QList<Layout> layouts;
-    uint current = 0;
+    QString mode;
 
     QString introspect(const QString&) const override { return {}; }
     bool handleMessage(const QDBusMessage& message, const QDBusConnection& bus) override
     {
-        const QString member = message.member();
-        const QVariant argument = message.arguments().value(0);
-        if (member == "getLayout")
-            return bus.send(message.createReply(QVariant::fromValue(current)));
-        if (member == "getLayoutsList")
-            return bus.send(message.createReply(QVariant::fromValue(layouts)));
-        const bool switching = member == "setLayout";
-        if (switching)
-            current = argument.toUInt();
-        else if (member == "setLayoutsList")
-            layouts = parseLayouts(argument.toStringList());
+        QVariant reply;
+        if (message.member() == QLatin1String("getLayout"))
+            reply = mode == "wrong-types" ? QVariant(QStringLiteral("1"))
+                                          : QVariant::fromValue(uint(mode == "past-end" ? 5 : 0));
+        else if (message.member() == QLatin1String("getLayoutsList"))
+            reply = mode == "wrong-types" ? QVariant(QStringList{QStringLiteral("us")})
+                    : mode == "past-end"
+                        ? QVariant::fromValue(QList<Layout>{{"us", "", "English (US)"}})
+                        : QVariant::fromValue(QList<Layout>{});
         else
             return false;
-        QDBusMessage announcement =
-            QDBusMessage::createSignal("/Layouts", "org.kde.KeyboardLayouts",
-                                       switching ? "layoutChanged" : "layoutListChanged");
-        if (switching)
-            announcement << current;
-        return bus.send(message.createReply(true)) && bus.send(announcement);
+        std::printf("answered %s\n", qPrintable(message.member()));
+        std::fflush(stdout);
+        return bus.send(message.createReply(reply));
     }
 };
 
@@ -76,8 +64,8 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     qDBusRegisterMetaType<Layout>();
     qDBusRegisterMetaType<QList<Layout>>();
-    KeyboardLayouts layouts;
-    layouts.layouts = parseLayouts(app.arguments().mid(1));
+    MalformedLayouts layouts;
+    layouts.mode = app.arguments().value(1);
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.registerVirtualObject("/Layouts", &layouts) ||
         !bus.registerService("org.kde.keyboard")) {

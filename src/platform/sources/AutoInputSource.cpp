@@ -53,6 +53,12 @@ QString AutoInputSource::backendName() const
            (m_backend ? m_backend->backendName() : QStringLiteral("none"));
 }
 
+QString AutoInputSource::backendReason() const
+{
+    const QString own = m_backend ? m_backend->backendReason() : QString();
+    return own.isEmpty() ? m_reason : m_reason + QStringLiteral("; ") + own;
+}
+
 bool AutoInputSource::isReady() const
 {
     return m_decided && (!m_backend || m_backend->isReady());

@@ -28,7 +28,8 @@ public:
     std::optional<QString> currentSourceId() override;
     // "auto:ibus", "auto:gnome", ..., or "auto:none" when nothing answers.
     QString backendName() const override;
-    QString backendReason() const override { return m_reason; }
+    // Why it was chosen, then the chosen backend's own reason ("kde answered: ...").
+    QString backendReason() const override;
     bool isReady() const override;
 
     InputSource* backend() const { return m_backend.get(); }

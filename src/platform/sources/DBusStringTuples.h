@@ -27,14 +27,15 @@ struct Fcitx5Method {
 // languageCode, configurable).
 std::optional<QList<Fcitx5Method>> parseFcitx5Methods(const QVariant& value);
 
-// One entry of KDE's getLayoutsList.
+// One entry of KDE's getLayoutsList. It names no variant: the label is the user's short
+// name for the layout ("EN"), empty or the layout itself when none was given.
 struct KdeLayout {
     QString shortName; // "us", "ru"
-    QString variant;   // "phonetic"
-    QString longName;  // "English (US)"
+    QString label;     // "EN"
+    QString longName;  // "Russian (US, phonetic)": xkeyboard-config's name of layout(variant)
 };
 
-// Reads an a(sss) reply argument: (short name, variant, long name).
+// Reads an a(sss) reply argument: (short name, display label, long name).
 std::optional<QList<KdeLayout>> parseKdeLayouts(const QVariant& value);
 
 } // namespace mirevo

@@ -33,6 +33,8 @@ std::optional<Kind> declaredMethod(const QString& value)
 BackendDecision decideInputBackend(const SessionFacts& facts)
 {
     const bool fcitx5Running = facts.busNames.contains(kFcitx5Name);
+    // Plasma's keyboard daemon, kded on X11 and KWin on Wayland: Plasma switches layouts.
+    const bool plasma = facts.busNames.contains(kKdeKeyboardName);
     const QString desktop = facts.environment.value(QStringLiteral("XDG_CURRENT_DESKTOP"));
     std::optional<BackendDecision> gnome;
     if (facts.gnomeSettings &&
@@ -47,13 +49,19 @@ BackendDecision decideInputBackend(const SessionFacts& facts)
         const bool running = method == Kind::fcitx5 ? fcitx5Running : facts.ibusRunning;
         if (!method || !running)
             continue;
+        const QString declared = QLatin1String(variable) + QLatin1Char('=') + value;
         if (method == Kind::ibus && gnome)
             return *gnome;
-        return {*method, QLatin1String(variable) + QLatin1Char('=') + value};
+        if (method == Kind::ibus && plasma)
+            return {Kind::kdeWithIBus, declared + QStringLiteral(", ") + onBus(kKdeKeyboardName)};
+        return {*method, declared};
     }
     if (gnome)
         return *gnome;
-    if (facts.busNames.contains(kKdeKeyboardName))
+    if (plasma && facts.ibusRunning)
+        return {Kind::kdeWithIBus,
+                onBus(kKdeKeyboardName) + QStringLiteral(", ibus-daemon running")};
+    if (plasma)
         return {Kind::kde, onBus(kKdeKeyboardName)};
     if (fcitx5Running)
         return {Kind::fcitx5, onBus(kFcitx5Name)};

@@ -23,9 +23,11 @@ struct BackendDecision {
 };
 
 // The session's own choice first: the input method it declares when that daemon runs
-// (GNOME drives IBus itself, so IBus on GNOME means GNOME's settings), then GNOME's
-// settings on GNOME, KDE's layouts on Plasma, and otherwise fcitx5, IBus or the X keyboard,
-// whichever runs first in that order.
+// (GNOME drives IBus itself, so IBus on GNOME means GNOME's settings; on Plasma, which
+// switches layouts itself, IBus answers for its input methods and Plasma for layouts),
+// then GNOME's settings on GNOME, KDE's layouts on Plasma (with IBus's input methods when
+// IBus runs), and otherwise fcitx5, IBus or the X keyboard, whichever runs first in that
+// order.
 BackendDecision decideInputBackend(const SessionFacts& facts);
 
 } // namespace mirevo

@@ -1,7 +1,9 @@
 #include "platform/sources/KdeInputSource.h"
 
+#include "platform/SessionType.h"
 #include "platform/sources/DBusCalls.h"
 #include "platform/sources/SourceIdComposition.h"
+#include "platform/x11/xkb/XkbConnection.h"
 
 namespace mirevo {
 namespace {
@@ -19,6 +21,11 @@ KdeInputSource::KdeInputSource(QObject* parent)
         m_haveIndex = m_haveLayouts = true;
         return;
     }
+    if (!isWaylandSession()) {
+        m_xkb = std::make_unique<XkbConnection>();
+        // The daemon's list and the X server's rules names change together, in either order.
+        connect(m_xkb.get(), &XkbConnection::changed, this, &KdeInputSource::update);
+    }
     // Any sender: naming the service would make QtDBus wait for the bus to name its owner.
     m_bus.connect(QString(), kPath, kInterface, QStringLiteral("layoutChanged"), this,
                   SLOT(onLayoutChanged(uint)));
@@ -30,6 +37,8 @@ KdeInputSource::KdeInputSource(QObject* parent)
             &KdeInputSource::onLayoutListChanged);
     onLayoutListChanged();
 }
+
+KdeInputSource::~KdeInputSource() = default;
 
 void KdeInputSource::onLayoutChanged(uint index)
 {
@@ -49,7 +58,6 @@ void KdeInputSource::requestIndex()
               [this](const QDBusMessage& reply) {
                   m_haveIndex = true;
                   const QVariant value = reply.arguments().value(0);
-                  // A vanished daemon and a malformed reply both mean no layout.
                   m_index = reply.type() == QDBusMessage::ReplyMessage &&
                                     value.metaType() == QMetaType::fromType<uint>()
                                 ? std::optional(value.toUInt())
@@ -63,22 +71,33 @@ void KdeInputSource::requestLayouts()
     callAsync(m_bus, daemonCall(kService, kPath, kInterface, QStringLiteral("getLayoutsList")),
               this, [this](const QDBusMessage& reply) {
                   m_haveLayouts = true;
-                  m_layouts.clear();
-                  if (reply.type() == QDBusMessage::ReplyMessage) {
-                      if (auto layouts = parseKdeLayouts(reply.arguments().value(0)))
-                          m_layouts = std::move(*layouts);
-                  }
-                  update();
+                  std::optional<QList<KdeLayout>> layouts;
+                  if (reply.type() == QDBusMessage::ReplyMessage)
+                      layouts = parseKdeLayouts(reply.arguments().value(0));
+                  m_layouts = layouts.value_or(QList<KdeLayout>());
+                  // An index belongs to its list: the one asked for next arrives next.
+                  m_index.reset();
+                  // The daemon announces a changed kxkbrc with its new list.
+                  if (!m_layouts.isEmpty())
+                      m_settings = readKxkbrc();
               });
 }
 
 void KdeInputSource::update()
 {
-    std::optional<QString> id;
-    if (m_index && *m_index < uint(m_layouts.size())) {
-        const KdeLayout& layout = m_layouts.at(*m_index);
-        id = composeKdeSourceId(layout.shortName, layout.variant, layout.longName);
-    }
+    if (!m_index || *m_index >= uint(m_layouts.size()))
+        return;
+    QStringList daemonLayouts;
+    for (const KdeLayout& layout : std::as_const(m_layouts))
+        daemonLayouts << layout.shortName;
+    QList<LayoutList> descriptions;
+    if (m_xkb)
+        descriptions << LayoutList{m_xkb->layouts(), m_xkb->variants()};
+    descriptions << m_settings;
+    const QStringList variants = variantsForDaemonLayouts(daemonLayouts, descriptions);
+    const KdeLayout& layout = m_layouts.at(*m_index);
+    const QString id =
+        composeKdeSourceId(layout.shortName, variants.value(*m_index), layout.longName);
     if (id == m_current)
         return;
     m_current = id;

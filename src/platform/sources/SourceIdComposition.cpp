@@ -125,4 +125,9 @@ QString composeKdeSourceId(const QString& shortName, const QString& variant,
     return composeLayoutId(QLatin1StringView("kde"), shortName, variant, longName);
 }
 
+bool isKeyboardLayoutId(const QString& id)
+{
+    return id.section(QLatin1Char('.'), 1, 1) == QLatin1String("keylayout");
+}
+
 } // namespace mirevo

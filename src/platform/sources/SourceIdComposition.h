@@ -34,4 +34,8 @@ QString composeGnomeLayoutId(const QString& id, const QString& description);
 QString composeKdeSourceId(const QString& shortName, const QString& variant,
                            const QString& longName);
 
+// Whether an identifier composed here names a keyboard layout ("<backend>.keylayout.…")
+// rather than an input method.
+bool isKeyboardLayoutId(const QString& id);
+
 } // namespace mirevo

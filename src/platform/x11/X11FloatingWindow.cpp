@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <QWindow>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <xcb/xcb.h>
@@ -32,6 +33,29 @@ xcb_atom_t atom(xcb_connection_t* c, const char* name)
     return result;
 }
 
+// Makes the window the leader of a window group of its own. Qt puts all of a program's
+// windows into one group, and KWin hides utility windows whose group has other members
+// while none of the group's windows is active: Mirevo's windows never take focus, so the
+// second floating window shown (the clock beside the badge) would never appear there.
+void leadOwnGroup(xcb_connection_t* c, xcb_window_t id)
+{
+    // WM_HINTS: flags, input, initial state, icon pixmap, window, x, y, mask, window group.
+    constexpr uint32_t kFields = 9;
+    constexpr uint32_t kWindowGroupHint = 1u << 6;
+    uint32_t hints[kFields] = {};
+    xcb_get_property_reply_t* reply = xcb_get_property_reply(
+        c, xcb_get_property(c, 0, id, XCB_ATOM_WM_HINTS, XCB_ATOM_WM_HINTS, 0, kFields), nullptr);
+    if (reply && reply->format == 32) {
+        const int length = std::min<int>(xcb_get_property_value_length(reply) / 4, kFields);
+        memcpy(hints, xcb_get_property_value(reply), size_t(length) * 4);
+    }
+    free(reply);
+    hints[0] |= kWindowGroupHint;
+    hints[8] = id;
+    xcb_change_property(c, XCB_PROP_MODE_REPLACE, id, XCB_ATOM_WM_HINTS, XCB_ATOM_WM_HINTS, 32,
+                        kFields, hints);
+}
+
 // Window-manager hints that Qt has no flag for. They must be on the window before it is
 // mapped: the manager reads them then, and resets the desktop after every hide.
 void setDesktopHints(QWidget* window)
@@ -40,6 +64,7 @@ void setDesktopHints(QWidget* window)
     if (!c)
         return;
     const auto id = static_cast<xcb_window_t>(window->winId());
+    leadOwnGroup(c, id);
     const uint32_t allDesktops = 0xFFFFFFFF;
     xcb_change_property(c, XCB_PROP_MODE_REPLACE, id, atom(c, "_NET_WM_DESKTOP"), XCB_ATOM_CARDINAL,
                         32, 1, &allDesktops);

@@ -2,9 +2,10 @@
 # private session bus with dconf-service and a second private bus as the system bus (the
 # shell asks logind there and aborts without one). The shell starts ibus-daemon itself.
 # Truth helpers report what the shell applied: the X keyboard's layout and what a key
-# types in its group, and IBus's engine. Source this file (it sources session.sh), call
-# e2e_enter_session, then gnome_session.
+# types in its group, and IBus's engine. Sourcing this file runs the calling script again
+# inside a private session bus (see e2e_enter_session); then call gnome_session.
 source "$(dirname "${BASH_SOURCE[0]}")/session.sh"
+e2e_enter_session "$0" "$@"
 
 # The sources the scripts configure: what the shell applies for each ("ENGINE KEYSYM", as
 # `applied` prints it), and the identifier Mirevo shows for it.
@@ -98,7 +99,7 @@ applied() {
   if [ -n "${WAYLAND_DISPLAY:-}" ]; then
     ibus engine 2>/dev/null
   else
-    echo "$(ibus engine 2>/dev/null) $("$MIREVO_TOOLS/xkb_typed" | cut -d' ' -f2)"
+    echo "$(ibus engine 2>/dev/null) $("$MIREVO_TOOLS/xkb_typed_keysym" 29 | cut -d' ' -f2)"
   fi
 }
 # expect_applied "ENGINE KEYSYM" WHAT: the shell applied that within 10 s.

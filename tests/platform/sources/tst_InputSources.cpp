@@ -41,8 +41,6 @@ private slots:
             "ibus (ibus-daemon running)");
         row("GNOME drives IBus", "XDG_CURRENT_DESKTOP=ubuntu:GNOME;GTK_IM_MODULE=ibus", "ibus",
             true, true, "gnome (XDG_CURRENT_DESKTOP=ubuntu:GNOME)");
-        row("GNOME Shell on the bus", "", "shell", false, true,
-            "gnome (org.gnome.Shell on the session bus)");
         row("GNOME without its settings", "XDG_CURRENT_DESKTOP=GNOME", "ibus", true, false,
             "ibus (ibus-daemon running)");
         row("fcitx5 declared on GNOME", "XDG_CURRENT_DESKTOP=GNOME;QT_IM_MODULE=fcitx",
@@ -50,7 +48,9 @@ private slots:
         row("Plasma", "XDG_CURRENT_DESKTOP=KDE", "kde fcitx5", false, true,
             "kde (org.kde.keyboard on the session bus)");
         row("IBus declared on Plasma", "INPUT_METHOD=ibus", "kde ibus", true, true,
-            "ibus (INPUT_METHOD=ibus)");
+            "kde+ibus (INPUT_METHOD=ibus, org.kde.keyboard on the session bus)");
+        row("IBus running on Plasma", "", "kde ibus", true, true,
+            "kde+ibus (org.kde.keyboard on the session bus, ibus-daemon running)");
     }
     void decide()
     {
@@ -71,7 +71,8 @@ private slots:
         facts.ibusRunning = ibusRunning;
         facts.gnomeSettings = gnomeSettings;
         const BackendDecision decision = decideInputBackend(facts);
-        const QStringList kinds{"auto", "fcitx5", "ibus", "xkb", "gnome", "kde", "file"};
+        const QStringList kinds{"auto",  "fcitx5", "ibus", "xkb",
+                                "gnome", "kde",    "file", "kde+ibus"};
         QCOMPARE(kinds.value(int(decision.kind)) + " (" + decision.reason + ")", expected);
     }
 
@@ -158,6 +159,14 @@ private slots:
         row("ibus", "chewing|zh_TW|Chewing|default", "ibus.inputmethod.chewing.TCIM",
             "chinese_traditional");
         row("ibus", "table:foo|t|Foo|default", "ibus.inputmethod.table:foo", "other");
+        // languages with a region or script, as engines write them
+        row("ibus", "table:quick-classic|zh-TW|Quick|default", "", "chinese_traditional");
+        row("ibus", "table:cangjie5|zh_HK|Cangjie 5|default", "", "chinese_traditional");
+        row("ibus", "libzhuyin|zh-tw|Zhuyin|default", "", "chinese_traditional");
+        row("ibus", "mozc-jp|ja-JP|Mozc|default", "", "japanese");
+        row("ibus", "libpinyin|zh-CN|Pinyin|default", "", "chinese_simplified");
+        row("fcitx5", "chewing|zh_TW.UTF-8|Chewing", "", "chinese_traditional");
+        row("fcitx5", "hangul|ko_KR|Hangul", "", "korean");
         row("ibus", "Pinyin-Korean|ko||default", "", "korean");
         row("ibus", "typing-booster|en_US||", "", "english");
         row("ibus", "xkb:il::heb|he|Hebrew|", "ibus.keylayout.il.Hebrew", "hebrew");
@@ -195,6 +204,7 @@ private slots:
         row("kde", "ru|phonetic|Russian (phonetic)", "kde.keylayout.ru(phonetic).Russian",
             "russian");
         row("kde", "jp||Japanese", "kde.keylayout.jp.japanese", "english");
+        row("kde", "us|rus|Russian (US, phonetic)", "kde.keylayout.us(rus).Russian", "russian");
     }
     void compose()
     {

@@ -33,6 +33,9 @@ public:
     bool isValid() const { return m_connection != nullptr; }
     // The effective group, from what the last events left behind; no round trip.
     std::optional<Group> currentGroup() const;
+    // Every group's layout and variant from _XKB_RULES_NAMES, as the last events left them.
+    QStringList layouts() const { return m_layouts; }
+    QStringList variants() const { return m_variants; }
 
 signals:
     // The group, the keyboard or the group names changed.
