@@ -8,11 +8,12 @@ source "$(dirname "${BASH_SOURCE[0]}")/session.sh"
 e2e_enter_session "$0" "$@"
 
 # The sources the scripts configure: what the shell applies for each ("ENGINE KEYSYM", as
-# `applied` prints it), and the identifier Mirevo shows for it.
+# `applied` prints it), and the identifier Mirevo shows for it (ibus-hangul starts in its
+# Latin mode).
 declare -A applies=(["xkb:us"]="xkb:us::eng y" ["xkb:ru"]="xkb:us::eng Cyrillic_en"
   ["xkb:de"]="xkb:us::eng z" ["ibus:hangul"]="hangul y")
 declare -A shows=(["xkb:us"]="gnome.keylayout.us.English (US)" ["xkb:ru"]=gnome.keylayout.ru.Russian
-  ["xkb:de"]=gnome.keylayout.de.German ["ibus:hangul"]=ibus.inputmethod.hangul.Korean)
+  ["xkb:de"]=gnome.keylayout.de.German ["ibus:hangul"]=ibus.inputmethod.hangul.Roman)
 
 # gnome_session x11|wayland ["[('xkb', 'us'), ...]"]: private folders, Xvfb for x11, and
 # dconf-service with the configured input sources (the four above unless given), for the
