@@ -26,7 +26,7 @@ measure() {
     if ((i % 2 == 0)); then colour=$3; else colour=0000b3; fi
     sleep "0.$((RANDOM % 3 + 3))"
     pressed=$(bench_now_ms)
-    toggle_mode "$2"
+    xdotool key "$2"
     "$MIREVO_TOOLS/screen-probe" wait 46 878 "$colour" 24 3000 >/dev/null ||
       { echo "$1 toggle $i: no new colour"; continue; }
     awk -v a="$(bench_now_ms)" -v b="$pressed" 'BEGIN { printf "%.1f\n", a - b }' >>"$E2E_TMP/$1"

@@ -25,6 +25,14 @@ public:
     // The cached answer; each call also asks fcitx5 for a fresh one.
     std::optional<QString> currentSourceId() override;
     QString backendName() const override { return QStringLiteral("fcitx5"); }
+    // Mozc switches between direct input and Japanese inside fcitx5, which tells that only
+    // to its own panels: the method shows as Japanese in both.
+    QString backendReason() const override
+    {
+        return m_currentName == QLatin1String("mozc")
+                   ? QStringLiteral("mozc's own mode is not visible under fcitx5")
+                   : QString();
+    }
     bool isReady() const override { return m_haveCurrent && m_haveMethods; }
 
 private slots:
