@@ -6,12 +6,12 @@
 # Usage: bench/bench_ibus_modes.sh [TOGGLES (default 30)]
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-. "$here/../tests/e2e/lib/session.sh"
-. "$here/lib.sh"
 build=${MIREVO_BUILD_DIR:-$here/../build}
 export MIREVO=$build/mirevo MIREVO_TOOLS=$build/tools
+. "$here/../tests/e2e/lib/session.sh"
 e2e_unprivileged "$0" "$@"
 e2e_enter_session "$0" "$@"
+. "$here/lib.sh"
 toggles=${1:-30}
 e2e_init
 ibus_typing_session

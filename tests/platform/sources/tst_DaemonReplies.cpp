@@ -173,14 +173,11 @@ private slots:
         row("hangul Latin", "hangul|ko", mode("Hangul mode", "EN"), "english");
         row("hangul Hangul", "hangul|ko", mode("Hangul mode", "한"), "korean");
         row("mozc direct input", "mozc-jp|ja", mode("Input Mode (A)", "A"), "english");
-        row("mozc half-width Latin", "mozc-jp|ja", mode("Input Mode (_A)", "_A"), "english");
         row("mozc wide Latin", "mozc-jp|ja", mode("Input Mode (Ａ)", "Ａ"), "english");
         row("mozc hiragana", "mozc-jp|ja", mode("Input Mode (あ)", "あ"), "japanese");
-        row("mozc katakana", "mozc-jp|ja", mode("Input Mode (ア)", "ア"), "japanese");
         row("pinyin English", "libpinyin|zh_CN", mode("English", "英"), "english");
         row("pinyin Chinese", "libpinyin|zh_CN", mode("Chinese", "中"), "chinese_simplified");
         row("label only: direct", "anthy|ja", mode("Direct input", ""), "english");
-        row("label only: hiragana", "anthy|ja", mode("Hiragana", ""), "japanese");
         row("older daemon, no symbol", "mozc-jp|ja",
             list("<" + ibusProperty("InputMode", "Alphanumeric", "", false) + ">"), "english");
         row("no InputMode: the language", "hangul|ko",
