@@ -21,7 +21,6 @@ check() {
   expect_latest "$2"
   expect_badge "$3" "$2"
 }
-check hangul korean 6b006b
 check libpinyin chinese_simplified 007d00
 check xkb:us::eng english 0000b3
 check xkb:ru::rus russian 7d0036
@@ -32,7 +31,7 @@ ibus-daemon --xim --panel=disable --emoji-extension=disable --config=/usr/libexe
 IBUS_PID=$!
 E2E_PIDS+=($IBUS_PID)
 wait_until 10 ibus_address_ready || e2e_fail "the new ibus-daemon did not start"
-check hangul korean 6b006b
+check libpinyin chinese_simplified 007d00
 
 # A daemon that is gone gives a fresh start a clear "no source", not a hang; the running
 # program keeps the last language and finds the daemon when it is back.
@@ -40,6 +39,6 @@ stop_ibus
 ! "$MIREVO" --print-source --input-backend ibus 2>"$E2E_TMP/err" ||
   e2e_fail "a source was reported with no ibus-daemon"
 grep -q 'no input source' "$E2E_TMP/err" || e2e_fail "unclear message: $(cat "$E2E_TMP/err")"
-expect_badge 6b006b korean
+expect_badge 007d00 chinese_simplified
 start_ibus
-check libpinyin chinese_simplified 007d00
+check xkb:ru::rus russian 7d0036
