@@ -31,7 +31,13 @@ for _ in 1 2 3 4 5 6; do
   visited[$switched]=1
 done
 [ ${#visited[@]} = 4 ] || e2e_fail "the switches reached only ${!visited[*]}"
+# The engine's own modes: the Hangul key turns Hangul on and off.
+expect_badge 0000b3 "hangul's Latin mode"
+xdotool key Hangul
+expect_current ibus.inputmethod.hangul.Korean "Hangul key"
 expect_badge 6b006b korean
+xdotool key Hangul
+expect_current "${shows["ibus:hangul"]}" "Hangul key again"
 
 # A password field: the shell turns IBus off and applies the layout chosen last, leaving
 # Korean first in mru-sources; a text field turns it on again.
@@ -55,8 +61,9 @@ e2e_spawn ibus-daemon --panel disable --xim
 expect_applied "${applies["ibus:hangul"]}" "IBus back"
 expect_current "${shows["ibus:hangul"]}" "IBus back"
 
-# Without the shell the last answer stays.
+# Without the shell the last source stays (the engine's mode was seen to change as the
+# shell's window focus went).
 kill "$SHELL_PID"
 wait "$SHELL_PID" 2>/dev/null || true
 screen_moves || e2e_fail "Mirevo stopped drawing without the shell"
-expect_current "${shows["ibus:hangul"]}" "shell gone"
+[[ $(mirevo_current) = ibus.inputmethod.hangul.* ]] || e2e_fail "shell gone: Mirevo shows $(mirevo_current)"

@@ -39,13 +39,14 @@ mru "[('ibus', 'hangul'), ('xkb', 'de')]"
 expect_announced ibus.inputmethod.hangul "no IBus"
 start_ibus
 ibus_switch hangul
-expect_announced ibus.inputmethod.hangul.Korean "ibus-daemon started late"
+# Enabled, ibus-hangul announces its Latin mode, also with no window focused.
+expect_announced ibus.inputmethod.hangul.Roman "ibus-daemon started late"
 # Gone, the daemon's description is kept.
 stop_ibus
 mru "[('xkb', 'ru'), ('ibus', 'hangul')]"
 expect_announced gnome.keylayout.ru.Russian "ibus-daemon gone"
 mru "[('ibus', 'hangul'), ('xkb', 'ru')]"
-expect_announced ibus.inputmethod.hangul.Korean "ibus-daemon gone"
+expect_announced ibus.inputmethod.hangul.Roman "ibus-daemon gone"
 start_ibus
 ibus_switch xkb:us::eng
 expect_announced gnome.keylayout.ru.Russian "ibus-daemon back on a layout engine"

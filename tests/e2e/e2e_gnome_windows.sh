@@ -35,7 +35,7 @@ source_of[B]=xkb:us
 restore B
 switch_in B back
 restore A
-expect_badge 6b006b korean
+expect_badge 0000b3 "hangul's Latin mode"
 restore B
 switch_in B back
 restore A

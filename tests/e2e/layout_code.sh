@@ -15,7 +15,7 @@ text=(50 570 50 56) # the default badge's text, inside its disc
 lock() {
   "$MIREVO_TOOLS/xkb_lock_group" "$1" || e2e_fail "cannot lock group $1"
   # Above the text, which covers expect_badge's place left of an "A".
-  expect_pixel 74 568 0000b3 24 "the badge lost English's colour in group $1"
+  expect_pixel 74 568 0000ff 24 "the badge lost English's colour in group $1"
 }
 lock 0
 "$MIREVO_TOOLS/screen-probe" png "$E2E_TMP/before.png" "${text[@]}"

@@ -44,9 +44,9 @@ kde_call setLayout 1 >/dev/null
 expect_daemon_layout "Greek (polytonic)"
 expect_badge 00478f greek
 expect_source_id "kde.keylayout.gr(polytonic).Greek"
-ibus_set_engine hangul
-expect_badge 6b006b korean
-expect_source auto korean "${backend}ibus answered: an input method is active)"
+ibus_set_engine libpinyin
+expect_badge 007d00 chinese_simplified
+expect_source auto chinese_simplified "${backend}ibus answered: an input method is active)"
 ibus_set_engine xkb:us::eng
 expect_badge 00478f greek
 

@@ -57,10 +57,15 @@ std::optional<QString> Fcitx5InputSource::currentSourceId()
 
 QString Fcitx5InputSource::backendReason() const
 {
-    return m_trayItem.isFound()
-               ? QStringLiteral("switches announced by fcitx5's tray item")
-               : QStringLiteral("asked every 0.3 s: fcitx5 announces switches only through its "
-                                "tray item, which shows while a tray runs");
+    QString reason = m_trayItem.isFound()
+                         ? QStringLiteral("switches announced by fcitx5's tray item")
+                         : QStringLiteral("asked every 0.3 s: fcitx5 announces switches only "
+                                          "through its tray item, which shows while a tray runs");
+    // Mozc switches between direct input and Japanese inside fcitx5, which tells that only
+    // to its own panels: the method shows as Japanese in both.
+    if (m_currentName == QLatin1String("mozc"))
+        reason += QStringLiteral("; mozc's own mode is not visible under fcitx5");
+    return reason;
 }
 
 bool Fcitx5InputSource::isReady() const

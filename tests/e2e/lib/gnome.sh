@@ -8,11 +8,12 @@ source "$(dirname "${BASH_SOURCE[0]}")/session.sh"
 e2e_enter_session "$0" "$@"
 
 # The sources the scripts configure: what the shell applies for each ("ENGINE KEYSYM", as
-# `applied` prints it), and the identifier Mirevo shows for it.
+# `applied` prints it), and the identifier Mirevo shows for it (ibus-hangul starts in its
+# Latin mode).
 declare -A applies=(["xkb:us"]="xkb:us::eng y" ["xkb:ru"]="xkb:us::eng Cyrillic_en"
   ["xkb:de"]="xkb:us::eng z" ["ibus:hangul"]="hangul y")
 declare -A shows=(["xkb:us"]="gnome.keylayout.us.English (US)" ["xkb:ru"]=gnome.keylayout.ru.Russian
-  ["xkb:de"]=gnome.keylayout.de.German ["ibus:hangul"]=ibus.inputmethod.hangul.Korean)
+  ["xkb:de"]=gnome.keylayout.de.German ["ibus:hangul"]=ibus.inputmethod.hangul.Roman)
 
 # gnome_session x11|wayland ["[('xkb', 'us'), ...]"]: private folders, Xvfb for x11, and
 # dconf-service with the configured input sources (the four above unless given), for the
@@ -127,30 +128,10 @@ gnome_current() {
   gsettings get org.gnome.desktop.input-sources mru-sources | sed -n "s/^\[('\([^']*\)', '\([^']*\)').*/\1:\2/p"
 }
 
-# mirevo_current: the running Mirevo's current source identifier.
-mirevo_current() {
-  gdbus call --session --dest io.github.mirevo.Mirevo --object-path /io/github/mirevo/Mirevo \
-    --method org.freedesktop.DBus.Properties.Get io.github.mirevo.Mirevo1 CurrentSourceId 2>/dev/null |
-    sed -n "s/^(<'\(.*\)'>,)$/\1/p"
-}
 # expect_current ID WHAT: the running Mirevo reports ID within 5 s.
 expect_current() {
   wanted=$1
   wait_until 5 eval '[ "$(mirevo_current)" = "$wanted" ]' ||
     e2e_fail "$2: Mirevo shows $(mirevo_current), not $1 (the shell applied $(applied)); it saw:
 $(cat "$E2E_TMP/watch.log" 2>/dev/null)"
-}
-
-# open_window NAME [password]: a small GTK window titled NAME with a text (or password)
-# field that talks to IBus.
-open_window() {
-  e2e_spawn env GTK_IM_MODULE=ibus /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/entry_window.py" "$@"
-  wait_until 20 xdotool search --name "^$1\$" || e2e_fail "no window $1"
-}
-# focus_window NAME: the shell focuses that window, as a click would.
-focus_window() {
-  xdotool search --name "^$1\$" windowactivate
-  wanted=$1
-  wait_until 5 eval '[ "$(xdotool getactivewindow getwindowname 2>/dev/null)" = "$wanted" ]' ||
-    e2e_fail "the shell did not focus $1"
 }

@@ -5,6 +5,7 @@
 # started here); expects MIREVO (the program) and MIREVO_TOOLS (the test helpers' folder).
 
 E2E_PIDS=()
+E2E_DETACHED=() # names of programs that leave their parent (mozc_server): stopped at exit
 
 # Says what failed and keeps the screen as /tmp/mirevo-<script>-failure.png.
 e2e_fail() {
@@ -25,6 +26,7 @@ kill_tree() {
 e2e_cleanup() {
   local status=$? i
   for ((i = ${#E2E_PIDS[@]} - 1; i >= 0; i--)); do kill_tree "${E2E_PIDS[i]}"; done
+  for i in "${E2E_DETACHED[@]}"; do kill $(session_pids "$i") 2>/dev/null || true; done
   for i in "${E2E_PIDS[@]}"; do wait "$i" 2>/dev/null || true; done
   # Helpers may still be writing their caches for a moment.
   [ -z "${E2E_TMP:-}" ] || rm -rf "$E2E_TMP" 2>/dev/null || { sleep 0.3; rm -rf "$E2E_TMP" || true; }
@@ -68,6 +70,12 @@ start_xvfb() {
   E2E_PIDS+=($!)
   read -r -t 10 number <"$fifo" || e2e_fail "Xvfb did not start"
   export DISPLAY=:$number
+}
+
+# As root, runs the calling script again as nobody, for programs that refuse root (the
+# mozc server). Call before e2e_enter_session, as: e2e_unprivileged "$0" "$@"
+e2e_unprivileged() {
+  [ "$(id -u)" -ne 0 ] || exec setpriv --reuid=nobody --regid=nogroup --clear-groups bash "$@"
 }
 
 # Runs the calling script again inside a private session bus, which dbus-run-session stops
@@ -270,10 +278,66 @@ expect_window() {
 # settings_open: prints the mapped settings window, if any.
 settings_open() { xdotool search --onlyvisible --name '^Mirevo Settings$'; }
 
-# How many Mirevo processes run on this desktop. Only this desktop's processes count: other tests may run programs of the same name.
-e2e_instances() {
+# session_pids NAME: the processes of that name started in this session (other tests may
+# run programs of the same name).
+session_pids() {
   local pid
-  for pid in $(pgrep -x mirevo); do
-    grep -lxz "XDG_RUNTIME_DIR=$XDG_RUNTIME_DIR" "/proc/$pid/environ" 2>/dev/null
-  done | wc -l
+  for pid in $(pgrep -x "$1"); do
+    ! grep -qxz "XDG_RUNTIME_DIR=$XDG_RUNTIME_DIR" "/proc/$pid/environ" 2>/dev/null || echo "$pid"
+  done
+}
+# How many Mirevo processes run on this desktop.
+e2e_instances() { session_pids mirevo | wc -l; }
+
+# mirevo_current: the running Mirevo's current source identifier.
+mirevo_current() {
+  gdbus call --session --dest io.github.mirevo.Mirevo --object-path /io/github/mirevo/Mirevo \
+    --method org.freedesktop.DBus.Properties.Get io.github.mirevo.Mirevo1 CurrentSourceId 2>/dev/null |
+    sed -n "s/^(<'\(.*\)'>,)$/\1/p"
+}
+# open_window NAME [password]: a small GTK window titled NAME with a text (or password)
+# field that talks to IBus.
+open_window() {
+  e2e_spawn env GTK_IM_MODULE=ibus /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/entry_window.py" "$@"
+  wait_until 20 xdotool search --name "^$1\$" || e2e_fail "no window $1"
+}
+# focus_window NAME: the window manager (the shell, openbox) focuses that window, as a
+# click would.
+focus_window() {
+  xdotool search --name "^$1\$" windowactivate
+  wanted=$1
+  wait_until 5 eval '[ "$(xdotool getactivewindow getwindowname 2>/dev/null)" = "$wanted" ]' ||
+    e2e_fail "the window manager did not focus $1"
+}
+
+# ibus_typing_session: a 1920x1080 desktop (openbox) with ibus-daemon, Mirevo on the ibus
+# backend and a focused GTK window A that types through IBus, as the engines' modes need.
+ibus_typing_session() {
+  E2E_DETACHED+=(mozc_server) # started by ibus-mozc, it outlives the engine
+  start_xvfb 1920x1080
+  # Keys of their own for the toggles: xdotool would otherwise map a spare key for each
+  # press and map it back, sometimes before the client read it.
+  xmodmap -e "keycode 130 = Hangul" -e "keycode 131 = Zenkaku_Hankaku"
+  e2e_spawn openbox --sm-disable
+  start_ibus
+  start_mirevo ibus
+  wait_until 20 bus_has_owner io.github.mirevo.Mirevo || e2e_fail "Mirevo did not start"
+  open_window A
+  focus_window A
+  # The engines' own reports, for toggle_mode: what a panel would show.
+  e2e_spawn dbus-monitor --address "$(ibus address)" \
+    "type='signal',interface='org.freedesktop.IBus.Engine',member='UpdateProperty'"
+}
+# engine_modes: how many InputMode updates the engines sent.
+engine_modes() { grep -c '^ *string "InputMode"$' "$E2E_TMP/spawned.log" || true; }
+# toggle_mode KEY: KEY pressed on the keyboard (XTEST) in the focused window until the engine
+# reports a new mode: under load a freshly started engine has been seen to miss a press.
+toggle_mode() {
+  local before
+  before=$(engine_modes)
+  xdotool key "$1"
+  wait_until 3 eval '[ "$(engine_modes)" -gt $before ]' || {
+    xdotool key "$1"
+    wait_until 5 eval '[ "$(engine_modes)" -gt $before ]' || e2e_fail "the engine ignored $1"
+  }
 }

@@ -1,10 +1,12 @@
 #include "common/TestRegistry.h"
+#include "input/LanguageRules.h"
 #include "platform/sources/DBusStringTuples.h"
 #include "platform/sources/Fcitx5InputSource.h"
 #include "platform/sources/KdeKeyboardConfig.h"
 #include "platform/sources/gnome/GnomeSources.h"
 #include "platform/sources/ibus/IBusAddress.h"
 #include "platform/sources/ibus/IBusEngineDesc.h"
+#include "platform/sources/ibus/IBusProperties.h"
 #include "platform/x11/xkb/XkbRulesNames.h"
 
 #include <QCoreApplication>
@@ -97,6 +99,19 @@ const QString kHangul = QStringLiteral(
     "'GPL', 'Peng Huang', 'ibus-hangul', 'kr', uint32 0%2)");
 const QString kTail = QStringLiteral(", '', '한', '', 'kr104', '', '1.5.4', 'ibus-hangul', ''");
 
+// An IBusProperty as the engines send it (ibus 1.5.27): key, label, symbol; without the
+// symbol as daemons before 1.5 send it.
+QString ibusProperty(const QString& key, const QString& label, const QString& symbol,
+                     bool withSymbol = true)
+{
+    const auto text = [](const QString& t) {
+        return "<('IBusText', @a{sv} {}, '" + t + "', <('IBusAttrList', @a{sv} {}, @av [])>)>";
+    };
+    return "('IBusProperty', @a{sv} {}, '" + key + "', uint32 1, " + text(label) + ", '', " +
+           text("") + ", true, true, uint32 0, <('IBusPropList', @a{sv} {}, @av [])>" +
+           (withSymbol ? ", " + text(symbol) : QString()) + ")";
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Method)
@@ -139,6 +154,57 @@ private slots:
                          .join('|'),
                      expected);
             QCOMPARE(info->longname, QStringLiteral("Hangul"));
+        }
+    }
+
+    // The modes the engines announce (symbols and labels as ibus-hangul 1.5.4, ibus-mozc 2.28
+    // and ibus-libpinyin 1.15 send them) and the language the source then maps to.
+    void ibusInputMode_data()
+    {
+        QTest::addColumn<QString>("engine");   // "name|language"
+        QTest::addColumn<QString>("sent");     // RegisterProperties' list, or one property
+        QTest::addColumn<QString>("expected"); // language; empty: the signal says nothing
+        const auto list = [](const QString& properties) {
+            return "<('IBusPropList', @a{sv} {}, [" + properties + "])>";
+        };
+        const auto mode = [&](const char* label, const char* symbol) {
+            return list("<" + ibusProperty("hanja_mode", "Hanja lock", "") + ">, <" +
+                        ibusProperty("InputMode", label, symbol) + ">");
+        };
+        row("hangul Latin", "hangul|ko", mode("Hangul mode", "EN"), "english");
+        row("hangul Hangul", "hangul|ko", mode("Hangul mode", "한"), "korean");
+        row("mozc direct input", "mozc-jp|ja", mode("Input Mode (A)", "A"), "english");
+        row("mozc wide Latin", "mozc-jp|ja", mode("Input Mode (Ａ)", "Ａ"), "english");
+        row("mozc hiragana", "mozc-jp|ja", mode("Input Mode (あ)", "あ"), "japanese");
+        row("pinyin English", "libpinyin|zh_CN", mode("English", "英"), "english");
+        row("pinyin Chinese", "libpinyin|zh_CN", mode("Chinese", "中"), "chinese_simplified");
+        row("label only: direct", "anthy|ja", mode("Direct input", ""), "english");
+        row("older daemon, no symbol", "mozc-jp|ja",
+            list("<" + ibusProperty("InputMode", "Alphanumeric", "", false) + ">"), "english");
+        row("no InputMode: the language", "hangul|ko",
+            list("<" + ibusProperty("setup", "Setup", "") + ">"), "korean");
+        row("update of InputMode", "hangul|ko", "<" + ibusProperty("InputMode", "", "EN") + ">",
+            "english");
+        row("update of another property", "hangul|ko",
+            "<" + ibusProperty("hanja_mode", "", "EN") + ">", "");
+        row("another structure", "hangul|ko", "<('IBusText', @a{sv} {}, 'EN', <0>)>", "");
+    }
+    void ibusInputMode()
+    {
+        QFETCH(QString, engine);
+        QFETCH(QString, sent);
+        QFETCH(QString, expected);
+        const auto value = parsed(sent);
+        QVERIFY(value);
+        const auto mode = sent.contains("IBusPropList', @a{sv} {}, [")
+                              ? inputModeOfPropList(value.get())
+                              : inputModeOfProperty(value.get());
+        QCOMPARE(mode.has_value(), !expected.isEmpty());
+        if (mode) {
+            const IBusEngineInfo info{engine.section('|', 0, 0),    {},        {},
+                                      engine.section('|', 1),       "default", {},
+                                      *mode == IBusInputMode::latin};
+            QCOMPARE(rawValue(detectLanguage(ibusSourceId(info))), expected);
         }
     }
 

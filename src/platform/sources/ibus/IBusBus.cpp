@@ -14,6 +14,7 @@ namespace {
 constexpr char kService[] = "org.freedesktop.IBus";
 constexpr char kPath[] = "/org/freedesktop/IBus";
 constexpr char kInterface[] = "org.freedesktop.IBus";
+constexpr char kEngineInterface[] = "org.freedesktop.IBus.Engine";
 
 // A reply's way back: nothing is called once the bus object is gone.
 struct Pending {
@@ -48,6 +49,10 @@ struct IBusBusCallbacks {
     static void closed(GDBusConnection* connection, gboolean, gpointer, gpointer self);
     static void signal(GDBusConnection*, const char*, const char*, const char*, const char*,
                        GVariant*, gpointer self);
+    static void properties(GDBusConnection*, const char* sender, const char* path, const char*,
+                           const char*, GVariant* parameters, gpointer self);
+    static void property(GDBusConnection*, const char* sender, const char* path, const char*,
+                         const char*, GVariant* parameters, gpointer self);
 };
 
 IBusBus::IBusBus(QObject* parent) : QObject(parent), m_calls(g_cancellable_new())
@@ -159,6 +164,16 @@ void IBusBus::finishConnecting(GDBusConnection* connection)
     m_subscription = g_dbus_connection_signal_subscribe(
         connection, nullptr, kInterface, "GlobalEngineChanged", kPath, nullptr,
         G_DBUS_SIGNAL_FLAGS_NONE, &IBusBusCallbacks::signal, this, nullptr);
+    // The engines' modes reach a bystander through their property signals. The rules match
+    // signals only: a rule that also matched method calls would hand this connection other
+    // programs' calls to the engines. One rule per member keeps preedit updates, sent on
+    // every key, from waking the program.
+    m_propertiesSubscription = g_dbus_connection_signal_subscribe(
+        connection, nullptr, kEngineInterface, "RegisterProperties", nullptr, nullptr,
+        G_DBUS_SIGNAL_FLAGS_NONE, &IBusBusCallbacks::properties, this, nullptr);
+    m_propertySubscription = g_dbus_connection_signal_subscribe(
+        connection, nullptr, kEngineInterface, "UpdateProperty", nullptr, nullptr,
+        G_DBUS_SIGNAL_FLAGS_NONE, &IBusBusCallbacks::property, this, nullptr);
     emit connected();
 }
 
@@ -189,11 +204,34 @@ void IBusBusCallbacks::signal(GDBusConnection*, const char*, const char*, const 
     emit static_cast<IBusBus*>(self)->globalEngineChanged();
 }
 
+namespace {
+QString engineObject(const char* sender, const char* path)
+{
+    return QString::fromUtf8(sender ? sender : "") + QLatin1Char(' ') + QString::fromUtf8(path);
+}
+} // namespace
+
+void IBusBusCallbacks::properties(GDBusConnection*, const char* sender, const char* path,
+                                  const char*, const char*, GVariant* parameters, gpointer self)
+{
+    if (const auto mode = inputModeOfPropList(onlyValue(parameters, "(v)").get()))
+        emit static_cast<IBusBus*>(self)->inputModeAnnounced(*mode, engineObject(sender, path));
+}
+
+void IBusBusCallbacks::property(GDBusConnection*, const char* sender, const char* path, const char*,
+                                const char*, GVariant* parameters, gpointer self)
+{
+    if (const auto mode = inputModeOfProperty(onlyValue(parameters, "(v)").get()))
+        emit static_cast<IBusBus*>(self)->inputModeAnnounced(*mode, engineObject(sender, path));
+}
+
 void IBusBus::dropConnection()
 {
     if (!m_connection)
         return;
     g_dbus_connection_signal_unsubscribe(m_connection, m_subscription);
+    g_dbus_connection_signal_unsubscribe(m_connection, m_propertiesSubscription);
+    g_dbus_connection_signal_unsubscribe(m_connection, m_propertySubscription);
     g_signal_handlers_disconnect_by_data(m_connection, this);
     g_dbus_connection_close(m_connection, nullptr, nullptr, nullptr);
     g_clear_object(&m_connection);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/sources/ibus/IBusEngineDesc.h"
+#include "platform/sources/ibus/IBusProperties.h"
 
 #include <QObject>
 #include <QTimer>
@@ -45,6 +46,10 @@ signals:
     // The connection closed, or an attempt failed or ran out of time.
     void connectionLost();
     void globalEngineChanged();
+    // An engine announced its properties (RegisterProperties, on every focus-in) or updated
+    // its InputMode property (a mode switch). `engine` names the engine object that spoke
+    // (its connection and path): each engine the daemon starts is an object of its own.
+    void inputModeAnnounced(IBusInputMode mode, const QString& engine);
 
 private:
     friend struct IBusBusCallbacks; // GIO's callbacks, which use GLib's types
@@ -61,6 +66,8 @@ private:
     GCancellable* m_connecting = nullptr;
     GCancellable* m_calls = nullptr;
     unsigned m_subscription = 0;
+    unsigned m_propertiesSubscription = 0;
+    unsigned m_propertySubscription = 0;
     unsigned m_nameWatch = 0;
     bool m_nameKnown = false;
     bool m_nameOwned = false;

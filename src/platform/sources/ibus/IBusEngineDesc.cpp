@@ -45,8 +45,11 @@ std::optional<IBusEngineInfo> parseIBusEngineDesc(GVariant* value)
 
 QString ibusSourceId(const IBusEngineInfo& engine)
 {
-    return composeIBusSourceId(engine.name, engine.language, engine.longname, engine.layout,
-                               engine.layoutVariant);
+    // The Latin mode is named like an input method for English, so that the engine's own
+    // language word does not outweigh it.
+    return composeIBusSourceId(engine.name,
+                               engine.latinMode ? QStringLiteral("en") : engine.language,
+                               engine.longname, engine.layout, engine.layoutVariant);
 }
 
 } // namespace mirevo
