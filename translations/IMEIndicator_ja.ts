@@ -129,7 +129,7 @@
     </message>
     <message>
         <source>layout_label</source>
-        <translation>キーボード配列のバッジ文字(&amp;K)</translation>
+        <translation>配列の表示(&amp;K)</translation>
     </message>
     <message>
         <source>layout_label_language</source>
