@@ -109,7 +109,6 @@ private slots:
         row("older horizontal", "horizontal", "date_time_horizontal");
         row("older vertical", "vertical", "date_time_vertical");
         row("unknown word", "diagonal", "date_time_vertical");
-        row("time date horizontal", "time_date_horizontal", "time_date_horizontal");
     }
     void datetimePositionStrings()
     {
