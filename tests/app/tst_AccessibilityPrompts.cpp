@@ -63,7 +63,6 @@ private slots:
         QTest::qWait(100);
         QCOMPARE(untrusted.alerts.shown.size(), 1);
         QVERIFY(trusted.alerts.shown.isEmpty() && hidden.alerts.shown.isEmpty());
-        QVERIFY(Accessibility::system().isProcessTrusted()); // no launch alert on Linux
     }
 
     // What each answer does; the menu's re-check always answers, whatever the launch
@@ -103,7 +102,6 @@ private slots:
         const auto box =
             MessageBoxAlertPresenter::buildAlert("Access & more", "Why it matters.", {"A", "B"});
         QCOMPARE(box->text(), QString("<b>Access &amp; more</b>"));
-        QCOMPARE(box->textFormat(), Qt::RichText);
         QCOMPARE(box->informativeText(), QString("Why it matters."));
         QVERIFY(!box->windowTitle().contains("Access"));
         // The answer is the index of the button as given, whatever order the box shows.

@@ -65,14 +65,14 @@ struct DelegateFixture {
 class ProgramStartTest : public QObject {
     Q_OBJECT
 private slots:
-    // What the end-to-end tests do not reach: backends, errors and Qt's own options.
+    // What command_line.sh does not reach (it passes Qt's own options): backends, errors.
     void parse_data()
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("environment");
         QTest::addColumn<CommandLine::Action>("action");
         QTest::addColumn<InputBackendChoice::Kind>("backend");
-        QTest::addColumn<QString>("detail"); // error fragment or Qt platform
+        QTest::addColumn<QString>("detail"); // error fragment
         using A = CommandLine::Action;
         using K = InputBackendChoice::Kind;
         QTest::newRow("detect without id")
@@ -86,9 +86,6 @@ private slots:
         QTest::newRow("stray argument")
             << QStringList({"hangul"}) << "" << A::error << K::automatic << "hangul";
         QTest::newRow("help") << QStringList({"-h"}) << "" << A::help << K::automatic << "";
-        QTest::newRow("Qt's platform option")
-            << QStringList({"-platform", "offscreen", "-style=Fusion", "-reverse"}) << ""
-            << A::runTrayUtility << K::automatic << "offscreen";
     }
     void parse()
     {
@@ -104,8 +101,6 @@ private slots:
             return;
         }
         QCOMPARE(line.inputBackend.kind, backend);
-        if (arguments.contains("-platform"))
-            QCOMPARE(line.platform, detail);
     }
 
     void manualPageNamesEveryOption()

@@ -8,7 +8,6 @@
 
 #include <QElapsedTimer>
 #include <QFontDatabase>
-#include <QFontInfo>
 #include <QImage>
 #include <QScopeGuard>
 #include <QTemporaryDir>
@@ -20,7 +19,7 @@ using mirevo::test::row;
 
 namespace {
 
-// Thursday 5 March 2026, 15:04:05.250 in Tokyo.
+// Thursday 5 March 2026, 15:04:05.250 in Tokyo (the tests' TZ).
 QDateTime sampleTime()
 {
     return QDateTime(QDate(2026, 3, 5), QTime(6, 4, 5, 250), QTimeZone::utc());
@@ -50,15 +49,7 @@ int countPixels(const QImage& image, const QRectF& area, bool (*test)(QColor))
     return count;
 }
 
-// The text colour (green), allowing for anti-aliasing.
-int textPixels(const QImage& image, const QRectF& area)
-{
-    return countPixels(image, area,
-                       [](QColor c) { return c.green() > 195 && c.red() < 60 && c.blue() < 60; });
-}
-
-// Drawn pixels outside the 16-point padding: with the background and the face made
-// see-through, these are text pixels that left the room they have.
+// Drawn pixels outside the 16-point padding (with only the texts visible).
 int pixelsOutsideThePadding(QWidget& view)
 {
     const QImage image = render(view);
@@ -142,23 +133,20 @@ private slots:
         };
         QCOMPARE(colour(false), QColor(0, 0, 255));
         QCOMPARE(colour(true), QColor(255, 0, 0));
-        // Only the live flag counts; the view's copy may be stale.
+        // Only the live flag counts.
         copy.useIMEIndicatorColors = true;
         QCOMPARE(colour(true), QColor(255, 0, 0));
         live.clock.useIMEIndicatorColors = true;
         QCOMPARE(colour(false), QColor::fromRgbF(0.1f, 0.2f, 0.3f, 0.5f));
-        // Opacity scales the alpha; a hand-edited file's number draws as the nearest valid one.
+        // Opacity scales the alpha, clamped for a hand-edited file's number.
         const QColor half(10, 20, 30, 128);
         QCOMPARE(withOpacity(half, 0.5).alpha(), 64);
         QCOMPARE(withOpacity(half, 3.0).alpha(), 128);
         QCOMPARE(withOpacity(half, -1.0).alpha(), 0);
-        // A font that is missing: the system font, at the size asked for, rounded.
+        // A missing font: the system font, at the size asked for, rounded.
         const QFont missing = clockFont("No Such Font Family 7", 13.6);
         QCOMPARE(missing.family(), QFontDatabase::systemFont(QFontDatabase::GeneralFont).family());
         QCOMPARE(missing.pixelSize(), 14);
-        QCOMPARE(clockFont("DejaVu Serif", 24).family(), QStringLiteral("DejaVu Serif"));
-        // An alias reaches what the font configuration maps it to (Nimbus Sans here).
-        QVERIFY(QFontInfo(clockFont("Helvetica", 24)).family().startsWith("Nimbus Sans"));
     }
 
     void layout_data()
@@ -170,7 +158,7 @@ private slots:
         using P = DateTimePosition;
         using Q = QPointF;
         const auto digital = ClockStyle::digital;
-        // A 320 x 220 view: padded area (16, 16, 288, 188) centred on (160, 110).
+        // A 320 x 220 view: padded area (16, 16, 288, 188).
         row("date over time", digital, P::dateTimeVertical, Q(60, 81), Q(110, 119));
         row("time over date", digital, P::timeDateVertical, Q(60, 109), Q(110, 81));
         row("date then time", digital, P::dateTimeHorizontal, Q(4, 95), Q(216, 100));
@@ -192,7 +180,7 @@ private slots:
         };
         QCOMPARE(result.date, at(date, {200, 30}));
         QCOMPARE(result.time, at(time, {100, 20}));
-        // The face keeps its size, even where it is larger than the padded area.
+        // The face keeps its size, even larger than the padded area.
         QCOMPARE(result.face, style == ClockStyle::analog ? std::optional(QRectF(60, 10, 200, 200))
                                                           : std::nullopt);
     }
@@ -213,18 +201,14 @@ private slots:
         row("en abbreviated", date("en-US", D::abbreviated), "Mar 5, 2026");
         row("en long", date("en-US", D::long_), "March 5, 2026");
         row("en complete", date("en-US", D::complete), "Thursday, March 5, 2026");
-        row("ja numeric", date("ja-JP", D::numeric), "2026/03/05");
         row("ja custom1", date("ja-JP", D::custom1), "2026/03/05 木");
         row("en custom2", date("en-US", D::custom2), "3/5 (Thu)");
         row("en standard", time("en-US", T::standard), nnbsp("3:04:05_PM"));
         row("en shortened", time("en-US", T::shortened), nnbsp("3:04_PM"));
-        row("en complete time", time("en-US", T::complete), nnbsp("3:04:05_PM GMT+9"));
-        row("ja standard", time("ja-JP", T::standard), "15:04:05");
         row("ja complete", time("ja-JP", T::complete), "15:04:05 JST");
         row("custom1", time("en-US", T::custom1), "15:04:05.250");
         row("custom2", time("en-US", T::custom2), "15:04");
-        // The host's zone is read afresh; a POSIX rule, which ICU cannot read, counts by the
-        // C library's offset, as the hands do.
+        // The host's zone is read afresh; a POSIX rule ICU cannot read counts by libc's offset.
         auto inZone = [&](const char* zone, T style) {
             qputenv("TZ", zone);
             const QString text = time("en-US", style);
@@ -237,7 +221,6 @@ private slots:
         row("POSIX rule, pattern", inZone(posix, T::custom2), "7:04");
         // POSIX "C" states no preference.
         row("display locale", displayLocaleFrom({"ja-JP", "en-US"}), "ja-JP");
-        row("display locale, none", displayLocaleFrom({}), "en");
         row("display locale, C", displayLocaleFrom({"C"}), "en");
     }
     void texts()
@@ -257,8 +240,7 @@ private slots:
             for (DateTimePosition position : kAllDateTimePositions)
                 QTest::addRow("%s %s", qPrintable(rawValue(style)), qPrintable(rawValue(position)))
                     << style << position << 24.0 << QString();
-        // A short time leaves the date most of the row; the swash font's glyphs reach past
-        // their advance; the short window is too low for the column as well.
+        // A short time leaves the date most of the row; swash glyphs reach past their advance.
         using P = DateTimePosition;
         const auto digital = ClockStyle::digital;
         row("row, short time", digital, P::dateTimeHorizontal, 24.0, QString("short time"));
@@ -321,12 +303,13 @@ private slots:
         ClockView view(*m_store, sources());
         view.resize(320, 220);
         const QImage image = render(view);
-        // Both texts in the text colour, each in its place.
         const FittedClock& layout = view.currentLayout();
-        QVERIFY(textPixels(image, layout.date->rect) > 20);
-        QVERIFY(textPixels(image, layout.time->rect) > 20);
-        // The dial about (160, 110): its 12 o'clock mark in the face colour.
-        const QColor dial = image.pixelColor(160, 30);
+        const auto green = [](QColor c) { // the text colour, anti-aliased
+            return c.green() > 195 && c.red() < 60 && c.blue() < 60;
+        };
+        QVERIFY(countPixels(image, layout.date->rect, green) > 20);
+        QVERIFY(countPixels(image, layout.time->rect, green) > 20);
+        const QColor dial = image.pixelColor(160, 30); // the 12 o'clock mark
         QVERIFY(dial.red() > 215 && dial.green() < 40 && dial.blue() < 40);
         // The background, at 60 % opacity; the rounded corner stays clear.
         QCOMPARE(image.pixel(12, 12), qRgba(0, 0, 255, 153));
@@ -341,18 +324,15 @@ private slots:
         QTRY_VERIFY(!recorder.painted.isEmpty());
         QVERIFY(recorder.painted.intersects(layout.time->rect.toRect()));
         QVERIFY(!recorder.painted.intersects(layout.date->rect.toRect()));
-        // The second hand's old place (at 3 o'clock) and new one (at 4), not the minute
-        // hand below the centre.
+        // The second hand's old place (3 o'clock) and new one (4), not the minute hand.
         QVERIFY(recorder.painted.contains(QPoint(160 + 75, 110)));
         QVERIFY(recorder.painted.contains(QPoint(160 + 52, 110 + 30)));
         QVERIFY(!recorder.painted.contains(QPoint(160, 110 + 60)));
-        // Hidden, it does not tick at all.
         view.hide();
         QVERIFY(!view.isTimerRunning());
     }
 
-    // The clock ticks on the wall clock's boundaries: each second while it shows seconds
-    // (in the hand or in the text), each minute otherwise, and reads the time only then.
+    // Ticks on the wall clock's seconds while it shows them (hand or text), else minutes.
     void ticksOnTheWallClock_data()
     {
         QTest::addColumn<bool>("secondHand");
@@ -376,7 +356,6 @@ private slots:
             c.showSeconds = secondHand;
             c.timeFormatStyle = style;
         });
-        // A clock that runs from `start`, counting how often it is read.
         const QDateTime from(m_now.date(), start, QTimeZone("Asia/Tokyo"));
         QElapsedTimer elapsed;
         elapsed.start();
@@ -390,11 +369,9 @@ private slots:
         view.resize(320, 220);
         view.show();
         QTRY_COMPARE_WITH_TIMEOUT(view.timeText(), next, 1500);
-        QCOMPARE(view.showsSeconds(), secondHand || style == TimeFormatStyle::standard);
         reads = 0;
-        QTest::qWait(1200);
-        // A minute's clock reads nothing more this minute; a second's about once a second.
-        QCOMPARE(reads > 0, view.showsSeconds());
+        QTest::qWait(1200); // a minute's clock reads nothing more this minute
+        QCOMPARE(reads > 0, secondHand || style == TimeFormatStyle::standard);
     }
 
     // A zone changed while the clock runs shows at its next tick, in the texts and the hands.

@@ -101,15 +101,10 @@ class IMEIndicatorTest : public QObject {
 private slots:
     void drawsDiscTextMoveMarkAndFont()
     {
+        // The disc's colour, opacity and cut corners on screen: e2e indicator_window.sh and
+        // badge_rim.sh. The colour's own alpha scales the fill too.
         const QImage badge = render(redBadge());
-        // Left of the glyph, inside the disc: the colour at the badge's opacity (0.7, a
-        // little more over the glow); the corners stay clear.
         const QColor disc = badge.pixelColor(20, 50);
-        QVERIFY2(disc.red() == 255 && disc.green() < 10 && disc.alphaF() > 0.6 &&
-                     disc.alphaF() < 0.75,
-                 qPrintable(disc.name(QColor::HexArgb)));
-        QCOMPARE(badge.pixelColor(1, 1).alpha(), 0);
-        // The colour's own alpha scales the fill too.
         QVERIFY(render(redBadge(0.5)).pixelColor(20, 50).alphaF() < disc.alphaF() * 0.6);
 
         // The text: white, in the middle.
@@ -128,10 +123,8 @@ private slots:
         const auto [mark, markPixels] = whiterPixels(badge, render(moving));
         QVERIFY2(QRect(76, 76, 20, 20).contains(mark) && markPixels > 80 && markPixels < 300,
                  qPrintable(QStringLiteral("%1 pixels").arg(markPixels)));
-        // Without a compositor the window is cut to the disc with its outline, and the mark.
-        const QPainterPath shape = moving.visibleShape(QRectF(0, 0, 100, 100));
-        QVERIFY(shape.contains(QPointF(50, 9.1)) && !shape.contains(QPointF(50, 5)));
-        QVERIFY(shape.contains(QPointF(mark.center())));
+        // Without a compositor the window's cut keeps the mark.
+        QVERIFY(moving.visibleShape(QRectF(0, 0, 100, 100)).contains(QPointF(mark.center())));
 
         // The font: no name, or the name the settings use for it, is the system font in bold.
         IMEIndicatorView view;

@@ -19,7 +19,6 @@ private slots:
         row("empty", "", "english");
         row("inputmethod alone", "foo.inputmethod.bar", "other");
         row("hiragana", "com.apple.inputmethod.Kotoeri.Hiragana", "japanese");
-        row("romaji typing", "com.apple.inputmethod.Kotoeri.RomajiTyping.Japanese", "japanese");
         row("lower-case japanese matches nothing", "x.japanese.hiragana", "english");
         row("lower-case inputmethod only", "x.inputmethod.japanese", "other");
         row("pinyin before TCIM", "x.Pinyin.TCIM", "chinese_simplified");

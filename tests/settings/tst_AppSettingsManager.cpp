@@ -171,21 +171,20 @@ private slots:
                               "app_settings.json.saving-QrStUv"}));
     }
 
-    // The settings file a link into another folder, as dotfile managers make: a save writes
-    // the file the link leads to, beside itself and with its permissions, and the link
-    // stays. One it cannot write fails as for an unwritable file or a full disk: the edit
-    // stays in memory, the file stays whole, no temporary file is left.
+    // A link into another folder, as dotfile managers make: a save writes the file it leads
+    // to, beside itself, with its permissions; the link stays. One it cannot write fails as
+    // for an unwritable file (a full disk: e2e settings_file.sh): the edit stays in memory,
+    // the file stays whole, no temporary file is left.
     void savesGoThroughALink_data()
     {
         QTest::addColumn<QString>("link");   // the link's text; empty: a plain file
-        QTest::addColumn<QString>("target"); // file, missing, unwritable folder, full disk
+        QTest::addColumn<QString>("target"); // file, missing, unwritable folder
         row("absolute link", QString("<base>/dotfiles/mirevo.json"), QString("file"));
         row("relative link", QString("../dotfiles/mirevo.json"), QString("file"));
         row("link that leads nowhere", QString("../dotfiles/mirevo.json"), QString("missing"));
         row("link into an unwritable folder", QString("../dotfiles/mirevo.json"),
             QString("unwritable folder"));
         row("plain file in an unwritable folder", QString(), QString("unwritable folder"));
-        row("plain file on a full disk", QString(), QString("full disk"));
     }
     void savesGoThroughALink()
     {
@@ -208,11 +207,8 @@ private slots:
         const bool saves = target == "file";
         {
             std::optional<UnwritableFolder> unwritable;
-            std::optional<FileSizeLimit> fullDisk;
             if (target == "unwritable folder")
                 unwritable.emplace(fileFolder);
-            if (target == "full disk")
-                fullDisk.emplace(1024);
             AppSettingsManager store(folder);
             QVERIFY(store.settings() == (target == "missing" ? AppSettings{} : customSettings()));
             store.edit([](AppSettings& s) { s.clock.fontSize = 40; });

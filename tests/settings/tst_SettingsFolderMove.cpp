@@ -59,10 +59,9 @@ private slots:
         }
     }
 
-    // A first start meets a fault while it moves the user's settings file (font size 33)
-    // and saves an edit (size 40); the fault then goes away. Both starts show the user's
-    // settings, and the file is whole in at least one place. A move killed between copy and
-    // removal is in tests/e2e/settings_file.sh.
+    // A first start meets a fault while it moves the user's file (font size 33) and saves
+    // an edit (40); the fault then goes away. Both starts show the user's settings, and the
+    // file is whole in one place at least (a move killed midway: e2e settings_file.sh).
     void failedMoveLosesNothing_data()
     {
         QTest::addColumn<QString>("fault");

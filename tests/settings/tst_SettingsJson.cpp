@@ -88,7 +88,6 @@ private slots:
         row("unknown time style", "clock", "timeFormatStyle", QJsonValue("long"), false);
         row("position not a string", "clock", "dateTimePosition", QJsonValue(0), false);
         row("layout label unknown", "imeIndicator", "layoutLabel", QJsonValue("code"), false);
-        row("layout label as bool", "imeIndicator", "layoutLabel", QJsonValue(true), false);
         row("extra member", "clock", "moveMode", QJsonValue(true), true);
         row("integer for double", "mouseCursorIndicator", "size", QJsonValue(24), true);
         row("root extra", "", "version", QJsonValue(2), true);
@@ -110,8 +109,6 @@ private slots:
         row("older horizontal", "horizontal", "date_time_horizontal");
         row("older vertical", "vertical", "date_time_vertical");
         row("unknown word", "diagonal", "date_time_vertical");
-        row("time only", "time_only", "time_only");
-        row("time date horizontal", "time_date_horizontal", "time_date_horizontal");
     }
     void datetimePositionStrings()
     {

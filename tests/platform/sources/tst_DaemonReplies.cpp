@@ -18,7 +18,6 @@
 #include <QDBusVariant>
 #include <QDBusVirtualObject>
 #include <QDir>
-#include <QFile>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
@@ -31,7 +30,6 @@ using mirevo::test::row;
 namespace {
 
 // One entry of fcitx5's AvailableInputMethods: six strings and the "configurable" flag.
-// QtDBus takes the signature from a default value, so the count is fixed.
 struct Method {
     QStringList fields;
 };
@@ -63,8 +61,7 @@ public:
     }
 };
 
-// `value` sent as a method reply over a real peer-to-peer D-Bus connection inside the test,
-// as QtDBus hands it to a receiver (nested QDBusVariants, read-only QDBusArguments).
+// `value` as QtDBus delivers it after a real peer-to-peer D-Bus round trip.
 QVariantList deliveredThroughDBus(const QVariant& value)
 {
     QDBusServer server(QStringLiteral("unix:tmpdir=") + QDir::tempPath());
@@ -85,10 +82,9 @@ QVariantList deliveredThroughDBus(const QVariant& value)
 // A GVariant from its text form; nothing for an empty text.
 std::shared_ptr<GVariant> parsed(const QString& text)
 {
-    if (text.isEmpty())
-        return nullptr;
-    GVariant* value =
-        g_variant_parse(nullptr, text.toUtf8().constData(), nullptr, nullptr, nullptr);
+    GVariant* value = text.isEmpty() ? nullptr
+                                     : g_variant_parse(nullptr, text.toUtf8().constData(), nullptr,
+                                                       nullptr, nullptr);
     return value ? std::shared_ptr<GVariant>(value, &g_variant_unref) : nullptr;
 }
 
@@ -99,8 +95,7 @@ const QString kHangul = QStringLiteral(
     "'GPL', 'Peng Huang', 'ibus-hangul', 'kr', uint32 0%2)");
 const QString kTail = QStringLiteral(", '', '한', '', 'kr104', '', '1.5.4', 'ibus-hangul', ''");
 
-// An IBusProperty as the engines send it (ibus 1.5.27): key, label, symbol; without the
-// symbol as daemons before 1.5 send it.
+// An IBusProperty (ibus 1.5.27); without the symbol as daemons before 1.5 send it.
 QString ibusProperty(const QString& key, const QString& label, const QString& symbol,
                      bool withSymbol = true)
 {
@@ -120,25 +115,16 @@ Q_DECLARE_METATYPE(Methods)
 class DaemonRepliesTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase()
-    {
-        qDBusRegisterMetaType<Method>();
-        qDBusRegisterMetaType<Methods>();
-    }
-
     void ibusEngineDesc_data()
     {
         QTest::addColumn<QString>("sent");     // GVariant text; empty: no value at all
         QTest::addColumn<QString>("expected"); // "name|language|layout|variant"; empty: nothing
         const QString current = kHangul.arg("hangul", kTail);
         row("property value, variant in variant", "<<" + current + ">>", "hangul|ko|kr|kr104");
-        row("list element, one variant", "<" + current + ">", "hangul|ko|kr|kr104");
         row("older daemon without layout_variant",
             "<<" + kHangul.arg("hangul", ", '', '한', ''") + ">>", "hangul|ko|kr|");
         row("another structure name", QString(current).replace("IBusEngineDesc", "IBusText"), "");
-        row("a string missing", QString(current).replace("'Hangul', ", ""), "");
         row("empty engine name", kHangul.arg("", kTail), "");
-        row("plain string", "<'hangul'>", "");
         row("no value", "", "");
     }
     void ibusEngineDesc()
@@ -157,13 +143,13 @@ private slots:
         }
     }
 
-    // The modes the engines announce (symbols and labels as ibus-hangul 1.5.4, ibus-mozc 2.28
-    // and ibus-libpinyin 1.15 send them) and the language the source then maps to.
+    // Modes the engines announce (as ibus-mozc 2.28 and ibus-libpinyin 1.15 send them) and
+    // the language they map to; hangul's and mozc's plain modes are in e2e_ibus_modes.
     void ibusInputMode_data()
     {
         QTest::addColumn<QString>("engine");   // "name|language"
         QTest::addColumn<QString>("sent");     // RegisterProperties' list, or one property
-        QTest::addColumn<QString>("expected"); // language; empty: the signal says nothing
+        QTest::addColumn<QString>("expected"); // language; empty: says nothing
         const auto list = [](const QString& properties) {
             return "<('IBusPropList', @a{sv} {}, [" + properties + "])>";
         };
@@ -171,13 +157,8 @@ private slots:
             return list("<" + ibusProperty("hanja_mode", "Hanja lock", "") + ">, <" +
                         ibusProperty("InputMode", label, symbol) + ">");
         };
-        row("hangul Latin", "hangul|ko", mode("Hangul mode", "EN"), "english");
-        row("hangul Hangul", "hangul|ko", mode("Hangul mode", "한"), "korean");
-        row("mozc direct input", "mozc-jp|ja", mode("Input Mode (A)", "A"), "english");
         row("mozc wide Latin", "mozc-jp|ja", mode("Input Mode (Ａ)", "Ａ"), "english");
-        row("mozc hiragana", "mozc-jp|ja", mode("Input Mode (あ)", "あ"), "japanese");
         row("pinyin English", "libpinyin|zh_CN", mode("English", "英"), "english");
-        row("pinyin Chinese", "libpinyin|zh_CN", mode("Chinese", "中"), "chinese_simplified");
         row("label only: direct", "anthy|ja", mode("Direct input", ""), "english");
         row("older daemon, no symbol", "mozc-jp|ja",
             list("<" + ibusProperty("InputMode", "Alphanumeric", "", false) + ">"), "english");
@@ -208,9 +189,8 @@ private slots:
         }
     }
 
-    // What GNOME Shell 43 showed of a source it applied (measured on X11 and Wayland), as
-    // GSettings, IBus and the X keyboard hand it over; the source it applied. What the real
-    // shell produces is proven against it end to end (e2e_gnome*): these rows are its edges.
+    // The source GNOME Shell 43 applied, from GSettings, IBus and the X keyboard; the real
+    // shell's common cases are in e2e_gnome*, these rows are the edges.
     void gnomeAppliedSource_data()
     {
         QTest::addColumn<QString>("sources");    // GVariant text
@@ -222,8 +202,6 @@ private slots:
         const QString layoutEngine = "xkb:us::eng";
         row("keymap switched before IBus", four, "[('xkb', 'us'), ('ibus', 'hangul')]",
             layoutEngine, "kr+kr104", "xkb:us");
-        row("wayland: a layout restored", four, "[('ibus', 'hangul'), ('xkb', 'ru')]", layoutEngine,
-            "-", "xkb:ru");
         row("no IBus, no keyboard", four, "[('ibus', 'hangul'), ('xkb', 'ru')]", "-", "-",
             "ibus:hangul");
         row("only input methods", "[('ibus', 'hangul'), ('ibus', 'anthy')]", "[('ibus', 'anthy')]",
@@ -232,11 +210,8 @@ private slots:
             "ibus:hangul");
         row("chosen source since removed", "[('xkb', 'us'), ('xkb', 'ru')]",
             "[('xkb', 'de'), ('xkb', 'ru')]", "-", "-", "xkb:ru");
-        row("another program's engine", four, "[('xkb', 'ru')]", "anthy", "us", "xkb:us");
         row("layout with a variant", "[('xkb', 'us'), ('xkb', 'de+neo')]", "[('xkb', 'us')]",
             layoutEngine, "de+neo", "xkb:de+neo");
-        row("keyboard names no source", "[('xkb', 'ru'), ('xkb', 'de')]", "[('xkb', 'de')]", "-",
-            "us", "xkb:de");
         row("values of other types", "['ru']", "7", "-", "-", "xkb:us");
         row("entry without an id", "[('xkb', 'us'), ('xkb', 'ru')]", "[('xkb', '')]", "-", "-",
             "xkb:us");
@@ -251,29 +226,27 @@ private slots:
         const auto all = parsed(sources);
         const auto mru = parsed(mruSources);
         QVERIFY(all && mru);
-        GnomeShellFacts facts{parseGnomeSources(all.get()), parseGnomeSources(mru.get()),
-                              std::nullopt, std::nullopt};
-        if (engine != "-")
-            facts.ibusEngine = engine;
-        if (xkbLayout != "-")
-            facts.xkbLayout = xkbLayout;
-        const std::optional<GnomeSource> source = appliedGnomeSource(facts);
+        const auto given = [](const QString& v) {
+            return v == "-" ? std::nullopt : std::optional(v);
+        };
+        const std::optional<GnomeSource> source =
+            appliedGnomeSource({parseGnomeSources(all.get()), parseGnomeSources(mru.get()),
+                                given(engine), given(xkbLayout)});
         QCOMPARE(source ? source->type + ':' + source->id : QString(), expected);
     }
 
-    // fcitx5's AvailableInputMethods as QtDBus delivers it; KDE's layout list, a(sss), is
-    // read by the same code and must not take fcitx5's shape.
+    // fcitx5's AvailableInputMethods as QtDBus delivers it must not pass for KDE's a(sss).
     void fcitx5MethodsThroughDBus()
     {
+        qDBusRegisterMetaType<Method>();
+        qDBusRegisterMetaType<Methods>();
         const Methods recorded{
             {{"keyboard-us", "Keyboard - English (US)", "", "input-keyboard", "us", "en"}},
             {{"hangul", "Hangul", "한글", "fcitx-hangul", "한", "ko"}}};
         const QVariant delivered = deliveredThroughDBus(QVariant::fromValue(recorded)).value(0);
         const auto methods = parseFcitx5Methods(delivered);
         QVERIFY(methods && methods->size() == 2);
-        const Fcitx5Method& hangul = methods->at(1);
-        QCOMPARE(hangul.uniqueName + ':' + hangul.languageCode + ':' + hangul.name,
-                 "hangul:ko:Hangul");
+        QCOMPARE(methods->at(1).uniqueName + ':' + methods->at(1).languageCode, "hangul:ko");
         QVERIFY(!parseKdeLayouts(delivered));
         const QVariant none = deliveredThroughDBus(QVariant::fromValue(Methods{})).value(0);
         QVERIFY(parseFcitx5Methods(none)->isEmpty());
@@ -281,29 +254,25 @@ private slots:
         QVERIFY(!parseFcitx5Methods(deliveredThroughDBus(wrapped).value(0)));
     }
 
-    // fcitx5's CurrentInputMethod: a name, "" without a focused input context; any other
-    // answer (an error, another type) leaves the last good one, which the real daemon cannot
-    // be made to send.
+    // Answers to CurrentInputMethod the real fcitx5 cannot be made to send keep the last
+    // good one.
     void fcitx5CurrentMethodThroughDBus()
     {
         const QDBusMessage call = QDBusMessage::createMethodCall(
             "org.fcitx.Fcitx5", "/controller", "org.fcitx.Fcitx.Controller1", "CurrentInputMethod");
-        const auto answer = [&](const QDBusMessage& reply) {
+        const auto answer = [](const QDBusMessage& reply) {
             return Fcitx5InputSource::currentMethodFrom(reply).value_or("(last good)");
         };
-        const auto delivered = [&](const QVariant& value) {
-            return answer(call.createReply(deliveredThroughDBus(value)));
+        const auto delivered = [&](auto value) {
+            return answer(call.createReply(deliveredThroughDBus(QVariant::fromValue(value))));
         };
-        QCOMPARE(delivered(QStringLiteral("hangul")), "hangul");
         QCOMPARE(delivered(QString("")), "");
         QCOMPARE(delivered(7), "(last good)");
-        QCOMPARE(delivered(QVariant::fromValue(QDBusVariant(QStringLiteral("hangul")))),
-                 "(last good)");
+        QCOMPARE(delivered(QDBusVariant(QStringLiteral("hangul"))), "(last good)");
         QCOMPARE(answer(call.createErrorReply(QDBusError::ServiceUnknown, "gone")), "(last good)");
     }
 
-    // kxkbrc as Plasma 5.27 writes it (its settings module, then kconf_update's scripts,
-    // which drop trailing empty variants and once wrote an empty list as "\\0").
+    // kxkbrc as Plasma 5.27 and its kconf_update scripts write it.
     void kxkbrc_data()
     {
         QTest::addColumn<QByteArray>("text");
@@ -346,7 +315,6 @@ private slots:
         QTest::addColumn<QString>("variants"); // joined with '|'
         row("recorded", QByteArray("evdev\0pc105\0us,ru,jp\0\0grp:alt_shift_toggle\0", 42),
             "us|ru|jp", "||");
-        row("variants", QByteArray("evdev\0pc105\0us,ru\0,phonetic\0\0", 30), "us|ru", "|phonetic");
         row("more variants than layouts", QByteArray("evdev\0pc105\0us\0intl,x\0\0", 24), "us",
             "intl");
         row("truncated", QByteArray("evdev\0pc1", 9), "", "");
@@ -365,21 +333,17 @@ private slots:
     {
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QString>("expected"); // empty: no address
-        const QByteArray recorded = "# This file is created by ibus-daemon, please do not modify "
-                                    "it.\n# This file allows processes on the machine to find "
-                                    "the\n# ibus session bus with the below address.\n"
-                                    "IBUS_ADDRESS=unix:path=/tmp/ibus/dbus-Xx1,guid=abc\n"
-                                    "IBUS_DAEMON_PID=4242\n";
+        const QByteArray recorded = "# This file is created by ibus-daemon, please do not "
+                                    "modify it.\nIBUS_ADDRESS=unix:path=/tmp/ibus/dbus-Xx1,"
+                                    "guid=abc\nIBUS_DAEMON_PID=4242\n";
         const QByteArray address = "IBUS_ADDRESS=unix:abstract=/x\n";
         row("recorded", recorded, "unix:path=/tmp/ibus/dbus-Xx1,guid=abc");
         row("dead daemon", QByteArray(recorded).replace("4242", "4243"), "");
         row("crlf", QByteArray("IBUS_ADDRESS=unix:abstract=/x\r\nIBUS_DAEMON_PID=4242\r\n"),
             "unix:abstract=/x");
-        row("no pid", address, "");
         row("pid not a number", address + "IBUS_DAEMON_PID=42x\n", "");
         row("negative pid", address + "IBUS_DAEMON_PID=-1\n", "");
         row("empty address", QByteArray("IBUS_ADDRESS=\nIBUS_DAEMON_PID=4242\n"), "");
-        row("commented out", "#" + address + "IBUS_DAEMON_PID=4242\n", "");
         row("binary junk", QByteArray("\0\xff\xfe=\n\n", 6), "");
     }
     void addressFile()
@@ -395,11 +359,8 @@ private slots:
         QTest::addColumn<QString>("display");
         QTest::addColumn<bool>("wayland");
         QTest::addColumn<QString>("suffix");
-        row("local", ":0", false, "unix-0");
         row("screen number", ":99.0", false, "unix-99");
         row("remote host", "example:1.0", false, "example-1");
-        row("no colon", "3", false, "unix-3");
-        row("empty", "", false, "unix-0");
         row("wayland", "wayland-0", true, "unix-wayland-0");
     }
     void addressFilePath()
@@ -411,8 +372,7 @@ private slots:
                  "/home/u/.config/ibus/bus/0123abcd-" + suffix);
     }
 
-    // The lookup order on real files: IBUS_ADDRESS, then IBUS_ADDRESS_FILE, whose daemon
-    // must be alive.
+    // IBUS_ADDRESS first, then IBUS_ADDRESS_FILE, whose daemon must be alive.
     void lookupFromEnvironment()
     {
         QTemporaryDir dir;
@@ -424,10 +384,8 @@ private slots:
         qunsetenv("IBUS_ADDRESS");
         qputenv("IBUS_ADDRESS_FILE", path.toLocal8Bit());
         const auto lookup = [&path](qint64 pid) {
-            QFile file(path);
-            file.open(QIODevice::WriteOnly | QIODevice::Truncate);
-            file.write("IBUS_ADDRESS=unix:abstract=/x\nIBUS_DAEMON_PID=" + QByteArray::number(pid));
-            file.close();
+            test::writeFile(path, "IBUS_ADDRESS=unix:abstract=/x\nIBUS_DAEMON_PID=" +
+                                      QByteArray::number(pid));
             return findIBusAddress().value_or(QString());
         };
         QCOMPARE(lookup(QCoreApplication::applicationPid()), "unix:abstract=/x");
