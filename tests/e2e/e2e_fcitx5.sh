@@ -37,7 +37,7 @@ reason_says() { "$MIREVO" --print-source --input-backend fcitx5 2>&1 | grep -qF 
 announced() { grep -c "	$1	" "$E2E_TMP/watch.log" || true; }
 # expect_announced LANGUAGE COUNT: the watcher logs LANGUAGE once more than COUNT.
 expect_announced() {
-  wait_until 5 test "$(announced "$1")" -gt "$2" ||
+  wait_until 20 test "$(announced "$1")" -gt "$2" ||
     e2e_fail "the signal did not announce $1: $(cat "$E2E_TMP/watch.log")"
 }
 fcitx5_owner() {
