@@ -48,8 +48,13 @@ expect_badge 0000b3 english
 
 # The shell restarts; meanwhile mru-sources name another source, which Mirevo shows only
 # once the restarted shell applied it.
-kill "$SHELL_PID"
+# Its ibus-daemon goes with it, as at the end of a session: an orphaned daemon left
+# without its panel kept the restarted shell's IBus from starting now and then.
+shell_ibus=$(pgrep -x ibus-daemon -P "$SHELL_PID" || true)
+kill "$SHELL_PID" $shell_ibus
 wait "$SHELL_PID" 2>/dev/null || true
+gone() { ! kill -0 "$1" 2>/dev/null; }
+[ -z "$shell_ibus" ] || wait_until 10 gone "$shell_ibus" || e2e_fail "the shell's ibus-daemon did not end"
 before=$(mirevo_current)
 gsettings set org.gnome.desktop.input-sources mru-sources "[('xkb', 'ru'), ('xkb', 'us')]"
 screen_moves || e2e_fail "Mirevo stopped drawing without the shell"
