@@ -74,6 +74,9 @@ E2E_PIDS+=($!)
 owner_changed() { [ "$(fcitx5_owner)" != "$old_owner" ]; }
 wait_until 10 owner_changed || e2e_fail "fcitx5 was not replaced"
 start_fcitx5_client
+# The new fcitx5 may start on any of its methods: leave Russian first, so that the switch
+# to it is a change to announce.
+fcitx5_switch keyboard-us english 0000ff
 russian=$(announced russian)
 fcitx5_switch keyboard-ru russian b3004d
 expect_announced russian "$russian"
