@@ -26,7 +26,7 @@ test_pkgs=(
   xdotool x11-xkb-utils jq bc python3 shfmt libglib2.0-bin at-spi2-core gir1.2-atspi-2.0 python3-gi
   appstream desktop-file-utils man-db valgrind
   ibus ibus-hangul ibus-libpinyin ibus-mozc
-  fcitx5 fcitx5-hangul fcitx5-modules
+  fcitx5 fcitx5-hangul fcitx5-modules fcitx5-mozc
   dconf-service dconf-gsettings-backend dconf-cli gsettings-desktop-schemas
   gnome-shell python3-gi gir1.2-gtk-3.0 ibus-gtk3
   kded5 plasma-desktop plasma-workspace libkf5globalaccel-bin kwin-wayland xwayland sway

@@ -43,7 +43,7 @@ std::optional<QList<Fcitx5Method>> parseFcitx5Methods(const QVariant& value)
         return std::nullopt;
     QList<Fcitx5Method> methods;
     for (const QStringList& t : *tuples)
-        methods << Fcitx5Method{t[0], t[1], t[5]};
+        methods << Fcitx5Method{t[0], t[1], t[5], t[3]};
     return methods;
 }
 

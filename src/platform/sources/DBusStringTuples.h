@@ -21,6 +21,7 @@ struct Fcitx5Method {
     QString uniqueName;   // "hangul", "keyboard-ru"
     QString name;         // "Hangul", "Keyboard - Russian"
     QString languageCode; // "ko", "ru"
+    QString icon;         // "fcitx_mozc": its modes show as "fcitx_mozc_<mode>"
 };
 
 // Reads an a(ssssssb) reply argument: (uniqueName, name, nativeName, icon, label,

@@ -1,12 +1,14 @@
 #include "platform/sources/Fcitx5InputSource.h"
 
 #include "platform/sources/DBusCalls.h"
+#include "platform/sources/InputModes.h"
 #include "platform/sources/SourceIdComposition.h"
 #include "platform/x11/xkb/XkbConnection.h"
 
 #include <QDBusMessage>
 
 #include <algorithm>
+#include <utility>
 
 namespace mirevo {
 namespace {
@@ -30,6 +32,7 @@ Fcitx5InputSource::Fcitx5InputSource(QObject* parent)
         return;
     }
     connect(&m_trayItem, &Fcitx5TrayItem::iconChanged, this, &Fcitx5InputSource::requestCurrent);
+    connect(&m_trayItem, &Fcitx5TrayItem::iconRead, this, &Fcitx5InputSource::update);
     // Found or lost, the tray item changes whether the monitor has to ask.
     connect(&m_trayItem, &Fcitx5TrayItem::settled, this, &InputSource::mayHaveChanged);
     // A daemon that starts late or again answers at once.
@@ -57,20 +60,20 @@ std::optional<QString> Fcitx5InputSource::currentSourceId()
 
 QString Fcitx5InputSource::backendReason() const
 {
-    QString reason = m_trayItem.isFound()
-                         ? QStringLiteral("switches announced by fcitx5's tray item")
-                         : QStringLiteral("asked every 0.3 s: fcitx5 announces switches only "
-                                          "through its tray item, which shows while a tray runs");
-    // Mozc switches between direct input and Japanese inside fcitx5, which tells that only
-    // to its own panels: the method shows as Japanese in both.
+    if (m_trayItem.isFound())
+        return QStringLiteral("switches and input-method modes announced by fcitx5's tray item");
+    QString reason = QStringLiteral("asked every 0.3 s: fcitx5 announces switches only through "
+                                    "its tray item, which shows while a tray runs");
+    // Mozc switches between Latin and Japanese inside fcitx5, which shows that only in its
+    // tray item and its own panels: without them the method shows as Japanese in both.
     if (m_currentName == QLatin1String("mozc"))
-        reason += QStringLiteral("; mozc's own mode is not visible under fcitx5");
+        reason += QStringLiteral("; mozc's own mode is not visible without a tray");
     return reason;
 }
 
 bool Fcitx5InputSource::isReady() const
 {
-    return m_haveCurrent && m_haveMethods && m_trayItem.isSettled();
+    return m_haveCurrent && m_haveMethods && m_trayItem.isSettled() && !m_trayItem.isReadingIcon();
 }
 
 std::optional<QString> Fcitx5InputSource::currentMethodFrom(const QDBusMessage& reply)
@@ -112,12 +115,11 @@ void Fcitx5InputSource::requestCurrent()
                           m_missingAsked = m_currentName;
                           requestMethods();
                       }
-                      update();
                   }
-                  if (m_currentAgain) {
-                      m_currentAgain = false;
+                  if (std::exchange(m_currentAgain, false))
                       requestCurrent();
-                  }
+                  else
+                      update();
               });
 }
 
@@ -141,13 +143,20 @@ void Fcitx5InputSource::requestMethods()
 
 void Fcitx5InputSource::update()
 {
+    // A switch changes the method and its icon at once: shown when both answers are in, so
+    // that a method starting in its Latin mode never flashes its language.
+    if (m_currentPending || m_trayItem.isReadingIcon())
+        return;
     std::optional<QString> id;
     if (!m_currentName.isEmpty()) {
-        Fcitx5Method method{m_currentName, {}, {}};
+        Fcitx5Method method{m_currentName, {}, {}, {}};
         for (const Fcitx5Method& candidate : m_methods) {
             if (candidate.uniqueName == m_currentName)
                 method = candidate;
         }
+        // In a Latin mode the method types English ("fcitx5.inputmethod.mozc.Roman").
+        if (isLatinModeIcon(m_trayItem.iconName(), method.icon).value_or(false))
+            method.languageCode = QStringLiteral("en");
         id = composeFcitx5SourceId(method.uniqueName, method.languageCode, method.name);
     }
     if (id == m_current)

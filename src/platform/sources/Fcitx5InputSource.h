@@ -18,12 +18,13 @@ namespace mirevo {
 class XkbConnection;
 
 // fcitx5's current input method, read from its controller on the session bus. fcitx5 5.0's
-// controller announces no switch; its tray item does (see Fcitx5TrayItem), so while that
-// item is registered a switch is read at once. Without it, only asking again finds a
-// switch: each read also asks fcitx5 in the background and reports a difference through
-// mayHaveChanged(), and the monitor asks periodically (signalsChanges() is false). Keyboard
-// changes on the X server are announced at once. A daemon that goes away or answers in a
-// shape it never uses leaves the last good answer in place until a good one comes.
+// controller announces no switch; its tray item does (see Fcitx5TrayItem), so while that item is
+// registered a switch is read at once, and the item's icon tells an input method's own Latin mode
+// (mozc's direct input and ASCII modes give "fcitx5.inputmethod.mozc.Roman"). Without it, only
+// asking again finds a switch: each read also asks fcitx5 in the background and reports a
+// difference through mayHaveChanged(), and the monitor asks periodically (signalsChanges() is
+// false). Keyboard changes on the X server are announced at once. A daemon that goes away or
+// answers in a shape it never uses leaves the last good answer in place until a good one comes.
 class Fcitx5InputSource : public InputSource {
     Q_OBJECT
 public:

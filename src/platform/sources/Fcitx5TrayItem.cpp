@@ -6,6 +6,7 @@
 #include <QDBusVariant>
 
 #include <optional>
+#include <utility>
 
 namespace mirevo {
 namespace {
@@ -13,6 +14,17 @@ namespace {
 const QString kFcitx5 = QStringLiteral("org.fcitx.Fcitx5");
 const QString kWatcher = QStringLiteral("org.kde.StatusNotifierWatcher");
 const QString kWatcherPath = QStringLiteral("/StatusNotifierWatcher");
+const QString kItem = QStringLiteral("org.kde.StatusNotifierItem");
+const QString kItemPath = QStringLiteral("/StatusNotifierItem");
+
+QDBusMessage propertyGet(const QString& service, const QString& path, const QString& interface,
+                         const QString& property)
+{
+    QDBusMessage get = daemonCall(service, path, QStringLiteral("org.freedesktop.DBus.Properties"),
+                                  QStringLiteral("Get"));
+    get.setArguments({interface, property});
+    return get;
+}
 
 QDBusMessage busCall(const QString& method, const QString& name)
 {
@@ -48,8 +60,7 @@ Fcitx5TrayItem::Fcitx5TrayItem(const QDBusConnection& bus, QObject* parent)
         m_bus.connect(QString(), kWatcherPath, kWatcher, QString::fromLatin1(member), this,
                       SLOT(lookUp()));
     }
-    m_bus.connect(QString(), QStringLiteral("/StatusNotifierItem"),
-                  QStringLiteral("org.kde.StatusNotifierItem"), QStringLiteral("NewIcon"), this,
+    m_bus.connect(QString(), kItemPath, kItem, QStringLiteral("NewIcon"), this,
                   SLOT(onNewIcon(QDBusMessage)));
     lookUp();
 }
@@ -57,8 +68,38 @@ Fcitx5TrayItem::Fcitx5TrayItem(const QDBusConnection& bus, QObject* parent)
 void Fcitx5TrayItem::onNewIcon(const QDBusMessage& message)
 {
     // Every tray item of the session sends this; only fcitx5's tells of a switch.
-    if (!m_owner.isEmpty() && message.service() == m_owner)
-        emit iconChanged();
+    if (m_owner.isEmpty() || message.service() != m_owner)
+        return;
+    readIcon();
+    emit iconChanged();
+}
+
+void Fcitx5TrayItem::readIcon()
+{
+    if (m_owner.isEmpty())
+        return;
+    if (m_iconReadPending) {
+        // The answer on its way may predate the change just announced.
+        m_iconReadAgain = true;
+        return;
+    }
+    m_iconReadPending = true;
+    callAsync(m_bus, propertyGet(m_owner, kItemPath, kItem, QStringLiteral("IconName")), this,
+              [this, owner = m_owner](const QDBusMessage& reply) {
+                  m_iconReadPending = false;
+                  // An answer from an item since replaced, or in another shape, says nothing.
+                  const QVariant value =
+                      qvariant_cast<QDBusVariant>(reply.arguments().value(0)).variant();
+                  if (owner == m_owner && reply.type() == QDBusMessage::ReplyMessage &&
+                      value.metaType() == QMetaType::fromType<QString>())
+                      m_iconName = value.toString();
+                  const bool again = std::exchange(m_iconReadAgain, false);
+                  if (again && !m_owner.isEmpty()) {
+                      readIcon();
+                      return;
+                  }
+                  emit iconRead();
+              });
 }
 
 // fcitx5's process, then the watcher's items, then each item's process: the item whose
@@ -77,10 +118,8 @@ void Fcitx5TrayItem::lookUp()
 
 void Fcitx5TrayItem::lookUpItems(uint daemonPid)
 {
-    QDBusMessage get =
-        daemonCall(kWatcher, kWatcherPath, QStringLiteral("org.freedesktop.DBus.Properties"),
-                   QStringLiteral("Get"));
-    get.setArguments({kWatcher, QStringLiteral("RegisteredStatusNotifierItems")});
+    const QDBusMessage get = propertyGet(kWatcher, kWatcherPath, kWatcher,
+                                         QStringLiteral("RegisteredStatusNotifierItems"));
     ask(get, [this, daemonPid](const QDBusMessage& reply) {
         // "service" or "service/path"; a malformed list reads as no items.
         const QStringList items =
@@ -118,7 +157,13 @@ void Fcitx5TrayItem::ask(const QDBusMessage& call,
                   if (reply.type() == QDBusMessage::ReplyMessage)
                       then(reply);
                   if (--m_pendingReplies == 0) {
+                      const bool ownerChanged = m_owner != m_candidate;
                       m_owner = m_candidate;
+                      if (ownerChanged) {
+                          m_iconName.clear();
+                          if (!m_owner.isEmpty())
+                              readIcon();
+                      }
                       emit settled();
                   }
               });

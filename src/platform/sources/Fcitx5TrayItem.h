@@ -11,11 +11,12 @@ class QDBusMessage;
 namespace mirevo {
 
 // fcitx5's status-notifier (tray) item: the one place where fcitx5 5.0 announces a switch.
-// The item sends NewIcon on every switch, focus change and group change, but fcitx5 shows
-// it only while a tray host's watcher (org.kde.StatusNotifierWatcher) runs. This finds
-// fcitx5's item among the items registered with the watcher (the one whose connection
-// belongs to fcitx5's process) and reports its icon changes. Looked up again whenever
-// fcitx5, the watcher or an item comes or goes.
+// The item sends NewIcon on every switch, focus change, group change and change of an input
+// method's own mode (its icon names the mode: see isLatinModeIcon), but fcitx5 shows it
+// only while a tray host's watcher (org.kde.StatusNotifierWatcher) runs. This finds fcitx5's
+// item among the items registered with the watcher (the one whose connection belongs to
+// fcitx5's process), reports its icon changes and reads its icon's name. Looked up again
+// whenever fcitx5, the watcher or an item comes or goes.
 class Fcitx5TrayItem : public QObject {
     Q_OBJECT
 public:
@@ -25,9 +26,15 @@ public:
     bool isFound() const { return !m_owner.isEmpty(); }
     // False while a lookup is on its way.
     bool isSettled() const { return m_pendingReplies == 0; }
+    // The item's icon as last read ("fcitx_mozc_hiragana"); empty while none is found.
+    QString iconName() const { return m_iconName; }
+    // A read of the icon's name is on its way: iconName() may be older than the last switch.
+    bool isReadingIcon() const { return m_iconReadPending; }
 
 signals:
     void iconChanged();
+    // A read of the icon's name came back; iconName() may have changed.
+    void iconRead();
     // A lookup finished; isFound() may have changed.
     void settled();
 
@@ -38,6 +45,7 @@ private slots:
 
 private:
     void lookUpItems(uint daemonPid);
+    void readIcon();
     // Sends `call`; `then` gets the reply unless it is an error or a newer lookup began.
     void ask(const QDBusMessage& call, std::function<void(const QDBusMessage& reply)> then);
 
@@ -45,6 +53,9 @@ private:
     QDBusServiceWatcher m_names;
     QString m_owner;     // the unique bus name fcitx5 sends its item's signals from
     QString m_candidate; // the owner as far as the running lookup got
+    QString m_iconName;
+    bool m_iconReadPending = false;
+    bool m_iconReadAgain = false; // the icon changed while a read was on its way
     quint64 m_generation = 0;
     int m_pendingReplies = 0;
 };

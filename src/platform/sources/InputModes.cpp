@@ -14,9 +14,17 @@ using L = QLatin1StringView;
 constexpr std::array kLatinSymbols{L("A"), L("_A"), L("EN"), L("ENG"), L("ABC")};
 const std::array kLatinWideSymbols{QStringView(u"Ａ"), QStringView(u"英"), QStringView(u"英文")};
 
-// Words of a label that name a Latin mode, compared as whole words, ignoring case.
-constexpr std::array kLatinWords{L("direct"),  L("latin"), L("alphanumeric"),
+// Words of a label that name a Latin mode, compared as whole words, ignoring case; mozc's
+// fcitx5 icons say "alpha".
+constexpr std::array kLatinWords{L("direct"),  L("latin"), L("alphanumeric"), L("alpha"),
                                  L("english"), L("roman"), L("ascii")};
+
+// fcitx5 names its icons in a sandbox "org.fcitx.Fcitx5.<icon>".
+QStringView withoutSandboxPrefix(const QString& icon)
+{
+    const QLatin1StringView prefix("org.fcitx.Fcitx5.");
+    return icon.startsWith(prefix) ? QStringView(icon).mid(prefix.size()) : QStringView(icon);
+}
 
 bool labelSaysLatin(const QString& label)
 {
@@ -45,6 +53,18 @@ bool isLatinInputMode(const QString& symbol, const QString& label)
             return true;
     }
     return labelSaysLatin(label);
+}
+
+std::optional<bool> isLatinModeIcon(const QString& icon, const QString& methodIcon)
+{
+    const QStringView name = withoutSandboxPrefix(icon);
+    const QStringView method = withoutSandboxPrefix(methodIcon);
+    if (method.isEmpty() || name.size() <= method.size() + 1 || !name.startsWith(method))
+        return std::nullopt;
+    const QChar separator = name.at(method.size());
+    if (separator != QLatin1Char('_') && separator != QLatin1Char('-'))
+        return std::nullopt;
+    return labelSaysLatin(name.mid(method.size() + 1).toString());
 }
 
 } // namespace mirevo

@@ -121,7 +121,8 @@ ibus_switch() {
   [ "$(ibus engine 2>/dev/null)" = "$1" ] || e2e_fail "ibus did not switch to $1"
 }
 
-# start_fcitx5 IM...: fcitx5 with one group of these input methods, the first the default.
+# start_fcitx5 IM...: fcitx5 with one group of these input methods, the first the default;
+# with its tray item when FCITX5_TRAY is set, with the addons FCITX5_ADDONS (",xim,mozc").
 start_fcitx5() {
   local i=0 im
   mkdir -p "$XDG_CONFIG_HOME/fcitx5"
@@ -130,7 +131,7 @@ start_fcitx5() {
     for im in "$@"; do printf '[Groups/0/Items/%d]\nName=%s\nLayout=\n' $((i++)) "$im"; done
     printf '[GroupOrder]\n0=Default\n'
   } >"$XDG_CONFIG_HOME/fcitx5/profile"
-  fcitx5 --disable=all --enable=dbus,dbusfrontend,keyboard,xcb,hangul${FCITX5_TRAY:+,classicui,notificationitem} \
+  fcitx5 --disable=all --enable=dbus,dbusfrontend,keyboard,xcb,hangul${FCITX5_TRAY:+,classicui,notificationitem}${FCITX5_ADDONS:-} \
     >>"$E2E_TMP/fcitx5.log" 2>&1 &
   FCITX5_PID=$!
   E2E_PIDS+=($FCITX5_PID)
@@ -148,9 +149,14 @@ start_tray_watcher() {
       [ "$module" = statusnotifierwatcher ] || printf '[Module-%s]\nautoload=false\n' "$module"
     done
   } >"$XDG_CONFIG_HOME/kded5rc"
-  # The services kded5 has the bus start need the display; without it they hang, then fail.
+  # The services kded5 has the bus start need the display (without it they hang, then fail)
+  # and the private folders.
+  local name environment="'DISPLAY': '$DISPLAY'"
+  for name in HOME XDG_CONFIG_HOME XDG_RUNTIME_DIR XDG_DATA_HOME XDG_CACHE_HOME; do
+    environment+=", '$name': '${!name}'"
+  done
   gdbus call --session --dest org.freedesktop.DBus --object-path /org/freedesktop/DBus \
-    --method org.freedesktop.DBus.UpdateActivationEnvironment "{'DISPLAY': '$DISPLAY'}" >/dev/null
+    --method org.freedesktop.DBus.UpdateActivationEnvironment "{$environment}" >/dev/null
   kded5 >"$E2E_TMP/kded5.log" 2>&1 &
   E2E_PIDS+=($!)
   wait_until 20 bus_has_owner org.kde.kded5 || e2e_fail "kded5 did not start"
@@ -296,9 +302,10 @@ mirevo_current() {
     sed -n "s/^(<'\(.*\)'>,)$/\1/p"
 }
 # open_window NAME [password]: a small GTK window titled NAME with a text (or password)
-# field that talks to IBus.
+# field that talks to IBus, or through the GTK input module WINDOW_IM_MODULE if set.
 open_window() {
-  e2e_spawn env GTK_IM_MODULE=ibus /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/entry_window.py" "$@"
+  e2e_spawn env GTK_IM_MODULE="${WINDOW_IM_MODULE:-ibus}" \
+    /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/entry_window.py" "$@"
   wait_until 20 xdotool search --name "^$1\$" || e2e_fail "no window $1"
 }
 # focus_window NAME: the window manager (the shell, openbox) focuses that window, as a
