@@ -34,3 +34,22 @@ bench_percentiles() {
 bench_now_ms() {
     date +%s.%N | awk '{printf "%.3f", $1 * 1000}'
 }
+
+# bench_badge_toggles TOGGLES KEY1 COLOUR1 KEY2 COLOUR2: TOGGLES key presses (xdotool),
+# alternating KEY1 and KEY2, each timed from the press until the badge on the 1920x1080
+# screen shows COLOUR1 or COLOUR2; prints the percentiles.
+bench_badge_toggles() {
+    local i key colour pressed times
+    times=$(mktemp)
+    for ((i = 0; i < $1; i++)); do
+        if ((i % 2 == 0)); then key=$2 colour=$3; else key=$4 colour=$5; fi
+        sleep "0.$((RANDOM % 3 + 3))"
+        pressed=$(bench_now_ms)
+        xdotool key "$key"
+        "$MIREVO_TOOLS/screen-probe" wait 46 878 "$colour" 24 3000 >/dev/null ||
+            { echo "toggle $i ($key): no new colour" >&2; continue; }
+        awk -v a="$(bench_now_ms)" -v b="$pressed" 'BEGIN { printf "%.1f\n", a - b }' >>"$times"
+    done
+    bench_percentiles <"$times"
+    rm -f "$times"
+}
