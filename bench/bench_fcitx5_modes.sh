@@ -22,3 +22,11 @@ fcitx5-remote -s mozc
 "$MIREVO_TOOLS/screen-probe" wait 46 878 ff0000 24 10000 >/dev/null || echo "mozc: not Japanese at start"
 echo "fcitx5-mozc, Shift+Muhenkan / Hiragana_Katakana pressed -> new badge colour on screen:" \
   "$(bench_badge_toggles "$toggles" shift+Muhenkan 0000ff Hiragana_Katakana ff0000)"
+
+# At rest after the toggles: Mirevo's wake-ups (voluntary context switches of all threads)
+# over 20 s, with fcitx5's tray item followed and nothing asked periodically.
+switches() { cat /proc/"$1"/task/*/status | awk '/^voluntary_ctxt_switches/ { n += $2 } END { print n }'; }
+pid=$(pgrep -n -f "^$MIREVO --input-backend fcitx5")
+before=$(switches "$pid")
+sleep 20
+echo "Mirevo at rest on fcitx5 with its tray item: $(awk -v a="$(switches "$pid")" -v b="$before" 'BEGIN { printf "%.1f", (a - b) / 20 }') wake-ups/s"
