@@ -109,7 +109,6 @@ private slots:
     {
         QTest::addColumn<QString>("before"); // what is at the folder's place beforehand
         QTest::addColumn<bool>("usable");
-        QTest::newRow("runtime folder") << "" << true;
         QTest::newRow("cache folder without a runtime folder") << "no runtime folder" << true;
         QTest::newRow("made by another user") << "other user" << false;
         QTest::newRow("open to its group") << "mode 0750" << false;

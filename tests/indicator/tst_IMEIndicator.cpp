@@ -208,7 +208,6 @@ private slots:
         QTest::addColumn<QPointF>("stored");
         QTest::addColumn<qint64>("storedDisplay");
         const Badge moving{.moveMode = true};
-        row("move mode", moving, QPoint(30, 10), QPointF(54, 142), qint64(0));
         row("move mode off", Badge{}, QPoint(30, 10), QPointF(24, 152), qint64(0));
         row("onto the other display", moving, QPoint(1950, 10), QPointF(54, 142), qint64(1));
         const Badge gone{.display = 2, .moveMode = true};

@@ -16,7 +16,6 @@ private slots:
     {
         QTest::addColumn<QString>("id");
         QTest::addColumn<QString>("expected");
-        row("empty", "", "english");
         row("inputmethod alone", "foo.inputmethod.bar", "other");
         row("hiragana", "com.apple.inputmethod.Kotoeri.Hiragana", "japanese");
         row("lower-case japanese matches nothing", "x.japanese.hiragana", "english");

@@ -275,7 +275,6 @@ private slots:
 
     void folderNames()
     {
-        QCOMPARE(AppSettingsManager::folderName("io.github.mirevo.Mirevo"), "Mirevo");
         QCOMPARE(AppSettingsManager::folderName("io.github.mirevo.Mirevo.debug"), "Mirevo-Debug");
         QCOMPARE(AppSettingsManager::folderName("io.github.mirevo.Mirevo.Debug"), "Mirevo");
         QCOMPARE(AppSettingsManager::folderName("io.github.mirevo.Mirevodebug"), "Mirevo");

@@ -119,18 +119,6 @@ private slots:
         const QJsonObject again = QJsonDocument::fromJson(encodeSettings(*decoded)).object();
         QCOMPARE(again.value("clock").toObject().value("dateTimePosition").toString(), written);
     }
-
-    // A colour from the picker, in whatever model it comes; no colour stands for white.
-    void platformColours()
-    {
-        const auto components = [](const QColor& color) { // QColor keeps 16 bits a component
-            const ColorComponents c = ColorComponents::fromPlatformColor(color);
-            return QString::asprintf("%.3g %.3g %.3g %.3g", c.red, c.green, c.blue, c.alpha);
-        };
-        QCOMPARE(components(QColor::fromRgbF(0.25, 0.5, 1.0, 0.5)), "0.25 0.5 1 0.5");
-        QCOMPARE(components(QColor::fromHsvF(0.0, 1.0, 1.0)), "1 0 0 1");
-        QCOMPARE(components(QColor()), "1 1 1 1");
-    }
 };
 
 MIREVO_TEST_CLASS(SettingsJsonTest)

@@ -287,8 +287,8 @@ private slots:
         QVERIFY(test::readFile(spaced.entryPath()).contains("\nTryExec=/opt/My $Apps/mirevo\n"));
     }
 
-    // Opens on the requested tab, else on the last one requested. An open window shows a
-    // tab that is named ("About Mirevo") and keeps the user's when none is. Esc and Ctrl+W
+    // Opens on the requested tab, else on the last one requested. An open window keeps the
+    // user's tab when none is named (a named one: e2e settings_keyboard.sh). Esc and Ctrl+W
     // close it.
     void opensOnTheRequestedOrRememberedTab()
     {
@@ -296,12 +296,9 @@ private slots:
         f.manager.showSettings(std::nullopt);
         QCOMPARE(f.shownTab(), SettingsTab::imeIndicator);
         QVERIFY(f.close(Qt::Key_Escape));
-        f.manager.showSettings(SettingsTab::clock);
-        QCOMPARE(f.shownTab(), SettingsTab::clock);
-        QWidget* window = f.manager.settingsWindow();
         f.manager.showSettings(SettingsTab::about);
-        QCOMPARE(f.manager.settingsWindow(), window);
         QCOMPARE(f.shownTab(), SettingsTab::about);
+        QWidget* window = f.manager.settingsWindow();
         window->findChild<QTabWidget*>()->setCurrentIndex(int(SettingsTab::mouseCursor));
         f.manager.showSettings(std::nullopt);
         QCOMPARE(f.shownTab(), SettingsTab::mouseCursor);

@@ -105,8 +105,6 @@ private slots:
         QTest::addColumn<bool>("japanese");
         QTest::addColumn<int>("points");
         QTest::addColumn<QSize>("size");
-        QTest::newRow("English 9 pt") << false << 9 << QSize(950, 665);
-        QTest::newRow("Japanese 9 pt") << true << 9 << QSize(950, 665);
         QTest::newRow("English 11 pt, smallest") << false << 11 << QSize(800, 565);
         QTest::newRow("Japanese 14 pt, smallest") << true << 14 << QSize(800, 565);
     }

@@ -194,7 +194,6 @@ private slots:
                  {"ime", "positionYField", "1e999", "", "152"},
                  {"ime", "displayPopup", "1", "displayIndex=1;positionX=20;positionY=20",
                   "Display 2"},
-                 {"ime", "topRightButton", "", "positionX=1800;positionY=960"},
                  {"ime", "bottomLeftButton", "", "positionX=20;positionY=20"},
                  {"ime", "topRightButton", "", "positionX=1200;positionY=944", "",
                   "displayIndex=1;indicatorSize=60"},
@@ -209,7 +208,6 @@ private slots:
 
                  {"cursor", "showIndicatorSwitch", "", "isVisible=false", "off"},
                  {"cursor", "size_medium", "", "size=20", "", "size=13"},
-                 {"cursor", "sizeSlider", "10", "size=22", "22 px"},
                  {"cursor", "offsetXSlider", "0", "offsetX=-30", "-30"},
                  {"cursor", "offsetYSlider", "30", "offsetY=0", "+0"},
                  {"cursor", "opacitySlider", "9", "opacity=0.95", "95%"},

@@ -313,8 +313,6 @@ private slots:
         QTest::addColumn<QByteArray>("property");
         QTest::addColumn<QString>("layouts");  // joined with '|'
         QTest::addColumn<QString>("variants"); // joined with '|'
-        row("recorded", QByteArray("evdev\0pc105\0us,ru,jp\0\0grp:alt_shift_toggle\0", 42),
-            "us|ru|jp", "||");
         row("more variants than layouts", QByteArray("evdev\0pc105\0us\0intl,x\0\0", 24), "us",
             "intl");
         row("truncated", QByteArray("evdev\0pc1", 9), "", "");
@@ -337,7 +335,6 @@ private slots:
                                     "modify it.\nIBUS_ADDRESS=unix:path=/tmp/ibus/dbus-Xx1,"
                                     "guid=abc\nIBUS_DAEMON_PID=4242\n";
         const QByteArray address = "IBUS_ADDRESS=unix:abstract=/x\n";
-        row("recorded", recorded, "unix:path=/tmp/ibus/dbus-Xx1,guid=abc");
         row("dead daemon", QByteArray(recorded).replace("4242", "4243"), "");
         row("crlf", QByteArray("IBUS_ADDRESS=unix:abstract=/x\r\nIBUS_DAEMON_PID=4242\r\n"),
             "unix:abstract=/x");

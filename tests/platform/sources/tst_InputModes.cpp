@@ -20,7 +20,6 @@ private slots:
         row("wide ASCII", "fcitx_mozc_alpha_full", "fcitx_mozc", "latin");
         row("half-width katakana", "fcitx_mozc_katakana_half", "fcitx_mozc", "native");
         row("sandboxed fcitx5", "org.fcitx.Fcitx5.fcitx_mozc_alpha_half", "fcitx_mozc", "latin");
-        row("the method's own icon", "fcitx-hangul", "fcitx-hangul", "");
         row("icon of the keyboard before", "input-keyboard-symbolic", "fcitx_mozc", "");
         row("icon of mozc after a switch", "fcitx_mozc_direct", "fcitx-hangul", "");
         row("a longer name, not a mode", "fcitx_mozcjp_direct", "fcitx_mozc", "");
