@@ -257,7 +257,7 @@ window_manager_runs() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window i
 e2e_start_compositor() {
   e2e_spawn xcompmgr -n
   # It names the window it takes the _NET_WM_CM_S0 selection with.
-  wait_until 10 xdotool search --name '^xcompmgr$' || e2e_fail "xcompmgr did not start"
+  wait_until 10 xprop -name xcompmgr WM_NAME || e2e_fail "xcompmgr did not start"
 }
 
 e2e_start_tray() {
