@@ -1,15 +1,12 @@
 #!/usr/bin/env bash
-# The badges' rims as a viewer sees them, without a compositor (the window cut to the disc,
-# every pixel in it opaque), with one starting, and after it stops: no pixel of the badge's
-# square is darker than both the desktop and the badge's colour. The floating badge and the
-# pointer badge at 10, 20 and 100 pixels; no text, so only the disc shows.
+# The rims of the floating and the pointer badge (10, 20, 100 px, no text) without a
+# compositor, with one starting, and after it stops: no pixel of the badge's square is
+# darker than both the desktop and the badge's colour.
 set -euo pipefail
 source "$(dirname "$0")/lib/desktop.sh"
 
 desktop=c0c0c0
 badge=4080ff
-settings=$XDG_CONFIG_HOME/Mirevo/app_settings.json
-mkdir -p "$(dirname "$settings")"
 e2e_start_desktop 1024x768
 xsetroot -solid "#$desktop"
 
@@ -26,13 +23,12 @@ centres_blended() { ! grep -qxF -f <(centres) <<<"$opaque"; }
 for size in 10 20 100; do
     # The floating badge's top-left at (100, 100); the pointer badge's 40 px right of and
     # below the pointer at (500, 400), clear of the pointer's own image.
-    "$MIREVO_TOOLS/settings-defaults" | jq --argjson s "$size" '
-        .clock.isVisible = false
+    write_settings '.clock.isVisible = false
         | .imeIndicator.indicatorSize = $s | .imeIndicator.englishText = ""
         | .imeIndicator.englishColor = {red: 0.25, green: 0.5, blue: 1, alpha: 1}
         | .imeIndicator.positionX = 100 | .imeIndicator.positionY = 768 - 100 - $s
         | .mouseCursorIndicator.size = $s
-        | .mouseCursorIndicator.offsetX = 40 | .mouseCursorIndicator.offsetY = 40' >"$settings"
+        | .mouseCursorIndicator.offsetX = 40 | .mouseCursorIndicator.offsetY = 40' --argjson s "$size"
     xdotool mousemove 500 400
     start_mirevo file
     mirevo_pid=${E2E_PIDS[-1]}
@@ -51,6 +47,5 @@ for size in 10 20 100; do
                 e2e_fail "the ${size} px $what $phase: $(rim_is_clean "$x" "$y")"
         done
     done
-    kill "$mirevo_pid"
-    wait "$mirevo_pid" 2>/dev/null || true
+    stop_pid "$mirevo_pid"
 done

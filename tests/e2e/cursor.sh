@@ -1,20 +1,16 @@
 #!/usr/bin/env bash
 # The pointer badge follows relative moves (raw motion) and nothing else, lets clicks
-# through, is see-through around its disc with a compositor, and recolours (its rim and
-# its translucency: badge_rim.sh).
+# through, recolours, and is see-through around its disc with a compositor.
 set -euo pipefail
 source "$(dirname "$0")/lib/desktop.sh"
 e2e_start_desktop 1024x768
-settings=$XDG_CONFIG_HOME/Mirevo/app_settings.json
-mkdir -p "$(dirname "$settings")"
 
 # A white window under the badge that logs the clicks it gets.
 e2e_spawn xev -geometry 400x300+200+200 -event button
 expect_pixel 400 350 ffffff 0 "no window under the badge" 20000
 
 # --- Without a compositor; the badge (20 px) centred on the pointer. --------------------
-"$MIREVO_TOOLS/settings-defaults" |
-    jq '.mouseCursorIndicator.offsetX = -10 | .mouseCursorIndicator.offsetY = -10' >"$settings"
+write_settings '.mouseCursorIndicator.offsetX = -10 | .mouseCursorIndicator.offsetY = -10'
 xdotool mousemove 400 350
 start_mirevo file
 # English is blue by default: the disc left of the "A".
@@ -35,14 +31,13 @@ expect_pixel 455 390 0000ff 40 "the badge moved without a movement to follow" 0
 xdotool mousemove_relative -- 5 5
 expect_pixel 300 255 0000ff 40 "the badge did not follow a relative move after a warp"
 
-# A switch to Korean turns the badge purple (the IME indicator's Korean colour).
+# Korean turns the badge purple.
 set_source "ibus.inputmethod.hangul.Korean"
 expect_pixel 300 255 990099 40 "the badge did not take the Korean colour"
-kill "${E2E_PIDS[-1]}"
-wait "${E2E_PIDS[-1]}" 2>/dev/null || true
+stop_pid "${E2E_PIDS[-1]}"
 
 # --- With a compositor; default settings: 16 right of and 8 below the pointer. ----------
-rm "$settings"
+rm "$XDG_CONFIG_HOME/Mirevo/app_settings.json"
 set_source "xkb.keylayout.us.English (US)"
 e2e_start_compositor
 xdotool mousemove 500 400

@@ -24,8 +24,6 @@ start_ibus
 ibus_switch libpinyin
 expect_source auto chinese_simplified auto:ibus
 expect_badge 00b300 chinese_simplified
-# The ibus backend alone also finds the new daemon.
-expect_source ibus chinese_simplified
 
 start_fcitx5 keyboard-us hangul
 line=$("$MIREVO" --print-source 2>&1 || true)

@@ -1,10 +1,8 @@
 #!/usr/bin/env bash
-# fcitx5-mozc's own modes, switched with its keys in a focused GTK window that types through
-# fcitx5 (XIM): Shift+Muhenkan to half-width Latin, Hiragana_Katakana back to Hiragana.
-# fcitx5 shows the mode only in its tray item, so Plasma's own StatusNotifierWatcher (kded5)
-# runs, not a stand-in. The badge, the clock's background and one LanguageChanged follow each
-# toggle; fcitx5's own switch to the keyboard and back keeps mozc's mode. The mozc server
-# refuses root: as root the whole test runs as nobody.
+# fcitx5-mozc's own modes, toggled in a focused GTK window typing through fcitx5 (XIM); the
+# mode shows only in fcitx5's tray item, read from Plasma's StatusNotifierWatcher (kded5).
+# Badge, clock background and one LanguageChanged follow each toggle; fcitx5's switch to the
+# keyboard and back keeps mozc's mode. As root it runs as nobody (mozc refuses root).
 set -euo pipefail
 . "$(dirname "$0")/lib/session.sh"
 . "$(dirname "$0")/lib/modes.sh"
@@ -14,20 +12,11 @@ e2e_init
 fcitx5_typing_session
 watch_language_changes
 
-# toggle KEY ICON: KEY pressed on the keyboard (XTEST) until fcitx5 shows ICON; a press
-# under load has been seen to get lost before the client read it.
-toggle() {
-  wanted_icon=$2
-  xdotool key "$1"
-  wait_until 3 eval '[ "$(fcitx5_tray_icon)" = "$wanted_icon" ]' || {
-    xdotool key "$1"
-    wait_until 5 eval '[ "$(fcitx5_tray_icon)" = "$wanted_icon" ]' ||
-      e2e_fail "fcitx5 shows $(fcitx5_tray_icon) after $1, not $2"
-  }
-}
+# toggle KEY ICON: KEY pressed until fcitx5 shows ICON.
+toggle() { press_until "$1" tray_icon_is "$2" || e2e_fail "fcitx5 shows $(fcitx5_tray_icon) after $1, not $2"; }
 
 fcitx5-remote -s mozc
-wait_until 10 test "$(fcitx5_tray_icon)" = fcitx_mozc_hiragana || e2e_fail "mozc started in $(fcitx5_tray_icon)"
+wait_until 10 tray_icon_is fcitx_mozc_hiragana || e2e_fail "mozc started in $(fcitx5_tray_icon)"
 expect_mode fcitx5.inputmethod.mozc.Japanese japanese ff0000 991700
 toggle shift+Muhenkan fcitx_mozc_alpha_half
 expect_mode fcitx5.inputmethod.mozc.Roman english 0000ff 005a99

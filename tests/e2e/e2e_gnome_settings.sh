@@ -11,52 +11,45 @@ e2e_init
 start_xvfb
 export XDG_SESSION_TYPE=wayland
 mru() { gsettings set org.gnome.desktop.input-sources mru-sources "$1"; }
-# expect_announced ID: the running source announced ID last, within 5 s.
-expect_announced() {
-  wanted=$1
-  wait_until 5 eval '[ "$(tail -1 "$E2E_TMP/watch.log" | cut -f1)" = "$wanted" ]' ||
-    e2e_fail "$2: the source announced $(tail -1 "$E2E_TMP/watch.log" | cut -f1), not $1"
-}
 export GSETTINGS_BACKEND=dconf
 watch_sources gnome
 watcher=${E2E_PIDS[-1]}
-expect_announced "gnome.keylayout.us.English (US)" "no settings yet: the shell's US layout"
+expect_latest "gnome.keylayout.us.English (US)" 5 "no settings yet: the shell's US layout"
 
 start_dconf
 dconf_pid=${E2E_PIDS[-1]}
 gsettings set org.gnome.desktop.input-sources sources \
   "[('xkb', 'us'), ('xkb', 'ru'), ('xkb', 'de'), ('ibus', 'hangul'), ('ibus', 'no-such-engine')]"
 mru "[('xkb', 'ru'), ('xkb', 'us')]"
-expect_announced gnome.keylayout.ru.Russian "dconf-service started late"
-kill "$dconf_pid"
-wait "$dconf_pid" 2>/dev/null || true
+expect_latest gnome.keylayout.ru.Russian 5 "dconf-service started late"
+stop_pid "$dconf_pid"
 start_dconf
 mru "[('xkb', 'de'), ('xkb', 'ru')]"
-expect_announced gnome.keylayout.de.German "dconf-service restarted"
+expect_latest gnome.keylayout.de.German 5 "dconf-service restarted"
 
 # IBus describes its engines once it runs; without it the engine's name alone is known.
 mru "[('ibus', 'hangul'), ('xkb', 'de')]"
-expect_announced ibus.inputmethod.hangul "no IBus"
+expect_latest ibus.inputmethod.hangul 5 "no IBus"
 start_ibus
 ibus_switch hangul
 # Enabled, ibus-hangul announces its Latin mode, also with no window focused.
-expect_announced ibus.inputmethod.hangul.Roman "ibus-daemon started late"
+expect_latest ibus.inputmethod.hangul.Roman 5 "ibus-daemon started late"
 # Gone, the daemon's description is kept.
 stop_ibus
 mru "[('xkb', 'ru'), ('ibus', 'hangul')]"
-expect_announced gnome.keylayout.ru.Russian "ibus-daemon gone"
+expect_latest gnome.keylayout.ru.Russian 5 "ibus-daemon gone"
 mru "[('ibus', 'hangul'), ('xkb', 'ru')]"
-expect_announced ibus.inputmethod.hangul.Roman "ibus-daemon gone"
+expect_latest ibus.inputmethod.hangul.Roman 5 "ibus-daemon gone"
 start_ibus
 ibus_switch xkb:us::eng
-expect_announced gnome.keylayout.ru.Russian "ibus-daemon back on a layout engine"
+expect_latest gnome.keylayout.ru.Russian 5 "ibus-daemon back on a layout engine"
 
 mru "[('ibus', 'no-such-engine'), ('xkb', 'de')]"
-expect_announced gnome.keylayout.de.German "an engine IBus does not have"
+expect_latest gnome.keylayout.de.German 5 "an engine IBus does not have"
 dconf write /org/gnome/desktop/input-sources/sources "@a(ss) []"
-expect_announced "gnome.keylayout.us.English (US)" "no sources configured"
+expect_latest "gnome.keylayout.us.English (US)" 5 "no sources configured"
 gsettings set org.gnome.desktop.input-sources sources "[('xkb', 'ru'), ('xkb', 'de')]"
-expect_announced gnome.keylayout.de.German "sources back"
+expect_latest gnome.keylayout.de.German 5 "sources back"
 dconf write /org/gnome/desktop/input-sources/mru-sources "'not a list'"
-expect_announced gnome.keylayout.ru.Russian "mru-sources of another type: the first source"
+expect_latest gnome.keylayout.ru.Russian 5 "mru-sources of another type: the first source"
 kill -0 "$watcher" || e2e_fail "the source's process ended"

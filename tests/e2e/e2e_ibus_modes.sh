@@ -1,9 +1,7 @@
 #!/usr/bin/env bash
-# The engines' own modes, switched with their toggle keys in a focused GTK window that
-# types through IBus: ibus-hangul (Latin at start, Hangul toggles) and ibus-mozc (direct
-# input at start, Zenkaku_Hankaku toggles). The badge, the clock's background and one
-# LanguageChanged follow each toggle; a newly chosen engine shows the mode it starts in.
-# The mozc server refuses root: as root the whole test runs as nobody.
+# The engines' own modes, toggled in a focused GTK window typing through IBus: ibus-hangul
+# (Hangul) and ibus-mozc (Zenkaku_Hankaku). Badge, clock background and one LanguageChanged
+# follow each toggle; a new engine shows its start mode. As root it runs as nobody (mozc).
 set -euo pipefail
 . "$(dirname "$0")/lib/session.sh"
 . "$(dirname "$0")/lib/modes.sh"

@@ -6,9 +6,7 @@ set -euo pipefail
 e2e_init
 start_xvfb
 setxkbmap -layout us,de
-mkdir -p "$XDG_CONFIG_HOME/Mirevo"
-"$MIREVO_TOOLS/settings-defaults" | jq '.imeIndicator.layoutLabel = "layout_code"' \
-    >"$XDG_CONFIG_HOME/Mirevo/app_settings.json"
+write_settings '.imeIndicator.layoutLabel = "layout_code"'
 start_mirevo xkb
 text=(50 570 50 56) # the default badge's text, inside its disc
 # lock GROUP: the group is locked and the badge keeps English's colour.

@@ -1,9 +1,7 @@
 #!/usr/bin/env bash
-# The Debian package: lintian finds no error or warning, the desktop entry, metainfo and
-# man page validate, one version everywhere, real dependencies and the fonts recommended,
-# and the packaged binary runs. The program the package is made from starts with the
-# desktop entry's window class, writes a valid autostart entry that the session skips
-# once the program is gone, and quits on request.
+# The Debian package: lintian-clean, desktop entry, metainfo and man page valid, one
+# version, real dependencies, fonts recommended, the binary runs. The program has the entry's
+# window class and writes a valid autostart entry that is skipped once it is gone.
 set -euo pipefail
 source "$(dirname "$0")/lib/desktop.sh"
 build=$(dirname "$MIREVO")
@@ -21,8 +19,7 @@ wm_class=$(sed -n 's/^StartupWMClass=//p' "$build"/*.desktop)
 xprop -id "$window" WM_CLASS | grep -q ", \"$wm_class\"$" ||
     e2e_fail "window class $(xprop -id "$window" WM_CLASS) does not match StartupWMClass=$wm_class"
 # "Start Mirevo at login" (Alt+L on the About page), as the user ticks it.
-gdbus call --session --dest io.github.mirevo.Mirevo --object-path /io/github/mirevo/Mirevo \
-    --method io.github.mirevo.Mirevo1.ShowSettings about >/dev/null
+mirevo_call io.github.mirevo.Mirevo1.ShowSettings about >/dev/null
 wait_until 20 settings_open || e2e_fail "the settings window did not open"
 xdotool windowactivate --sync "$(settings_open | head -1)" key alt+l
 autostart=$XDG_CONFIG_HOME/autostart/io.github.mirevo.Mirevo.desktop

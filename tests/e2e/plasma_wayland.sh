@@ -1,10 +1,8 @@
 #!/usr/bin/env bash
-# Plasma 5.27 on Wayland: the real kwin_wayland (headless, with XWayland), which serves
-# org.kde.keyboard itself and leaves XWayland's XKB group alone. With default settings the
-# badge and the clock appear where stored, seen in KWin's own screenshots; the layout
-# (us(rus) on a US base, a display label) is followed as KWin reports it, also after
-# kxkbrc changes, and IBus (running, not declared, as KWin's input-method setting starts
-# it) answers while its input method is active. KWin also keeps a layout per window.
+# Plasma 5.27 on Wayland: the real kwin_wayland (headless), which serves org.kde.keyboard
+# and leaves XWayland's XKB group alone. Badge and clock show where stored (KWin's
+# screenshots); the layout follows KWin, also after kxkbrc changes; IBus (running, not
+# declared) answers while an input method is active; KWin keeps a layout per window.
 set -euo pipefail
 . "$(dirname "$0")/lib/plasma.sh"
 write_kxkbrc us,us,ru ,rus,phonetic EN,,

@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
-# A save past the file-size limit fails like a full disk instead of killing the program; an
-# unreadable file in the earlier data folder moves and is kept aside (run as nobody); a move
-# of the earlier folder killed between its copy and the removal of the old file leaves a
-# whole file that the next start reads.
+# A save past the file-size limit fails like a full disk, not killing the program; an
+# unreadable file in the earlier data folder moves and is kept aside (as nobody); a move
+# killed between its copy and the old file's removal leaves a whole file for the next start.
 set -euo pipefail
 source "$(dirname "$0")/lib/session.sh"
 e2e_init
@@ -10,8 +9,8 @@ export QT_QPA_PLATFORM=offscreen DBUS_SESSION_BUS_ADDRESS=unix:path=$E2E_TMP/no-
 other_fs=$(mktemp -d /dev/shm/mirevo-e2e.XXXXXX)
 trap 'status=$?; rm -rf "$other_fs"; (exit $status); e2e_cleanup' EXIT
 
-# serves: Mirevo, started in the background, takes the instance lock, reaches its event
-# loop (a later start hands over to it) and still runs then; it is stopped afterwards.
+# serves: Mirevo takes the instance lock, reaches its event loop (a later start hands over
+# to it) and still runs then; it is stopped afterwards.
 holds_lock() { [ "$(head -n1 "$XDG_RUNTIME_DIR"/*/instance.lock)" = "$1" ]; }
 serves() {
   "$MIREVO" --input-backend "file:$E2E_SOURCE" >>"$E2E_TMP/mirevo.log" 2>&1 &

@@ -1,27 +1,18 @@
 #!/usr/bin/env bash
-# The settings window with the keyboard only, on a real X server: Esc and Ctrl+W close an
-# open drop-down list, font menu, context menu or colour dialog and leave the window open;
-# a second Esc closes the window. A request that names a page shows it in the open window.
-# Over the real AT-SPI stack every slider reads as the number shown beside it.
-# `mirevo --quit` ends the program with its settings saved and says so when none runs; the
-# standard `quit` action ends it too.
+# The settings window by keyboard: Esc and Ctrl+W close an open pop-up and only it, a second
+# Esc the window; a request naming a page shows it; over AT-SPI every slider reads as the
+# number beside it. `mirevo --quit` and the `quit` action end the program, settings saved.
 set -euo pipefail
 source "$(dirname "$0")/lib/desktop.sh"
 e2e_start_desktop 1280x800
 config=$XDG_CONFIG_HOME/Mirevo
 
-bus_call() {
-    gdbus call --session --dest io.github.mirevo.Mirevo --object-path /io/github/mirevo/Mirevo \
-        --method "$@" >/dev/null
-}
 mapped_windows() { xdotool search --onlyvisible --classname mirevo | wc -l; }
 windows_are() { [ "$(mapped_windows)" -eq "$1" ]; }
 windows_at_most() { [ "$(mapped_windows)" -le "$1" ]; }
-not_running() { ! kill -0 "$1" 2>/dev/null; }
 settings_closed() { ! settings_open >/dev/null; }
-# Each slider of the three pages, as a screen reader gets it over AT-SPI, against the label
-# beside it: "100 px" reads 100, "+16" 16. Prints the misread ones; fails on one, or when
-# the pages' twelve sliders are not all there. (The system's Python has the bindings.)
+# Each slider as a screen reader gets it, against the label beside it ("100 px" reads 100);
+# prints the misread ones, fails on one or when the twelve sliders are not all there.
 sliders_read_as_shown() {
     /usr/bin/python3 -c 'import re, sys, gi
 gi.require_version("Atspi", "2.0")
@@ -39,15 +30,15 @@ print("\n".join(wrong) or "%d sliders" % len(sliders))
 sys.exit(1 if wrong or len(sliders) < 12 else 0)'
 }
 
-# The accessibility bus, as a desktop with a screen reader has it, and Qt's bridge to it.
+# The accessibility bus and Qt's bridge to it.
 unset NO_AT_BRIDGE
 e2e_spawn /usr/libexec/at-spi-bus-launcher --launch-immediately
 wait_until 10 bus_has_owner org.a11y.Bus || e2e_fail "the accessibility bus did not start"
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 start_mirevo file
 mirevo_pid=${E2E_PIDS[-1]}
-wait_until 20 bus_has_owner io.github.mirevo.Mirevo || e2e_fail "Mirevo did not take its bus name"
-bus_call io.github.mirevo.Mirevo1.ShowSettings clock
+mirevo_up
+mirevo_call io.github.mirevo.Mirevo1.ShowSettings clock >/dev/null
 wait_until 20 settings_open || e2e_fail "the settings window did not open"
 xdotool windowactivate --sync "$(settings_open | head -1)"
 wait_until 20 sliders_read_as_shown || e2e_fail "sliders over AT-SPI: $(sliders_read_as_shown 2>&1)"
@@ -70,14 +61,14 @@ done
 xdotool key Escape
 wait_until 5 settings_closed || e2e_fail "a second Esc did not close the settings window"
 
-# A page named while the window is open is shown: Alt+Z reaches the pointer badge's size
-# only there. Its change is saved before the program quits.
-bus_call io.github.mirevo.Mirevo1.ShowSettings clock
+# A page named while the window is open is shown (Alt+Z reaches the pointer size only
+# there), and its change saved on quitting.
+mirevo_call io.github.mirevo.Mirevo1.ShowSettings clock >/dev/null
 wait_until 20 settings_open || e2e_fail "the settings window did not open again"
-bus_call io.github.mirevo.Mirevo1.ShowSettings mouseCursor
+mirevo_call io.github.mirevo.Mirevo1.ShowSettings mouseCursor >/dev/null
 xdotool windowactivate --sync "$(settings_open | head -1)" key --delay 150 alt+z Right
 "$MIREVO" --quit || e2e_fail "mirevo --quit did not end the running instance"
-not_running "$mirevo_pid" || e2e_fail "mirevo --quit returned before the instance ended"
+! running "$mirevo_pid" || e2e_fail "mirevo --quit returned before the instance ended"
 size=$(jq .mouseCursorIndicator.size "$config/app_settings.json")
 [ "$size" = 21 ] || e2e_fail "the pointer page did not show, or its size was not saved: $size"
 grep -q '^UnifiedSettings=' "$config/Mirevo.conf" ||
@@ -88,7 +79,7 @@ grep -qF "no Mirevo is running" <<<"$out" || e2e_fail "mirevo --quit with none r
 
 start_mirevo file
 mirevo_pid=${E2E_PIDS[-1]}
-wait_until 20 bus_has_owner io.github.mirevo.Mirevo || e2e_fail "Mirevo did not start again"
+mirevo_up
 # The answer may not get out before the program ends: its ending is what counts.
-bus_call org.freedesktop.Application.ActivateAction quit '[]' '{}' || true
-wait_until 5 not_running "$mirevo_pid" || e2e_fail "the quit action did not end Mirevo"
+mirevo_call org.freedesktop.Application.ActivateAction quit '[]' '{}' >/dev/null || true
+wait_until 5 eval '! running $mirevo_pid' || e2e_fail "the quit action did not end Mirevo"

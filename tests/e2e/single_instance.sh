@@ -1,15 +1,13 @@
 #!/usr/bin/env bash
-# One instance per user: a second start opens the settings; the D-Bus interface as gdbus
-# sees it; a start beside a holder of the name that answers with an error fails and names
-# it. Also: default settings written, floating windows out of the taskbar. Every wait is
-# for its condition, bounded for a busy machine. Races: single_instance_race.sh.
+# One instance per user: a second start opens the settings; the D-Bus interface; a start
+# beside a name holder that answers with an error names it. Also: default settings written,
+# floating windows out of the taskbar. Races: single_instance_race.sh.
 set -euo pipefail
 source "$(dirname "$0")/lib/desktop.sh"
 e2e_start_desktop 1280x800
 source "$(dirname "$0")/lib/instance.sh"
 settings_closed() { ! settings_open; }
-# Alt+F4 closes the active window; a window still open after a while is made active and
-# asked again (on a busy machine the window manager may not have had it active yet).
+# Alt+F4, again while the settings stay open (a busy window manager may not have had it active).
 close_settings() {
     local attempt window
     for attempt in 1 2 3; do
@@ -39,30 +37,27 @@ timeout 60 "$MIREVO" --input-backend "file:$E2E_SOURCE" || e2e_fail "second star
 wait_until 30 settings_open || e2e_fail "a second start did not open the settings"
 close_settings
 
-# The interface, as scripts see it.
-e2e_spawn gdbus monitor "${object[@]}"
-wait_until 30 grep -q "owned by" "$E2E_TMP/spawned.log" || e2e_fail "gdbus monitor did not start"
+# The interface, as scripts see it (LanguageChanged: e2e_ibus_modes.sh).
 set_source "ibus.inputmethod.anthy.Japanese"
-wait_until 30 grep -qF "LanguageChanged ('japanese', 'ibus.inputmethod.anthy.Japanese')" \
-    "$E2E_TMP/spawned.log" || e2e_fail "no LanguageChanged signal: $(cat "$E2E_TMP/spawned.log")"
-introspection=$(gdbus introspect "${object[@]}")
+wait_until 30 current_is ibus.inputmethod.anthy.Japanese || e2e_fail "Mirevo shows $(mirevo_current)"
+introspection=$(gdbus introspect --session --dest "$name" --object-path /io/github/mirevo/Mirevo)
 for property in "CurrentLanguage = 'japanese'" "CurrentSourceId = 'ibus.inputmethod.anthy.Japanese'" \
     "Backend = 'file'"; do
     grep -qF "readonly s $property;" <<<"$introspection" || e2e_fail "introspection lacks $property"
 done
-gdbus call "${object[@]}" --method io.github.mirevo.Mirevo1.ShowSettings about >/dev/null
+mirevo_call io.github.mirevo.Mirevo1.ShowSettings about >/dev/null
 wait_until 30 settings_open || e2e_fail "ShowSettings did not open the settings window"
 close_settings
-gdbus call "${object[@]}" --method org.freedesktop.Application.Activate {} >/dev/null
+mirevo_call org.freedesktop.Application.Activate {} >/dev/null
 wait_until 30 settings_open || e2e_fail "Activate did not open the settings window"
-refusal=$(gdbus call "${object[@]}" --method io.github.mirevo.Mirevo1.ShowSettings nonsense 2>&1) &&
+refusal=$(mirevo_call io.github.mirevo.Mirevo1.ShowSettings nonsense 2>&1) &&
     e2e_fail "ShowSettings accepted a tab that does not exist"
 grep -q InvalidArgs <<<"$refusal" || e2e_fail "ShowSettings refused a tab with: $refusal"
 stop "$first"
 set_source "xkb.keylayout.us.English (US)"
 
-# A holder of the name that answers with an error, as a Mirevo answers while it shuts down:
-# a start names that error at once instead of waiting out the 5 s.
+# A name holder answering with an error, as a Mirevo shutting down: a start names the error
+# at once instead of waiting out the 5 s.
 e2e_spawn "$MIREVO_TOOLS/bus_name_holder" "$name"
 wait_until 30 bus_has_owner "$name" || e2e_fail "bus_name_holder did not take $name"
 status=0

@@ -1,6 +1,5 @@
-// Answers as org.kde.keyboard at /Layouts with replies the real Plasma daemon never sends,
-// to see that Mirevo survives them and keeps its last good answer. Everything else is
-// tested against the real daemon (kded5, kwin_wayland).
+// Answers as org.kde.keyboard at /Layouts with replies the real Plasma daemon never sends
+// (all else is tested against the real daemon).
 //   kde_layouts_standin past-end     one layout, current index 5
 //   kde_layouts_standin empty        no layouts, current index 0
 //   kde_layouts_standin wrong-types  the list as strings, the index as a string

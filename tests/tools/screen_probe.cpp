@@ -1,16 +1,11 @@
 // Reads the X screen's pixels for end-to-end tests and benchmarks.
-//   screen-probe pixel X Y                         prints "#rrggbb"
-//   screen-probe wait X Y RRGGBB TOLERANCE MS      waits until the pixel is within TOLERANCE
-//                                                  of the colour; prints the milliseconds
-//                                                  taken, exits 1 on timeout
-//   screen-probe png FILE [X Y W H]                saves the screen, or that part of it
-//   screen-probe dark X Y W H RRGGBB RRGGBB        prints the pixels of that part of the
-//                                                  screen darker than both colours (the
-//                                                  desktop's and the badge's); exits 1 when
-//                                                  there is one
-// With MIREVO_SCREEN=kwin the pixels come from KWin's screenshots (org.kde.KWin.ScreenShot2,
-// which needs KWIN_SCREENSHOT_NO_PERMISSION_CHECKS=1 in KWin's environment): XWayland's root
-// window holds none.
+//   screen-probe pixel X Y                     prints "#rrggbb"
+//   screen-probe wait X Y RRGGBB TOLERANCE MS  waits for the colour; prints the ms taken
+//   screen-probe png FILE [X Y W H]            saves the screen, or that part of it
+//   screen-probe dark X Y W H RRGGBB RRGGBB    prints the pixels there darker than both
+//                                              colours; exits 1 when there is one
+// With MIREVO_SCREEN=kwin the pixels come from KWin's screenshots (KWin started with
+// KWIN_SCREENSHOT_NO_PERMISSION_CHECKS=1): XWayland's root window holds none.
 #include <QColor>
 #include <QDBusConnection>
 #include <QDBusPendingReply>

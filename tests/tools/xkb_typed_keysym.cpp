@@ -1,7 +1,5 @@
-// What a key types in the locked XKB group: xkb_typed_keysym KEYCODE prints
-// "<group> <keysym>" (0-based group, unshifted level), e.g. "2 Cyrillic_ya" for keycode 24.
-// The truth for a layout switch on X11: Xvfb delivers synthetic key presses in group 0
-// whatever group is locked, so a typed key cannot show it.
+// xkb_typed_keysym KEYCODE: prints "<group> <keysym>" ("2 Cyrillic_ya"), what the key types
+// unshifted in the locked XKB group (Xvfb types synthetic presses in group 0 whatever is locked).
 
 #include <X11/XKBlib.h>
 #include <X11/Xlib.h>

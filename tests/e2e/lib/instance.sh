@@ -1,15 +1,10 @@
 # The program's single-instance arbiters as the end-to-end scripts see them (session.sh).
 name=io.github.mirevo.Mirevo
-object=(--session --dest "$name" --object-path /io/github/mirevo/Mirevo)
 
-running() { [[ $(ps -o stat= -p "$1" 2>/dev/null) == [^Z]* ]]; }
 one_exited() { ! running "$1" || ! running "$2"; }
 bus_name_free() { ! bus_has_owner "$name"; }
 # Properties are answered by the program's event loop, unlike Ping.
-answers_on_bus() {
-    gdbus call "${object[@]}" --method org.freedesktop.DBus.Properties.Get \
-        io.github.mirevo.Mirevo1 Backend
-}
+answers_on_bus() { mirevo_call org.freedesktop.DBus.Properties.Get io.github.mirevo.Mirevo1 Backend; }
 # holds_lock [PID]: the lock names PID (any holder without one) and the socket is there.
 holds_lock() {
     local folder=$XDG_RUNTIME_DIR/$name

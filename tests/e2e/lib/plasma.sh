@@ -1,8 +1,6 @@
-# Helpers for tests and benchmarks against the real Plasma 5.27: its keyboard daemon
-# (org.kde.keyboard) in kded5 with plasma-desktop's keyboard module on X11, in kwin_wayland
-# on Wayland, both configured through kxkbrc as Plasma's settings module writes it.
-# Sourcing this file runs the calling script again inside a private session bus (see
-# e2e_enter_session) and calls e2e_init.
+# The real Plasma 5.27's keyboard daemon (org.kde.keyboard): kded5 with plasma-desktop's
+# keyboard module on X11, kwin_wayland on Wayland, configured through kxkbrc. Sourcing runs
+# the script again inside a private session bus and calls e2e_init.
 
 source "$(dirname "${BASH_SOURCE[0]}")/session.sh"
 e2e_enter_session "$0" "$@"
@@ -31,10 +29,8 @@ print(ast.literal_eval(sys.argv[1])[0][int(sys.argv[2].split()[1].rstrip(",)"))]
     "$(kde_call getLayoutsList)" "$(kde_call getLayout)"
 }
 # expect_daemon_layout LONG_NAME: the daemon reports LONG_NAME as current within 5 s.
-expect_daemon_layout() {
-  wait_until 5 daemon_layout_is "$1" || e2e_fail "the daemon is not on $1: $(daemon_layout)"
-}
 daemon_layout_is() { [ "$(daemon_layout)" = "$1" ]; }
+expect_daemon_layout() { wait_until 5 daemon_layout_is "$1" || e2e_fail "the daemon is not on $1: $(daemon_layout)"; }
 
 # expect_typed KEYCODE KEYSYM: on X11 the key types KEYSYM in the locked group within 5 s.
 expect_typed() {
@@ -49,10 +45,9 @@ expect_source_id() {
 }
 source_id_is() { [ "$("$MIREVO" --print-source | cut -f1)" = "$1" ]; }
 
-# windows_with_layouts INDEX_A INDEX_B: Plasma keeps a layout per window (SwitchMode=Window);
-# two new windows, WINDOW_A and WINDOW_B, get these layouts (INDEX_A not 0). Plasma gives a
-# window layout 0 when it first has the focus: from layout INDEX_A that is a switch to wait
-# for, after which the layout set is that window's.
+# windows_with_layouts INDEX_A INDEX_B: with a layout per window, new windows WINDOW_A and
+# WINDOW_B get these (INDEX_A not 0). A window gets layout 0 when first focused: from
+# INDEX_A a switch to wait for, after which the layout set is the window's.
 windows_with_layouts() {
   local window index
   sed -i 's/SwitchMode=Global/SwitchMode=Window/' "$XDG_CONFIG_HOME/kxkbrc"
@@ -72,17 +67,10 @@ windows_with_layouts() {
 }
 daemon_index_is() { [ "$(kde_call getLayout)" = "(uint32 $1,)" ]; }
 
-# start_kded: kglobalaccel5, where kded's keyboard module registers its shortcuts, and
-# kded5 with the keyboard module alone.
+# start_kded: kglobalaccel5 (for the keyboard module's shortcuts) and kded5 with the keyboard
+# module alone.
 start_kded() {
-  local module
-  {
-    printf '[General]\nCheckSycoca=false\nCheckUpdates=false\n'
-    for module in /usr/lib/*/qt5/plugins/kf5/kded/*.so; do
-      module=${module##*/}
-      [ "${module%.so}" = keyboard ] || printf '[Module-%s]\nautoload=false\n' "${module%.so}"
-    done
-  } >"$XDG_CONFIG_HOME/kded5rc"
+  kded_only keyboard
   bus_has_owner org.kde.kglobalaccel || e2e_spawn kglobalaccel5
   # kded first runs kconf_update and waits for it; KRunner's update script asks for an
   # activity manager that cannot start here and holds kded for 25 s. Without data folders
@@ -93,19 +81,14 @@ start_kded() {
   E2E_PIDS+=($KDED_PID)
   wait_until 60 bus_has_owner org.kde.keyboard || e2e_fail "kded5 did not load its keyboard module"
 }
-stop_kded() {
-  kill_tree "$KDED_PID"
-  wait "$KDED_PID" 2>/dev/null || true
-}
+stop_kded() { stop_pid "$KDED_PID"; }
 
-# start_kwin: Plasma's compositor, headless, with XWayland; KWin serves org.kde.keyboard
-# itself. Sets DISPLAY (XWayland) and WAYLAND_DISPLAY, and has screen-probe read KWin's
-# screenshots (XWayland's root window holds no pixels).
+# start_kwin: kwin_wayland, headless, with XWayland (DISPLAY); it serves org.kde.keyboard.
+# screen-probe reads KWin's screenshots (XWayland's root window holds no pixels).
 start_kwin() {
   local kwin=kwin_wayland client=$E2E_TMP/kwin-client.sh
-  # Debian's binary carries the file capability cap_sys_resource; where the capability
-  # bounding set lacks it (containers) exec fails, and a copy, without it, runs. KWin's
-  # platform plugin loads only into a program named kwin_wayland.
+  # Debian's binary carries cap_sys_resource, which containers may lack: exec fails there and
+  # a copy runs (named kwin_wayland, for its platform plugin to load).
   if ! kwin_wayland --version >/dev/null 2>&1; then
     mkdir -p "$E2E_TMP/kwin"
     cp /usr/bin/kwin_wayland "$E2E_TMP/kwin/kwin_wayland"
@@ -123,8 +106,8 @@ start_kwin() {
   wait_until 30 bus_has_owner org.kde.keyboard || e2e_fail "KWin does not serve org.kde.keyboard"
 }
 
-# ibus_set_engine NAME: switches IBus as its panel does with "use system keyboard layout":
-# `ibus engine` would also replace Plasma's layouts with the engine's (setxkbmap).
+# ibus_set_engine NAME: as IBus's panel with "use system keyboard layout" (`ibus engine`
+# would also replace Plasma's layouts with the engine's).
 ibus_set_engine() {
   gdbus call --address "$(ibus address)" --dest org.freedesktop.IBus \
     --object-path /org/freedesktop/IBus --method org.freedesktop.IBus.SetGlobalEngine "$1" >/dev/null

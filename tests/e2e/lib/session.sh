@@ -1,8 +1,6 @@
-# Helpers for end-to-end scripts, benchmarks and the headless demo: a private X server or
-# desktop (with openbox), session bus and input-method daemons, all stopped by process id on
-# exit. Source this file and call e2e_init (desktop.sh does both), then the start_* functions.
-# Sets E2E_TMP (private temp folder, also HOME and XDG_*), DISPLAY and E2E_PIDS (everything
-# started here); expects MIREVO (the program) and MIREVO_TOOLS (the test helpers' folder).
+# Helpers for end-to-end scripts, benchmarks and the demo: a private X server or desktop,
+# session bus and input-method daemons, all stopped by process id on exit. Source, call
+# e2e_init (desktop.sh does both), then the start_* functions. Expects MIREVO and MIREVO_TOOLS.
 
 E2E_PIDS=()
 E2E_DETACHED=() # names of programs that leave their parent (mozc_server): stopped at exit
@@ -15,13 +13,18 @@ e2e_fail() {
   exit 1
 }
 
-# kill_tree PID: ends PID and the helpers it started (IBus engines, ibus-x11, ...), also
-# when a test left them stopped.
+# kill_tree PID: ends PID and its children (IBus engines, ...), also stopped ones;
+# stop_pid PID also waits for it.
 kill_tree() {
   local pids="$1 $(pgrep -P "$1")"
   kill $pids 2>/dev/null || true
   kill -CONT $pids 2>/dev/null || true
 }
+stop_pid() {
+  kill_tree "$1"
+  wait "$1" 2>/dev/null || true
+}
+running() { [[ $(ps -o stat= -p "$1" 2>/dev/null) == [^Z]* ]]; }
 
 e2e_cleanup() {
   local status=$? i
@@ -61,8 +64,7 @@ wait_until() {
   done
 }
 
-# start_xvfb [WIDTHxHEIGHT]: Xvfb (1280x800 unless given) on a display number of its own
-# choosing; -noreset keeps XKB settings alive when the last client leaves.
+# start_xvfb [WIDTHxHEIGHT]: Xvfb (1280x800 unless given); -noreset keeps XKB settings.
 start_xvfb() {
   local fifo=$E2E_TMP/displayfd number
   mkfifo "$fifo"
@@ -72,14 +74,12 @@ start_xvfb() {
   export DISPLAY=:$number
 }
 
-# As root, runs the calling script again as nobody, for programs that refuse root (the
-# mozc server). Call before e2e_enter_session, as: e2e_unprivileged "$0" "$@"
+# As root, runs the script again as nobody (mozc refuses root): e2e_unprivileged "$0" "$@",
+# before e2e_enter_session "$0" "$@", which runs it again inside a private session bus.
 e2e_unprivileged() {
   [ "$(id -u)" -ne 0 ] || exec setpriv --reuid=nobody --regid=nogroup --clear-groups bash "$@"
 }
 
-# Runs the calling script again inside a private session bus, which dbus-run-session stops
-# when the script ends. Call first, as: e2e_enter_session "$0" "$@"
 e2e_enter_session() {
   [ -n "${MIREVO_E2E_SESSION:-}" ] || MIREVO_E2E_SESSION=1 exec dbus-run-session -- bash "$@"
 }
@@ -89,8 +89,7 @@ bus_has_owner() {
     org.freedesktop.DBus.NameHasOwner "string:$1" 2>/dev/null | grep -q 'boolean true'
 }
 
-# The real dconf-service, started here so that it writes under the private HOME (the bus
-# would start it with the bus's own environment); GSettings here then uses dconf.
+# The real dconf-service, started here so that it writes under the private HOME.
 start_dconf() {
   export GSETTINGS_BACKEND=dconf
   /usr/libexec/dconf-service >"$E2E_TMP/dconf.log" 2>&1 &
@@ -98,8 +97,7 @@ start_dconf() {
   wait_until 5 bus_has_owner ca.desrt.dconf || e2e_fail "dconf-service did not start"
 }
 
-# IBus without panel or emoji helpers, with an in-memory configuration. The daemon owns its
-# session-bus name before clients can reach its private bus.
+# IBus without panel or emoji helpers, in-memory configuration; replaces a running one.
 start_ibus() {
   ibus-daemon --xim --panel=disable --emoji-extension=disable \
     --config=/usr/libexec/ibus-memconf --replace >"$E2E_TMP/ibus.log" 2>&1 &
@@ -107,13 +105,11 @@ start_ibus() {
   E2E_PIDS+=($IBUS_PID)
   wait_until 10 ibus_address_ready || e2e_fail "ibus-daemon did not start"
 }
+# The daemon owns its session-bus name before clients can reach its private bus.
 ibus_address_ready() {
   bus_has_owner org.freedesktop.IBus && ! ibus engine 2>&1 | grep -q -e "Not connected" -e "IBUS_IS_BUS"
 }
-stop_ibus() {
-  kill_tree "$IBUS_PID"
-  wait "$IBUS_PID" 2>/dev/null || true
-}
+stop_ibus() { stop_pid "$IBUS_PID"; }
 
 # ibus engine NAME: exits 1 for engines with layout "default" although the switch worked.
 ibus_switch() {
@@ -121,8 +117,8 @@ ibus_switch() {
   [ "$(ibus engine 2>/dev/null)" = "$1" ] || e2e_fail "ibus did not switch to $1"
 }
 
-# start_fcitx5 IM...: fcitx5 with one group of these input methods, the first the default;
-# with its tray item when FCITX5_TRAY is set, with the addons FCITX5_ADDONS (",xim,mozc").
+# start_fcitx5 IM...: fcitx5 (replacing a running one) with these input methods, the first
+# the default; its tray item when FCITX5_TRAY is set, FCITX5_ADDONS (",xim,mozc") added.
 start_fcitx5() {
   local i=0 im
   mkdir -p "$XDG_CONFIG_HOME/fcitx5"
@@ -131,26 +127,29 @@ start_fcitx5() {
     for im in "$@"; do printf '[Groups/0/Items/%d]\nName=%s\nLayout=\n' $((i++)) "$im"; done
     printf '[GroupOrder]\n0=Default\n'
   } >"$XDG_CONFIG_HOME/fcitx5/profile"
-  fcitx5 --disable=all --enable=dbus,dbusfrontend,keyboard,xcb,hangul${FCITX5_TRAY:+,classicui,notificationitem}${FCITX5_ADDONS:-} \
+  fcitx5 -r --disable=all --enable=dbus,dbusfrontend,keyboard,xcb,hangul${FCITX5_TRAY:+,classicui,notificationitem}${FCITX5_ADDONS:-} \
     >>"$E2E_TMP/fcitx5.log" 2>&1 &
   FCITX5_PID=$!
   E2E_PIDS+=($FCITX5_PID)
   wait_until 10 bus_has_owner org.fcitx.Fcitx5 || e2e_fail "fcitx5 did not take its bus name"
 }
 
-# Plasma's StatusNotifierWatcher (kded5's statusnotifierwatcher module, kded5's other
-# modules kept off), with which programs show tray items over D-Bus.
-start_tray_watcher() {
+# kded_only MODULE: kded5rc that keeps kded5's other modules off.
+kded_only() {
   local module
   {
     printf '[General]\nCheckSycoca=false\nCheckUpdates=false\n'
     for module in /usr/lib/*/qt5/plugins/kf5/kded/*.so; do
       module=$(basename "$module" .so)
-      [ "$module" = statusnotifierwatcher ] || printf '[Module-%s]\nautoload=false\n' "$module"
+      [ "$module" = "$1" ] || printf '[Module-%s]\nautoload=false\n' "$module"
     done
   } >"$XDG_CONFIG_HOME/kded5rc"
-  # The services kded5 has the bus start need the display (without it they hang, then fail)
-  # and the private folders.
+}
+
+# Plasma's StatusNotifierWatcher (kded5's module), where programs show tray items. The
+# services the bus starts for kded5 need the display (else they hang) and private folders.
+start_tray_watcher() {
+  kded_only statusnotifierwatcher
   local name environment="'DISPLAY': '$DISPLAY'"
   for name in HOME XDG_CONFIG_HOME XDG_RUNTIME_DIR XDG_DATA_HOME XDG_CACHE_HOME; do
     environment+=", '$name': '${!name}'"
@@ -173,8 +172,7 @@ start_fcitx5_client() {
 }
 
 # expect_source BACKEND LANGUAGE [NAME]: `mirevo --print-source` reports LANGUAGE from the
-# backend NAME (BACKEND unless given; the reason in parentheses may be left out) within 3 s,
-# since daemons apply switches asynchronously.
+# backend NAME (BACKEND unless given; the reason in parentheses may be left out) within 3 s.
 expect_source() {
   local line got deadline=$((SECONDS + 3))
   until line=$("$MIREVO" --print-source --input-backend "$1" 2>&1) || true
@@ -196,10 +194,11 @@ expect_watched() {
     e2e_fail "the running source missed $1: $(cat "$E2E_TMP/watch.log")"
 }
 
-# expect_latest LANGUAGE: the language source_watch logged last is LANGUAGE within 5 s.
+# expect_latest ID_OR_LANGUAGE [SECONDS [WHAT]]: source_watch's last line names it (in 5 s).
+latest_is() { tail -1 "$E2E_TMP/watch.log" | cut -f1,2 | tr '\t' '\n' | grep -qxF "$1"; }
 expect_latest() {
-  wait_until 5 eval '[ "$(tail -1 "$E2E_TMP/watch.log" | cut -f2)" = "'"$1"'" ]' ||
-    e2e_fail "the running source reports $(tail -1 "$E2E_TMP/watch.log"), not $1"
+  wait_until "${2:-5}" latest_is "$1" ||
+    e2e_fail "${3:+$3: }the running source reports $(tail -1 "$E2E_TMP/watch.log"), not $1"
 }
 
 # start_mirevo BACKEND [ARGS...]: the real program on this display; `file` reads set_source.
@@ -210,19 +209,16 @@ start_mirevo() {
   E2E_PIDS+=($!)
 }
 
-# expect_pixel X Y RRGGBB TOLERANCE WHAT [MS]: the screen pixel turns that colour within MS
-# milliseconds (10000 unless given: a first paint may come late on a busy machine).
+# expect_pixel X Y RRGGBB TOLERANCE WHAT [MS]: the pixel turns that colour in MS (10000) ms.
 expect_pixel() {
   "$MIREVO_TOOLS/screen-probe" wait "$1" "$2" "$3" "$4" "${6:-10000}" >/dev/null ||
     e2e_fail "$5: ($1, $2) is $("$MIREVO_TOOLS/screen-probe" pixel "$1" "$2"), not #$3"
 }
 
-# expect_badge RRGGBB LANGUAGE: the default badge's disc, left of its text, on the 1280x800
-# screen; without a compositor it is drawn opaque in the language's own colour.
+# expect_badge RRGGBB LANGUAGE: the default badge's disc, left of its text, on 1280x800.
 expect_badge() { expect_pixel 46 598 "$1" 24 "the badge does not show $2"; }
 
-# screen_moves [X Y W H]: the screen (or that part of it) changes within 3 s, as the
-# clock's second hand makes it every second.
+# screen_moves [X Y W H]: the screen (or that part) changes within 3 s, as the clock ticks.
 screen_moves() {
   "$MIREVO_TOOLS/screen-probe" png "$E2E_TMP/before.png" "$@"
   wait_until 3 screen_differs "$@"
@@ -237,11 +233,11 @@ e2e_spawn() {
   E2E_PIDS+=($!)
 }
 
-# start_session_bus: a private session bus of its own.
+# start_session_bus [VARIABLE]: a private bus, its address in VARIABLE (the session bus's).
 start_session_bus() {
   local bus
   bus=$(dbus-daemon --session --fork --print-address=1 --print-pid=1 --nopidfile)
-  export DBUS_SESSION_BUS_ADDRESS=$(sed -n 1p <<<"$bus")
+  export "${1:-DBUS_SESSION_BUS_ADDRESS}=$(sed -n 1p <<<"$bus")"
   E2E_PIDS+=("$(sed -n 2p <<<"$bus")")
 }
 
@@ -249,15 +245,19 @@ start_session_bus() {
 e2e_start_desktop() {
   start_xvfb "${1:-1920x1080}"
   start_session_bus
+  start_openbox
+}
+start_openbox() {
   e2e_spawn openbox --sm-disable
   wait_until 10 window_manager_runs || e2e_fail "openbox did not start"
 }
 window_manager_runs() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
 
-# xcompmgr, for translucent windows, and a tray host.
+# xcompmgr, for translucent windows, and a tray host (for the demo).
 e2e_start_compositor() {
   e2e_spawn xcompmgr -n
-  sleep 0.5 # xcompmgr takes the _NET_WM_CM_S0 selection right after it starts
+  # It names the window it takes the _NET_WM_CM_S0 selection with.
+  wait_until 10 xprop -name xcompmgr WM_NAME || e2e_fail "xcompmgr did not start"
 }
 
 e2e_start_tray() {
@@ -284,8 +284,7 @@ expect_window() {
 # settings_open: prints the mapped settings window, if any.
 settings_open() { xdotool search --onlyvisible --name '^Mirevo Settings$'; }
 
-# session_pids NAME: the processes of that name started in this session (other tests may
-# run programs of the same name).
+# session_pids NAME: the processes of that name started in this session, not other tests'.
 session_pids() {
   local pid
   for pid in $(pgrep -x "$1"); do
@@ -295,21 +294,35 @@ session_pids() {
 # How many Mirevo processes run on this desktop.
 e2e_instances() { session_pids mirevo | wc -l; }
 
-# mirevo_current: the running Mirevo's current source identifier.
-mirevo_current() {
+# mirevo_call METHOD ARGS...: a call to the running Mirevo; mirevo_current: its source;
+# mirevo_up: it took its bus name; expect_current ID WHAT: it shows ID within 5 s.
+mirevo_call() {
   gdbus call --session --dest io.github.mirevo.Mirevo --object-path /io/github/mirevo/Mirevo \
-    --method org.freedesktop.DBus.Properties.Get io.github.mirevo.Mirevo1 CurrentSourceId 2>/dev/null |
+    --method "$@"
+}
+mirevo_current() {
+  mirevo_call org.freedesktop.DBus.Properties.Get io.github.mirevo.Mirevo1 CurrentSourceId 2>/dev/null |
     sed -n "s/^(<'\(.*\)'>,)$/\1/p"
 }
-# open_window NAME [password]: a small GTK window titled NAME with a text (or password)
-# field that talks to IBus, or through the GTK input module WINDOW_IM_MODULE if set.
+mirevo_up() { wait_until 20 bus_has_owner io.github.mirevo.Mirevo || e2e_fail "Mirevo did not start"; }
+current_is() { [ "$(mirevo_current)" = "$1" ]; }
+expect_current() {
+  wait_until 5 current_is "$1" || e2e_fail "${2:+$2: }Mirevo shows $(mirevo_current), not $1$(
+    [ ! -s "$E2E_TMP/watch.log" ] || printf '; the watcher saw:\n%s' "$(cat "$E2E_TMP/watch.log")")"
+}
+# write_settings JQ_FILTER [JQ_ARGS...]: the defaults, edited, as the settings file.
+write_settings() {
+  mkdir -p "$XDG_CONFIG_HOME/Mirevo"
+  "$MIREVO_TOOLS/settings-defaults" | jq "${@:2}" "$1" >"$XDG_CONFIG_HOME/Mirevo/app_settings.json"
+}
+# open_window NAME [password]: a GTK window with a text (or password) field that types
+# through IBus, or through the GTK input module WINDOW_IM_MODULE.
 open_window() {
   e2e_spawn env GTK_IM_MODULE="${WINDOW_IM_MODULE:-ibus}" \
     /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/entry_window.py" "$@"
   wait_until 20 xdotool search --name "^$1\$" || e2e_fail "no window $1"
 }
-# focus_window NAME: the window manager (the shell, openbox) focuses that window, as a
-# click would.
+# focus_window NAME: the window manager (the shell, openbox) focuses that window.
 focus_window() {
   xdotool search --name "^$1\$" windowactivate
   wanted=$1
@@ -317,34 +330,30 @@ focus_window() {
     e2e_fail "the window manager did not focus $1"
 }
 
-# ibus_typing_session: a 1920x1080 desktop (openbox) with ibus-daemon, Mirevo on the ibus
-# backend and a focused GTK window A that types through IBus, as the engines' modes need.
+# ibus_typing_session: 1920x1080, openbox, ibus-daemon, Mirevo on ibus and a focused GTK
+# window A that types through IBus, as the engines' modes need.
 ibus_typing_session() {
   E2E_DETACHED+=(mozc_server) # started by ibus-mozc, it outlives the engine
   start_xvfb 1920x1080
-  # Keys of their own for the toggles: xdotool would otherwise map a spare key for each
-  # press and map it back, sometimes before the client read it.
+  # Keys of their own: xdotool would map a spare key per press, and back before it is read.
   xmodmap -e "keycode 130 = Hangul" -e "keycode 131 = Zenkaku_Hankaku"
-  e2e_spawn openbox --sm-disable
+  start_openbox
   start_ibus
   start_mirevo ibus
-  wait_until 20 bus_has_owner io.github.mirevo.Mirevo || e2e_fail "Mirevo did not start"
+  mirevo_up
   open_window A
   focus_window A
   # The engines' own reports, for toggle_mode: what a panel would show.
   e2e_spawn dbus-monitor --address "$(ibus address)" \
     "type='signal',interface='org.freedesktop.IBus.Engine',member='UpdateProperty'"
 }
-# engine_modes: how many InputMode updates the engines sent.
-engine_modes() { grep -c '^ *string "InputMode"$' "$E2E_TMP/spawned.log" || true; }
-# toggle_mode KEY: KEY pressed on the keyboard (XTEST) in the focused window until the engine
-# reports a new mode: under load a freshly started engine has been seen to miss a press.
-toggle_mode() {
-  local before
-  before=$(engine_modes)
+# press_until KEY COMMAND...: KEY pressed (XTEST) until COMMAND succeeds, pressed again once:
+# under load a freshly started engine has been seen to miss a press.
+press_until() {
   xdotool key "$1"
-  wait_until 3 eval '[ "$(engine_modes)" -gt $before ]' || {
-    xdotool key "$1"
-    wait_until 5 eval '[ "$(engine_modes)" -gt $before ]' || e2e_fail "the engine ignored $1"
-  }
+  wait_until 3 "${@:2}" || { xdotool key "$1" && wait_until 5 "${@:2}"; }
 }
+# toggle_mode KEY: KEY pressed until the engine reports another InputMode.
+engine_modes() { grep -c '^ *string "InputMode"$' "$E2E_TMP/spawned.log" || true; }
+modes_beyond() { [ "$(engine_modes)" -gt "$1" ]; }
+toggle_mode() { press_until "$1" modes_beyond "$(engine_modes)" || e2e_fail "the engine ignored $1"; }

@@ -1,7 +1,6 @@
-# sway nested on the script's Xvfb (session.sh's start_xvfb), for the sway test and benchmark.
-# sway refuses to run as root: as root it runs as nobody, in folders nobody owns; otherwise
-# as the current user. Its XWayland admits this script's user. sway's screen is its output
-# window at the top-left of the Xvfb screen, which screen-probe reads on DISPLAY.
+# sway nested on the script's Xvfb (its output window at the top-left, read by screen-probe).
+# sway refuses root: as root it runs as nobody, in folders nobody owns. Its XWayland admits
+# this script's user.
 
 # prepare_sway: the configuration (us,ru layouts, a 1280x800 output), and SWAYSOCK at a fixed
 # path, where a restarted sway comes back (sway takes SWAYSOCK when no file is there).
@@ -39,7 +38,7 @@ sway_ready() {
 }
 
 # stop_sway: sway ends (a busy sway may miss its first SIGTERM), and XWayland with it.
-sway_gone() { [[ $(ps -o stat= -p "$SWAY_PID" 2>/dev/null) != [^Z]* ]]; }
+sway_gone() { ! running "$SWAY_PID"; }
 stop_sway() {
   kill_tree "$SWAY_PID"
   wait_until 5 sway_gone || kill -TERM "$SWAY_PID" 2>/dev/null || true
