@@ -82,22 +82,14 @@ void AutoInputSource::resolve()
         decide({});
         return;
     }
-    if (m_queryPending) {
-        m_queryAgain = true;
+    if (!m_query.begin())
         return;
-    }
-    m_queryPending = true;
-    const QDBusMessage listNames = QDBusMessage::createMethodCall(
-        QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
-        QStringLiteral("org.freedesktop.DBus"), QStringLiteral("ListNames"));
-    callAsync(m_bus, listNames, this, [this](const QDBusMessage& reply) {
-        m_queryPending = false;
-        decide(reply.arguments().value(0).toStringList());
-        if (m_queryAgain) {
-            m_queryAgain = false;
-            resolve();
-        }
-    });
+    callAsync(m_bus, busDriverCall(QStringLiteral("ListNames")), this,
+              [this](const QDBusMessage& reply) {
+                  decide(reply.arguments().value(0).toStringList());
+                  if (m_query.end())
+                      resolve();
+              });
 }
 
 void AutoInputSource::decide(const QStringList& busNames)

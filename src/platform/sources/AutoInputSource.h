@@ -2,6 +2,7 @@
 
 #include "platform/InputSource.h"
 #include "platform/sources/InputBackendDecision.h"
+#include "platform/sources/RepeatableRequest.h"
 
 #include <QDBusConnection>
 #include <QDBusServiceWatcher>
@@ -54,8 +55,7 @@ private:
     QTimer m_soon;
     QTimer m_later;
     bool m_decided = false;
-    bool m_queryPending = false;
-    bool m_queryAgain = false;
+    RepeatableRequest m_query; // the bus's names
 };
 
 } // namespace mirevo

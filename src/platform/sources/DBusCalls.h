@@ -17,6 +17,13 @@ inline constexpr int kDaemonCallTimeoutMs = 2000;
 QDBusMessage daemonCall(const QString& service, const QString& path, const QString& interface,
                         const QString& method);
 
+// A call to the bus itself (org.freedesktop.DBus): ListNames, GetNameOwner, ...
+QDBusMessage busDriverCall(const QString& method, const QVariantList& arguments = {});
+
+// org.freedesktop.DBus.Properties.Get of a daemon's property, which must already run.
+QDBusMessage propertyGetCall(const QString& service, const QString& path, const QString& interface,
+                             const QString& property);
+
 // Sends `call` without blocking and hands the reply (or the error message) to `done` on
 // `context`'s thread. Nothing is called when `context` is destroyed first.
 void callAsync(const QDBusConnection& connection, const QDBusMessage& call, QObject* context,

@@ -8,7 +8,6 @@
 #include <QDBusMessage>
 
 #include <algorithm>
-#include <utility>
 
 namespace mirevo {
 namespace {
@@ -94,15 +93,10 @@ void Fcitx5InputSource::requestCurrent()
 {
     if (!m_bus.isConnected())
         return;
-    if (m_currentPending) {
-        // The answer on its way may predate a switch just announced.
-        m_currentAgain = true;
+    if (!m_currentRequest.begin())
         return;
-    }
-    m_currentPending = true;
     callAsync(m_bus, daemonCall(kService, kPath, kInterface, QStringLiteral("CurrentInputMethod")),
               this, [this](const QDBusMessage& reply) {
-                  m_currentPending = false;
                   m_haveCurrent = true;
                   // A vanished daemon and a malformed reply leave the last good answer.
                   if (const std::optional<QString> name = currentMethodFrom(reply)) {
@@ -116,7 +110,7 @@ void Fcitx5InputSource::requestCurrent()
                           requestMethods();
                       }
                   }
-                  if (std::exchange(m_currentAgain, false))
+                  if (m_currentRequest.end())
                       requestCurrent();
                   else
                       update();
@@ -145,7 +139,7 @@ void Fcitx5InputSource::update()
 {
     // A switch changes the method and its icon at once: shown when both answers are in, so
     // that a method starting in its Latin mode never flashes its language.
-    if (m_currentPending || m_trayItem.isReadingIcon())
+    if (m_currentRequest.isPending() || m_trayItem.isReadingIcon())
         return;
     std::optional<QString> id;
     if (!m_currentName.isEmpty()) {

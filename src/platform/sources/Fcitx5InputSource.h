@@ -4,6 +4,7 @@
 #include "platform/sources/DBusStringTuples.h"
 #include "platform/sources/Fcitx5TrayItem.h"
 #include "platform/sources/LayoutCode.h"
+#include "platform/sources/RepeatableRequest.h"
 
 #include <QDBusConnection>
 #include <QDBusServiceWatcher>
@@ -67,8 +68,7 @@ private:
     std::optional<QString> m_current;
     bool m_haveCurrent = false;
     bool m_haveMethods = false;
-    bool m_currentPending = false;
-    bool m_currentAgain = false; // a switch was announced while a request was on its way
+    RepeatableRequest m_currentRequest; // CurrentInputMethod
     bool m_methodsPending = false;
 };
 

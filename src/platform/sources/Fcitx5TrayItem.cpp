@@ -6,7 +6,6 @@
 #include <QDBusVariant>
 
 #include <optional>
-#include <utility>
 
 namespace mirevo {
 namespace {
@@ -16,24 +15,6 @@ const QString kWatcher = QStringLiteral("org.kde.StatusNotifierWatcher");
 const QString kWatcherPath = QStringLiteral("/StatusNotifierWatcher");
 const QString kItem = QStringLiteral("org.kde.StatusNotifierItem");
 const QString kItemPath = QStringLiteral("/StatusNotifierItem");
-
-QDBusMessage propertyGet(const QString& service, const QString& path, const QString& interface,
-                         const QString& property)
-{
-    QDBusMessage get = daemonCall(service, path, QStringLiteral("org.freedesktop.DBus.Properties"),
-                                  QStringLiteral("Get"));
-    get.setArguments({interface, property});
-    return get;
-}
-
-QDBusMessage busCall(const QString& method, const QString& name)
-{
-    QDBusMessage call = QDBusMessage::createMethodCall(
-        QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
-        QStringLiteral("org.freedesktop.DBus"), method);
-    call.setArguments({name});
-    return call;
-}
 
 // A uint answer, or nothing for any other shape.
 std::optional<uint> uintAnswer(const QDBusMessage& reply)
@@ -76,25 +57,18 @@ void Fcitx5TrayItem::onNewIcon(const QDBusMessage& message)
 
 void Fcitx5TrayItem::readIcon()
 {
-    if (m_owner.isEmpty())
+    if (m_owner.isEmpty() || !m_iconRead.begin())
         return;
-    if (m_iconReadPending) {
-        // The answer on its way may predate the change just announced.
-        m_iconReadAgain = true;
-        return;
-    }
-    m_iconReadPending = true;
-    callAsync(m_bus, propertyGet(m_owner, kItemPath, kItem, QStringLiteral("IconName")), this,
+    callAsync(m_bus, propertyGetCall(m_owner, kItemPath, kItem, QStringLiteral("IconName")), this,
               [this, owner = m_owner](const QDBusMessage& reply) {
-                  m_iconReadPending = false;
                   // An answer from an item since replaced, or in another shape, says nothing.
                   const QVariant value =
                       qvariant_cast<QDBusVariant>(reply.arguments().value(0)).variant();
                   if (owner == m_owner && reply.type() == QDBusMessage::ReplyMessage &&
                       value.metaType() == QMetaType::fromType<QString>())
                       m_iconName = value.toString();
-                  const bool again = std::exchange(m_iconReadAgain, false);
-                  if (again && !m_owner.isEmpty()) {
+                  // Without an item there is nothing to read again.
+                  if (m_iconRead.end() && !m_owner.isEmpty()) {
                       readIcon();
                       return;
                   }
@@ -109,7 +83,7 @@ void Fcitx5TrayItem::lookUp()
     ++m_generation;
     m_pendingReplies = 0;
     m_candidate.clear();
-    ask(busCall(QStringLiteral("GetConnectionUnixProcessID"), kFcitx5),
+    ask(busDriverCall(QStringLiteral("GetConnectionUnixProcessID"), {kFcitx5}),
         [this](const QDBusMessage& reply) {
             if (const std::optional<uint> pid = uintAnswer(reply))
                 lookUpItems(*pid);
@@ -118,8 +92,8 @@ void Fcitx5TrayItem::lookUp()
 
 void Fcitx5TrayItem::lookUpItems(uint daemonPid)
 {
-    const QDBusMessage get = propertyGet(kWatcher, kWatcherPath, kWatcher,
-                                         QStringLiteral("RegisteredStatusNotifierItems"));
+    const QDBusMessage get = propertyGetCall(kWatcher, kWatcherPath, kWatcher,
+                                             QStringLiteral("RegisteredStatusNotifierItems"));
     ask(get, [this, daemonPid](const QDBusMessage& reply) {
         // "service" or "service/path"; a malformed list reads as no items.
         const QStringList items =
@@ -128,7 +102,7 @@ void Fcitx5TrayItem::lookUpItems(uint daemonPid)
             const QString service = item.section(QLatin1Char('/'), 0, 0);
             if (service.isEmpty())
                 continue;
-            ask(busCall(QStringLiteral("GetConnectionUnixProcessID"), service),
+            ask(busDriverCall(QStringLiteral("GetConnectionUnixProcessID"), {service}),
                 [this, daemonPid, service](const QDBusMessage& reply) {
                     if (uintAnswer(reply) != daemonPid)
                         return;
@@ -136,7 +110,7 @@ void Fcitx5TrayItem::lookUpItems(uint daemonPid)
                         m_candidate = service;
                         return;
                     }
-                    ask(busCall(QStringLiteral("GetNameOwner"), service),
+                    ask(busDriverCall(QStringLiteral("GetNameOwner"), {service}),
                         [this](const QDBusMessage& reply) {
                             m_candidate = reply.arguments().value(0).toString();
                         });

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/sources/RepeatableRequest.h"
+
 #include <QDBusConnection>
 #include <QDBusServiceWatcher>
 #include <QObject>
@@ -29,7 +31,7 @@ public:
     // The item's icon as last read ("fcitx_mozc_hiragana"); empty while none is found.
     QString iconName() const { return m_iconName; }
     // A read of the icon's name is on its way: iconName() may be older than the last switch.
-    bool isReadingIcon() const { return m_iconReadPending; }
+    bool isReadingIcon() const { return m_iconRead.isPending(); }
 
 signals:
     void iconChanged();
@@ -54,8 +56,7 @@ private:
     QString m_owner;     // the unique bus name fcitx5 sends its item's signals from
     QString m_candidate; // the owner as far as the running lookup got
     QString m_iconName;
-    bool m_iconReadPending = false;
-    bool m_iconReadAgain = false; // the icon changed while a read was on its way
+    RepeatableRequest m_iconRead;
     quint64 m_generation = 0;
     int m_pendingReplies = 0;
 };

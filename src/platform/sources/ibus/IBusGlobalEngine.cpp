@@ -27,19 +27,14 @@ IBusGlobalEngine::IBusGlobalEngine(QObject* parent) : QObject(parent)
 
 void IBusGlobalEngine::request()
 {
-    if (m_requestPending) {
-        m_requestAgain = true;
+    if (!m_request.begin())
         return;
-    }
-    m_requestPending = true;
     m_bus.requestGlobalEngine([this](const std::optional<IBusEngineInfo>& engine) {
-        m_requestPending = false;
         if (!m_modeWait.isActive())
             m_shown = this->engine();
         if (engine)
             m_engine = engine;
-        if (m_requestAgain) {
-            m_requestAgain = false;
+        if (m_request.end()) {
             request();
             return;
         }
@@ -73,7 +68,7 @@ void IBusGlobalEngine::answered()
 void IBusGlobalEngine::modeAnnounced(IBusInputMode mode, const QString& object)
 {
     const bool otherEngine = !m_engineObject.isEmpty() && object != m_engineObject;
-    if (m_requestPending || !m_engine || otherEngine) {
+    if (m_request.isPending() || !m_engine || otherEngine) {
         m_next = Announcement{mode, object};
         return;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/sources/RepeatableRequest.h"
 #include "platform/sources/ibus/IBusBus.h"
 
 #include <QObject>
@@ -32,7 +33,7 @@ public:
     // False while the first answer (or the news that no daemon answers) is on its way.
     bool isReady() const
     {
-        return !m_bus.isLooking() && !m_requestPending && !m_modeWait.isActive();
+        return !m_bus.isLooking() && !m_request.isPending() && !m_modeWait.isActive();
     }
 
 signals:
@@ -56,9 +57,8 @@ private:
         QString object;
     };
     std::optional<Announcement> m_next;
-    bool m_requestPending = false;
-    bool m_requestAgain = false;
-    bool m_switched = false; // the daemon said the engine changed since the last answer
+    RepeatableRequest m_request; // the daemon's global engine
+    bool m_switched = false;     // the daemon said the engine changed since the last answer
     QTimer m_modeWait;
     std::optional<IBusEngineInfo> m_shown; // what engine() gives while the change is held
 };
