@@ -59,10 +59,8 @@ private:
                                              int(fds.size()))) > int(fds.size()))
             fds.resize(count);
         fds.resize(count);
-        const bool ready = g_main_context_check(context, priority, fds.data(), count);
-        if (ready)
+        if (g_main_context_check(context, priority, fds.data(), count)) {
             g_main_context_dispatch(context);
-        if (ready) {
             m_timeout.start(0);
             return;
         }
