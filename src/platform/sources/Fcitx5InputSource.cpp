@@ -119,18 +119,19 @@ void Fcitx5InputSource::requestCurrent()
 
 void Fcitx5InputSource::requestMethods()
 {
-    if (m_methodsPending || !m_bus.isConnected())
+    if (!m_bus.isConnected() || !m_methodsRequest.begin())
         return;
-    m_methodsPending = true;
     callAsync(m_bus,
               daemonCall(kService, kPath, kInterface, QStringLiteral("AvailableInputMethods")),
               this, [this](const QDBusMessage& reply) {
-                  m_methodsPending = false;
                   m_haveMethods = true;
                   if (reply.type() == QDBusMessage::ReplyMessage) {
                       if (auto methods = parseFcitx5Methods(reply.arguments().value(0)))
                           m_methods = std::move(*methods);
                   }
+                  // A list changed since this one was asked for is asked for again.
+                  if (m_methodsRequest.end())
+                      requestMethods();
                   update();
               });
 }

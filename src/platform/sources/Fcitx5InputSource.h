@@ -69,7 +69,7 @@ private:
     bool m_haveCurrent = false;
     bool m_haveMethods = false;
     RepeatableRequest m_currentRequest; // CurrentInputMethod
-    bool m_methodsPending = false;
+    RepeatableRequest m_methodsRequest; // AvailableInputMethods
 };
 
 } // namespace mirevo
